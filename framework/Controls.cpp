@@ -1,0 +1,18 @@
+#include "framework/Controls.h"
+
+bool CBitmapButton::LoadBitmaps(int normal, int selected, int focused, int disabled) {
+  m_nBitmaps[0] = normal;
+  m_nBitmaps[1] = selected;
+  m_nBitmaps[2] = focused;
+  m_nBitmaps[3] = disabled;
+  Windows().SetButtonBitmaps(m_hWnd, normal, selected, focused, disabled);
+  return normal != 0;
+}
+
+void CBitmapButton::SizeToContent() { Windows().SizeToBitmap(m_hWnd); }
+
+CString CListControl::GetItemText(int index) const {
+  std::string text;
+  if (Windows().GetItemText(m_hWnd, index, text) < 0) return CString();
+  return CString(std::move(text));
+}

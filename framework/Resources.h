@@ -1,0 +1,12 @@
+// The program's resource tables (dialog templates, strings, menus), looked
+// up by id. The resource module of the program defines these.
+#pragma once
+
+#include "framework/CString.h"
+#include "platform/DialogTemplate.h"
+#include "platform/WindowSystem.h"
+
+const plat::DialogTemplate* AfxFindDialogTemplate(int id);
+// False when the string table has no entry with that id.
+bool AfxLoadString(int id, CString& text);
+const plat::MenuTemplate* AfxFindMenu(int id);

@@ -1,0 +1,37 @@
+// The set of ports one process of the dialer runs on.
+#pragma once
+
+#include "platform/Download.h"
+#include "platform/Files.h"
+#include "platform/Processes.h"
+#include "platform/Registry.h"
+#include "platform/RemoteAccess.h"
+#include "platform/Routing.h"
+#include "platform/Shell.h"
+#include "platform/Sockets.h"
+#include "platform/System.h"
+#include "platform/WindowSystem.h"
+
+namespace plat {
+
+struct Ports {
+  IWindowSystem* windows = nullptr;
+  ISystem* system = nullptr;
+  IFiles* files = nullptr;
+  IRemoteAccess* ras = nullptr;
+  IRegistry* registry = nullptr;
+  IProcesses* processes = nullptr;
+  IRouting* routing = nullptr;
+  ISockets* sockets = nullptr;
+  IDownload* download = nullptr;
+  IShell* shell = nullptr;
+};
+
+// The ports of the calling thread's process. A thread that has its own set
+// (the simulated machine runs several processes) uses it; any other thread,
+// such as one the system's libraries create, uses the process default.
+const Ports& Current();
+void SetCurrent(const Ports* ports);
+void SetProcessDefault(const Ports* ports);
+
+}  // namespace plat

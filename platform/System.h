@@ -1,0 +1,84 @@
+// Port: kernel services (version, folders, clock, sleep, named mutexes,
+// threads and events, working set, process exit).
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "platform/WinTypes.h"
+
+namespace plat {
+
+class ISystem;
+
+// Move-only owner of a kernel object handle; closes it through its port.
+class KernelHandle {
+ public:
+  KernelHandle() = default;
+  KernelHandle(ISystem* owner, void* handle) : m_owner(owner), m_handle(handle) {}
+  KernelHandle(const KernelHandle&) = delete;
+  KernelHandle& operator=(const KernelHandle&) = delete;
+  KernelHandle(KernelHandle&& other) noexcept
+      : m_owner(std::exchange(other.m_owner, nullptr)), m_handle(std::exchange(other.m_handle, nullptr)) {}
+  KernelHandle& operator=(KernelHandle&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      m_owner = std::exchange(other.m_owner, nullptr);
+      m_handle = std::exchange(other.m_handle, nullptr);
+    }
+    return *this;
+  }
+  ~KernelHandle() { Reset(); }
+
+  void* Get() const { return m_handle; }
+  explicit operator bool() const { return m_handle != nullptr; }
+  void Reset();
+
+ private:
+  ISystem* m_owner = nullptr;
+  void* m_handle = nullptr;
+};
+
+struct OsVersion {
+  DWORD major = 0;
+  DWORD minor = 0;
+  DWORD build = 0;
+};
+
+class ISystem {
+ public:
+  virtual ~ISystem() = default;
+
+  virtual OsVersion GetVersion() = 0;
+  virtual std::string GetSystemDirectory() = 0;  // no trailing backslash
+  virtual std::string GetModuleFileName() = 0;
+  virtual std::string GetCurrentDirectory() = 0;
+  virtual DWORD GetTickCount() = 0;
+  virtual void Sleep(DWORD ms) = 0;
+
+  // Named mutexes in the session's namespace; empty handle when absent.
+  virtual KernelHandle OpenMutex(std::string_view name) = 0;
+  virtual KernelHandle CreateMutex(std::string_view name, bool initialOwner) = 0;
+
+  // Threads and events. A thread handle is signalled when the thread ends.
+  virtual KernelHandle CreateThread(std::function<void()> body) = 0;
+  virtual KernelHandle CreateEvent(bool manualReset, bool initialState) = 0;
+  virtual void SetEvent(const KernelHandle& event) = 0;
+  virtual void ResetEvent(const KernelHandle& event) = 0;
+  virtual DWORD WaitForSingleObject(const KernelHandle& handle, DWORD timeoutMs) = 0;
+
+  virtual void TrimWorkingSet() = 0;
+  [[noreturn]] virtual void ExitProcess(UINT exitCode) = 0;
+
+  virtual void CloseHandle(void* handle) = 0;
+};
+
+inline void KernelHandle::Reset() {
+  if (m_handle && m_owner) m_owner->CloseHandle(m_handle);
+  m_handle = nullptr;
+  m_owner = nullptr;
+}
+
+}  // namespace plat

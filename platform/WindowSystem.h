@@ -1,0 +1,131 @@
+// Port: the window system (dialogs, controls, messages, timers, message
+// boxes, menus, tray icon, browser control, other instances' windows).
+// All texts are UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/DialogTemplate.h"
+#include "platform/WinTypes.h"
+
+namespace plat {
+
+struct Point {
+  int x = 0, y = 0;
+};
+struct Rect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+  bool operator==(const Rect&) const = default;
+};
+
+// Receives every message of one window; set handled to false for the
+// window system's default processing.
+class IWindowSink {
+ public:
+  virtual LRESULT OnWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) = 0;
+
+ protected:
+  ~IWindowSink() = default;
+};
+
+// The shell's notification record (ANSI layout sizes, UTF-8 text).
+struct NotifyIconRecord {
+  DWORD cbSize = 0;
+  HWND hWnd = nullptr;
+  UINT uID = 0;
+  UINT uFlags = 0;
+  UINT uCallbackMessage = 0;
+  HICON hIcon = nullptr;
+  char szTip[128] = {};
+  DWORD dwState = 0;
+  DWORD dwStateMask = 0;
+  char szInfo[256] = {};
+  UINT uTimeout = 0;
+  char szInfoTitle[64] = {};
+  DWORD dwInfoFlags = 0;
+};
+
+struct MenuItem {
+  UINT id;  // 0 for a separator
+  const char* text;
+};
+struct MenuTemplate {
+  int id;
+  const char* popupTitle;
+  const MenuItem* items;
+  int itemCount;
+};
+
+class IWindowSystem {
+ public:
+  virtual ~IWindowSystem() = default;
+
+  // Modal dialog: creates the window and its controls, sends WM_CREATE and
+  // then WM_INITDIALOG to the sink, and dispatches until EndDialog.
+  virtual INT_PTR DialogBox(const DialogTemplate& tmpl, HWND parent, IWindowSink& sink) = 0;
+  virtual void EndDialog(HWND dlg, INT_PTR result) = 0;
+
+  // Windows and controls.
+  virtual HWND GetDlgItem(HWND dlg, int id) = 0;
+  virtual std::string GetWindowText(HWND hwnd) = 0;
+  virtual void SetWindowText(HWND hwnd, std::string_view text) = 0;
+  virtual bool ShowWindow(HWND hwnd, int cmd) = 0;  // returns previous visibility
+  virtual bool IsWindowVisible(HWND hwnd) = 0;
+  virtual bool IsIconic(HWND hwnd) = 0;
+  virtual void EnableWindow(HWND hwnd, bool enable) = 0;
+  virtual bool IsWindowEnabled(HWND hwnd) = 0;
+  virtual Rect GetWindowRect(HWND hwnd) = 0;  // pixels, screen
+  virtual Rect GetClientRect(HWND hwnd) = 0;
+  virtual void SetWindowSize(HWND hwnd, int cx, int cy) = 0;
+  virtual HWND FindWindow(std::string_view title) = 0;
+  virtual bool SetForegroundWindow(HWND hwnd) = 0;
+  virtual void SetIcon(HWND hwnd, HICON icon, bool big) = 0;
+  virtual HICON LoadIcon(int resourceId) = 0;
+  virtual void SetDefaultId(HWND dlg, int id) = 0;
+
+  // Buttons.
+  virtual int GetCheck(HWND button) = 0;
+  virtual void SetCheck(HWND button, int state) = 0;
+  // Bitmap resources for a bitmap button: normal, selected, focused, disabled (0 = none).
+  virtual void SetButtonBitmaps(HWND button, int normal, int selected, int focused, int disabled) = 0;
+  virtual void SizeToBitmap(HWND button) = 0;
+
+  // Combo boxes and list boxes share one set of operations.
+  virtual int AddString(HWND list, std::string_view text) = 0;
+  virtual int DeleteString(HWND list, int index) = 0;  // remaining count, or -1
+  virtual void ResetContent(HWND list) = 0;
+  virtual int GetCount(HWND list) = 0;
+  virtual int GetCurSel(HWND list) = 0;
+  virtual int SetCurSel(HWND list, int index) = 0;  // -1 when out of range
+  virtual int GetItemText(HWND list, int index, std::string& text) = 0;  // length or -1
+
+  // Progress bar.
+  virtual void SetProgressRange(HWND bar, int low, int high) = 0;
+  virtual int SetProgressPos(HWND bar, int pos) = 0;
+
+  // Messages and timers.
+  virtual bool PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) = 0;
+  virtual LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) = 0;
+  virtual UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs) = 0;
+  virtual bool KillTimer(HWND hwnd, UINT_PTR id) = 0;
+
+  // Message box on the calling thread; returns IDOK, IDYES or IDNO.
+  virtual int MessageBox(HWND owner, std::string_view text, std::string_view caption, UINT type) = 0;
+
+  // Menus.
+  virtual void AppendSystemMenu(HWND hwnd, UINT flags, UINT id, std::string_view text) = 0;
+  virtual Point GetCursorPos() = 0;
+  // Shows the popup and sends the chosen item's command to owner as WM_COMMAND.
+  virtual void TrackPopupMenu(const MenuTemplate& menu, UINT flags, Point at, HWND owner) = 0;
+
+  // Notification area.
+  virtual bool NotifyIcon(DWORD operation, const NotifyIconRecord& record) = 0;
+
+  // Browser control.
+  virtual void Navigate(HWND browser, std::string_view url) = 0;
+};
+
+}  // namespace plat

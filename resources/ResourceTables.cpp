@@ -1,0 +1,33 @@
+// Lookup of dialog templates, strings and menus by id.
+#include <iterator>
+
+#include "framework/Resources.h"
+#include "resources/DialogTemplates.h"
+#include "resources/StringTable.h"
+#include "resources/resource.h"
+
+namespace {
+
+const plat::MenuItem kTrayMenuItems[] = {{ID_TRAY_EXIT, "Exit"}};
+const plat::MenuTemplate kTrayMenu = {IDR_TRAY_MENU, "Pop", kTrayMenuItems, 1};
+
+}  // namespace
+
+const plat::DialogTemplate* AfxFindDialogTemplate(int id) {
+  for (const plat::DialogTemplate* tmpl : {&kAboutDialogTemplate, &kMainDialogTemplate, &kServerDialogTemplate})
+    if (tmpl->id == id) return tmpl;
+  return nullptr;
+}
+
+bool AfxLoadString(int id, CString& text) {
+  for (const StringResource& entry : kStringTable) {
+    if (entry.id == id) {
+      text = entry.text;
+      return true;
+    }
+  }
+  text.Empty();
+  return false;
+}
+
+const plat::MenuTemplate* AfxFindMenu(int id) { return id == IDR_TRAY_MENU ? &kTrayMenu : nullptr; }
