@@ -10,3 +10,5 @@ const plat::DialogTemplate* AfxFindDialogTemplate(int id);
 // False when the string table has no entry with that id.
 bool AfxLoadString(int id, CString& text);
 const plat::MenuTemplate* AfxFindMenu(int id);
+// Size in pixels of a bitmap resource; false when there is none.
+bool AfxGetBitmapSize(int id, int& cx, int& cy);

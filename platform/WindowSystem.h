@@ -85,6 +85,9 @@ class IWindowSystem {
   virtual void SetIcon(HWND hwnd, HICON icon, bool big) = 0;
   virtual HICON LoadIcon(int resourceId) = 0;
   virtual void SetDefaultId(HWND dlg, int id) = 0;
+  // Paints a minimised window: icon background erased, icon drawn at (x, y).
+  virtual void PaintIcon(HWND hwnd, int x, int y, HICON icon) = 0;
+  virtual plat::Point GetIconSize() = 0;  // the system's icon metrics
 
   // Buttons.
   virtual int GetCheck(HWND button) = 0;

@@ -1,0 +1,33 @@
+#include "app/ClientApp.h"
+
+#include "app/MainDlg.h"
+
+namespace {
+constexpr const char* kInstanceMutex = "Qim";
+constexpr const char* kMainWindowTitle = "Velk VPN";
+}  // namespace
+
+CClientApp theApp;
+
+// One instance per user: a second start raises the first one's window.
+BOOL CClientApp::InitInstance() {
+  plat::ISystem& system = *plat::Current().system;
+  if (plat::KernelHandle running = system.OpenMutex(kInstanceMutex)) {
+    plat::IWindowSystem& windows = CWnd::Windows();
+    HWND owner = windows.FindWindow(kMainWindowTitle);
+    windows.ShowWindow(owner, SW_RESTORE);
+    windows.SetForegroundWindow(owner);
+    return FALSE;
+  }
+  // Held until the process ends.
+  plat::KernelHandle instanceMutex = system.CreateMutex(kInstanceMutex, true);
+
+  AfxEnableControlContainer();
+  {
+    CMainDlg dlg;
+    m_pMainWnd = &dlg;
+    dlg.DoModal();
+    m_pMainWnd = nullptr;
+  }
+  return FALSE;
+}

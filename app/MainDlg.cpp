@@ -1,0 +1,44 @@
+#include "app/MainDlg.h"
+
+CMainDlg::CMainDlg(CWnd* pParent) : CDialog(IDD_MAIN, pParent) { m_hIcon = Windows().LoadIcon(IDI_MAIN); }
+
+CMainDlg::~CMainDlg() = default;
+
+void CMainDlg::DoDataExchange(CDataExchange* pDX) {
+  CDialog::DoDataExchange(pDX);
+  DDX_Control(pDX, IDC_BUTTON18, m_btnButton18);
+  DDX_Control(pDX, IDC_SELECT_SERVER, m_btnSelectServer);
+  DDX_Control(pDX, IDC_BACKGROUND, m_staticBackground);
+  DDX_Control(pDX, IDC_SERVER, m_comboServer);
+  DDX_Control(pDX, IDC_RELAY, m_btnRelay);
+  DDX_Control(pDX, IDC_RELAY_LINE, m_comboRelay);
+  DDX_Control(pDX, IDC_PROGRESS, m_progress);
+  DDX_Control(pDX, IDC_GROUP, m_comboGroup);
+  DDX_Control(pDX, IDC_CONNECT, m_btnConnect);
+  DDX_Control(pDX, IDC_LINE, m_comboLine);
+  DDX_Control(pDX, IDC_BROWSER_SMALL, m_browserSmall);
+  DDX_Text(pDX, IDC_USER, m_strUser);
+  DDX_Text(pDX, IDC_PASSWORD, m_strPassword);
+  DDX_Check(pDX, IDC_REMEMBER, m_bRemember);
+  DDX_Text(pDX, IDC_STATUS, m_strStatus);
+  DDX_Control(pDX, IDC_BROWSER_BANNER, m_browserBanner);
+  DDX_Check(pDX, IDC_AUTO_SELECT, m_bAutoSelect);
+  DDX_Radio(pDX, IDC_ROUTE_GLOBAL, m_nRouteMode);
+  DDX_Check(pDX, IDC_L2TP, m_bL2tp);
+}
+
+// clang-format off
+BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
+  ON_MESSAGE(WM_TRAY_NOTIFY, OnTrayNotify)
+  ON_WM_SYSCOMMAND()
+  ON_WM_PAINT()
+  ON_WM_QUERYDRAGICON()
+  ON_CBN_EDITCHANGE(IDC_LINE, OnNothing)
+  ON_BN_CLICKED(IDC_CONNECT, OnConnect)
+  ON_WM_CREATE()
+  ON_COMMAND(ID_TRAY_EXIT, OnTrayExit)
+  ON_BN_CLICKED(IDC_GET_SERVER_LIST, OnNothing)
+  ON_WM_CLOSE()
+  ON_BN_CLICKED(IDC_BUTTON16, OnNothing)
+END_MESSAGE_MAP()
+// clang-format on

@@ -1,0 +1,84 @@
+// The main window and the program's state record.
+#pragma once
+
+#include "desktop/TrayIcon.h"
+#include "framework/CDialog.h"
+#include "framework/Controls.h"
+#include "resources/resource.h"
+
+constexpr UINT WM_TRAY_NOTIFY = WM_USER + 100;
+
+// Main-window timers.
+constexpr UINT_PTR kMainLineTimer = 1;
+constexpr UINT_PTR kRelayLineTimer = 12;
+constexpr UINT kMonitorPeriodMs = 3000;
+
+class CMainDlg : public CDialog {
+ public:
+  explicit CMainDlg(CWnd* pParent = nullptr);
+  ~CMainDlg() override;
+
+  void ShowBalloon(const CString& strText);
+  void LoadSaveConfig(BOOL bLoad);
+
+  BOOL m_bVistaOrLater = 0;
+  BOOL m_bWindows7 = 0;
+  CBitmapButton m_btnButton18;  // bound only, never given bitmaps
+  CBitmapButton m_btnSelectServer;
+  CStatic m_staticBackground;
+  CComboBox m_comboServer;
+  CButton m_btnRelay;
+  CComboBox m_comboRelay;
+  CProgressCtrl m_progress;
+  CComboBox m_comboGroup;
+  CBitmapButton m_btnConnect;
+  CComboBox m_comboLine;
+  CWnd m_browserSmall;
+  CString m_strUser;
+  CString m_strPassword;
+  int m_bRemember = 0;
+  CString m_strStatus;
+  CWnd m_browserBanner;
+  int m_bAutoSelect = 0;
+  int m_nRouteMode = 0;
+  int m_bL2tp = 0;
+  HICON m_hIcon = nullptr;
+  CTrayIcon m_trayIcon{IDI_MAIN};
+  CString m_strSysDir;
+  CString m_strEntryName;
+  CString m_strRelayEntryName;
+  int m_nAvgRtt = 0;
+  int m_nBestRtt = 0;
+  int m_aRtt[5] = {};
+  int m_nBestIndex = 0;
+  int m_nRttCount = 0;
+  int m_nProbeIndex = 0;
+  int m_bSplitRoute = 0;
+  CString m_aServerAddr[100];
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  BOOL OnInitDialog() override;
+
+  // Window and shell.
+  int OnCreate();
+  LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+  void OnSysCommand(UINT nID, LPARAM lParam);
+  void OnPaint();
+  HICON OnQueryDragIcon();
+  void OnClose();
+  void OnTrayExit();
+  void OnNothing() {}
+
+  // Connection.
+  void OnConnect();
+
+  // Start-up steps of later subsystems.
+  void AdoptRunningLines();
+  void ShowConnectLook(bool bConnected);
+  void NavigateBanner();
+  bool DownloadServerList();
+  void LoadServerList();
+
+  DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,4 @@
+// The banner browser.
+#include "app/MainDlg.h"
+
+void CMainDlg::NavigateBanner() {}

@@ -1,0 +1,67 @@
+#include "desktop/TrayIcon.h"
+
+#include "framework/Resources.h"
+#include "resources/resource.h"
+
+namespace {
+
+void LoadTip(UINT uID, char (&tip)[128]) {
+  CString text;
+  AfxLoadString(static_cast<int>(uID), text);
+  CopyTextToField(tip, sizeof tip, text.View());
+}
+
+}  // namespace
+
+CTrayIcon::CTrayIcon(UINT uID) {
+  m_nid = plat::NotifyIconRecord{};
+  m_nid.cbSize = kRecordSize;
+  m_nid.uID = uID;
+  LoadTip(uID, m_nid.szTip);
+}
+
+CTrayIcon::~CTrayIcon() { ShowFromResource(0); }
+
+void CTrayIcon::AttachWindow(CWnd* pWnd, UINT uCallbackMessage) {
+  m_nid.hWnd = pWnd ? pWnd->GetSafeHwnd() : nullptr;
+  m_nid.uCallbackMessage = uCallbackMessage;
+}
+
+BOOL CTrayIcon::ShowFromResource(UINT uID) {
+  if (uID == 0) return ShowIcon(nullptr, nullptr);
+  LoadTip(uID, m_nid.szTip);
+  return ShowIcon(CWnd::Windows().LoadIcon(static_cast<int>(uID)), nullptr);
+}
+
+BOOL CTrayIcon::ShowIcon(HICON hIcon, const char* pszTip) {
+  m_nid.uFlags = 0;
+  DWORD operation;
+  if (hIcon) {
+    operation = m_nid.hIcon ? NIM_MODIFY : NIM_ADD;
+    m_nid.hIcon = hIcon;
+    m_nid.uFlags = NIF_ICON;
+  } else {
+    if (m_nid.hIcon == nullptr) return TRUE;
+    operation = NIM_DELETE;
+  }
+  if (pszTip) CopyTextToField(m_nid.szTip, sizeof m_nid.szTip, pszTip);
+  if (m_nid.szTip[0] != '\0') m_nid.uFlags |= NIF_TIP;
+  if (m_nid.uCallbackMessage && m_nid.hWnd) m_nid.uFlags |= NIF_MESSAGE;
+  BOOL result = CWnd::Windows().NotifyIcon(operation, m_nid) ? TRUE : FALSE;
+  if (operation == NIM_DELETE || !result) m_nid.hIcon = nullptr;
+  return result;
+}
+
+LRESULT CTrayIcon::HandleNotify(WPARAM wID, LPARAM lEvent) {
+  if (wID != m_nid.uID) return 0;
+  if (lEvent != WM_RBUTTONUP && lEvent != WM_LBUTTONDBLCLK) return 0;
+  const plat::MenuTemplate* menu = AfxFindMenu(IDR_TRAY_MENU);
+  if (menu == nullptr || menu->itemCount == 0) return 0;
+  if (lEvent == WM_RBUTTONUP) {
+    plat::IWindowSystem& windows = CWnd::Windows();
+    plat::Point at = windows.GetCursorPos();
+    windows.SetForegroundWindow(m_nid.hWnd);
+    windows.TrackPopupMenu(*menu, 0, at, m_nid.hWnd);
+  }
+  return 1;
+}

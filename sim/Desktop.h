@@ -1,0 +1,172 @@
+// The headless desktop: windows and controls as plain objects with their
+// state, message queues, window timers, message boxes, popup menus and the
+// notification area. Guarded by the machine lock.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/WindowSystem.h"
+#include "sim/Scheduler.h"
+
+namespace sim {
+
+struct SimMessage {
+  HWND hwnd;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+
+struct MessageQueue {
+  std::deque<SimMessage> posted;
+};
+
+struct SimWnd {
+  HWND hwnd = nullptr;
+  HWND parent = nullptr;  // the dialog of a control; owner window of a dialog
+  int pid = 0;
+  SimThread* thread = nullptr;
+  plat::IWindowSink* sink = nullptr;  // dialogs only
+  const plat::DialogTemplate* dialogTemplate = nullptr;
+  // Control data.
+  int id = 0;
+  plat::ControlKind kind = plat::ControlKind::Static;
+  DWORD style = 0;
+  int imageId = 0;
+  std::string text;
+  bool visible = false;
+  bool enabled = true;
+  bool iconic = false;
+  int check = 0;
+  std::vector<std::string> items;
+  int curSel = -1;
+  int progressLow = 0, progressHigh = 100, progressPos = 0;
+  int bitmaps[4] = {};
+  plat::Rect rect;
+  std::vector<std::string> navigations;
+  HICON paintedIcon = nullptr;
+  plat::Point paintedIconAt;
+  // Dialog data.
+  std::vector<HWND> controls;  // template order
+  int defId = 0;
+  HICON bigIcon = nullptr, smallIcon = nullptr;
+  std::vector<std::pair<UINT, std::string>> systemMenu;  // id 0 = separator
+  std::optional<INT_PTR> endResult;
+};
+
+struct SimTimer {
+  HWND hwnd;
+  UINT_PTR id;
+  UINT period;
+  VirtualTime nextDue;
+  bool pending;
+};
+
+struct SimMessageBox {
+  int serial;
+  int pid;
+  HWND owner;
+  std::string text;
+  std::string caption;
+  UINT type;
+  std::optional<int> answer;
+};
+
+struct SimPopupMenu {
+  int pid;
+  HWND owner;
+  const plat::MenuTemplate* menu;
+  plat::Point at;
+  std::optional<UINT> chosen;  // 0 = dismissed
+};
+
+struct SimTrayIcon {
+  int pid;
+  HWND hwnd;
+  UINT id;
+  UINT flags;
+  UINT callbackMessage;
+  HICON icon;
+  std::string tip;
+  std::string balloonText;
+  std::string balloonTitle;
+  UINT balloonTimeout;
+  DWORD balloonFlags;
+};
+
+class Desktop : public IClockSource {
+ public:
+  explicit Desktop(Scheduler& scheduler);
+  ~Desktop();
+
+  // Window objects.
+  SimWnd* Find(HWND hwnd);
+  SimWnd* FindControl(HWND dialog, int id);
+  HWND CreateDialogWindow(const plat::DialogTemplate& tmpl, HWND parent, int pid, plat::IWindowSink* sink);
+  void DestroyWindow(HWND hwnd);
+  void DestroyProcessWindows(int pid);
+  std::vector<SimWnd*> TopLevelWindows();
+
+  // Messages (lock held). The GUI thread of the window gets posted messages.
+  bool Post(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  // Waits (lock held) for the calling thread's next message or until stop().
+  std::optional<SimMessage> WaitMessage(std::unique_lock<std::mutex>& lock, const std::function<bool()>& stop);
+  // Delivers a message to its window's sink, lock released during the call.
+  LRESULT Dispatch(std::unique_lock<std::mutex>& lock, const SimMessage& msg);
+  // Runs the calling thread's messages until done() (modal loops).
+  void RunModalLoop(std::unique_lock<std::mutex>& lock, const std::function<bool()>& done);
+
+  // Timers.
+  UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT period);
+  bool KillTimer(HWND hwnd, UINT_PTR id);
+  std::vector<SimTimer> TimersOf(HWND hwnd) const;
+  std::optional<VirtualTime> NextDue() const override;
+  void FireDue(VirtualTime now) override;
+
+  // Message boxes and menus (modal on the calling GUI thread).
+  int RunMessageBox(std::unique_lock<std::mutex>& lock, int pid, HWND owner, std::string text, std::string caption,
+                    UINT type);
+  std::vector<SimMessageBox*> OpenMessageBoxes();
+  void RunPopupMenu(std::unique_lock<std::mutex>& lock, int pid, const plat::MenuTemplate& menu, plat::Point at,
+                    HWND owner);
+  SimPopupMenu* OpenMenu() { return m_menus.empty() ? nullptr : m_menus.back().get(); }
+
+  // Notification area.
+  bool NotifyIcon(int pid, DWORD operation, const plat::NotifyIconRecord& record);
+  std::vector<SimTrayIcon>& TrayIcons() { return m_trayIcons; }
+  SimTrayIcon* FindTrayIcon(HWND hwnd, UINT id);
+
+  HWND Foreground() const { return m_foreground; }
+  void SetForeground(HWND hwnd) { m_foreground = hwnd; }
+  plat::Point cursor{200, 300};
+
+  // Default processing of a message a window did not handle.
+  void DefaultProcessing(SimWnd& wnd, const SimMessage& msg);
+  void ApplyShow(SimWnd& wnd, int cmd);
+
+ private:
+  MessageQueue& QueueOf(SimThread* thread);
+  bool HasWork(SimThread* thread) const;
+
+  Scheduler& m_scheduler;
+  std::map<std::uintptr_t, std::unique_ptr<SimWnd>> m_windows;
+  std::map<SimThread*, MessageQueue> m_queues;
+  std::vector<SimTimer> m_timers;
+  std::vector<std::unique_ptr<SimMessageBox>> m_boxes;
+  std::vector<std::unique_ptr<SimPopupMenu>> m_menus;
+  std::vector<SimTrayIcon> m_trayIcons;
+  std::uintptr_t m_nextHandle = 0x10010;
+  int m_nextBoxSerial = 1;
+  HWND m_foreground = nullptr;
+};
+
+// Dialog units to pixels on the simulated screen.
+constexpr int kPixelsPerDialogUnitX = 2;
+constexpr int kPixelsPerDialogUnitY = 2;
+
+}  // namespace sim

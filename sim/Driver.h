@@ -1,0 +1,75 @@
+// The tests' and the console's hands on the simulated machine: starts the
+// dialer, acts as the user, and reads every state back. Every action ends
+// with WaitIdle. Actions return an empty text, or what went wrong.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sim/Machine.h"
+
+namespace sim {
+
+inline constexpr const char* kDefaultModulePath = "C:\\Program Files\\Velk VPN\\Dorvanta.exe";
+
+enum class TrayClick { Left, Right, Double };
+
+class Driver {
+ public:
+  explicit Driver(Machine& machine) : m_machine(machine) {}
+
+  Machine& Box() { return m_machine; }
+
+  // Starts the dialer as a new process and waits until it is idle. The
+  // first process started becomes the one the actions aim at.
+  int Start(const std::string& modulePath = kDefaultModulePath);
+  int Pid() const { return m_pid; }
+  void SetPid(int pid) { m_pid = pid; }
+  std::optional<int> ExitCode(int pid = 0);
+  bool Running(int pid = 0);
+
+  // The process's newest window (the top of its modal chain), or null.
+  HWND ActiveWindow(int pid = 0);
+  HWND FindWindowByTitle(const std::string& title);
+
+  // User actions on the active window.
+  std::string Click(int controlId);
+  std::string Type(int controlId, const std::string& text);
+  std::string Select(int controlId, int index);
+  std::string PressEnter();
+  std::string PressEscape();
+  std::string Close();
+  std::string Minimize();
+  std::string SysCommand(UINT id);
+  std::string ClickTray(TrayClick click, std::optional<UINT> otherId = std::nullopt);
+  std::string ChooseMenuItem(UINT command);
+  std::string DismissMenu();
+  std::string Answer(int button);  // IDOK, IDYES, IDNO on the newest message box
+  std::string ShowControl(int controlId, bool show = true);
+  std::string EnableControl(int controlId, bool enable = true);
+
+  // Reading state (copies taken under the machine lock).
+  std::optional<SimWnd> Window(HWND hwnd = nullptr);
+  std::optional<SimWnd> Control(int controlId, HWND dialog = nullptr);
+  std::vector<SimTimer> Timers(HWND hwnd = nullptr);
+  std::optional<SimTrayIcon> TrayIcon(int pid = 0);
+  std::vector<SimMessageBox> MessageBoxes();
+  std::optional<SimPopupMenu> OpenMenu();
+  HWND Foreground();
+
+  void WaitIdle() { m_machine.WaitIdle(); }
+  void Advance(DWORD ms) { m_machine.Advance(ms); }
+
+ private:
+  int PidOr(int pid) const { return pid ? pid : m_pid; }
+  // Posts input to the active window after checking the control can take it.
+  std::string PostToActive(UINT msg, WPARAM wParam, LPARAM lParam);
+  SimWnd* ActiveLocked(int pid);
+  std::string ControlForInput(int controlId, SimWnd*& control, SimWnd*& dialog);
+
+  Machine& m_machine;
+  int m_pid = 0;
+};
+
+}  // namespace sim

@@ -1,0 +1,176 @@
+#include "sim/FileSystem.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace sim {
+
+namespace {
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+  return text;
+}
+
+std::vector<std::string> SplitPath(std::string_view path) {
+  std::vector<std::string> parts;
+  std::string current;
+  for (char c : path) {
+    if (c == '\\' || c == '/') {
+      if (!current.empty()) parts.push_back(current);
+      current.clear();
+    } else {
+      current += c;
+    }
+  }
+  if (!current.empty()) parts.push_back(current);
+  return parts;
+}
+
+}  // namespace
+
+FileSystem::FileSystem(std::filesystem::path root) : m_root(std::move(root)) {
+  std::filesystem::create_directories(m_root / "C");
+}
+
+std::string FileSystem::Join(std::string_view folder, std::string_view name) {
+  std::string path(folder);
+  if (!path.empty() && path.back() != '\\') path += '\\';
+  path += name;
+  return path;
+}
+
+std::string FileSystem::FolderOf(std::string_view windowsPath) {
+  size_t slash = windowsPath.find_last_of('\\');
+  return slash == std::string_view::npos ? std::string() : std::string(windowsPath.substr(0, slash));
+}
+
+std::optional<std::filesystem::path> FileSystem::HostPath(std::string_view windowsPath,
+                                                          std::string_view currentDir) const {
+  std::string full(windowsPath);
+  bool absolute = full.size() >= 2 && full[1] == ':';
+  if (!absolute) full = Join(currentDir, windowsPath);
+  if (full.size() < 2 || std::toupper(static_cast<unsigned char>(full[0])) != 'C' || full[1] != ':')
+    return std::nullopt;
+  std::vector<std::string> parts = SplitPath(std::string_view(full).substr(2));
+  std::filesystem::path host = m_root / "C";
+  for (const std::string& part : parts) {
+    if (part == ".") continue;
+    if (part == "..") {
+      if (host != m_root / "C") host = host.parent_path();
+      continue;
+    }
+    std::filesystem::path next = host / part;
+    std::error_code ec;
+    if (!std::filesystem::exists(next, ec) && std::filesystem::is_directory(host, ec)) {
+      std::string wanted = Lower(part);
+      for (const auto& entry : std::filesystem::directory_iterator(host, ec)) {
+        if (Lower(entry.path().filename().string()) == wanted) {
+          next = entry.path();
+          break;
+        }
+      }
+    }
+    host = next;
+  }
+  return host;
+}
+
+void FileSystem::DenyAccess(const std::string& windowsPath) {
+  if (auto host = HostPath(windowsPath, "C:\\")) m_denied.insert(Lower(host->string()));
+}
+
+bool FileSystem::IsDenied(const std::filesystem::path& hostPath) const {
+  // A denied folder denies everything inside it.
+  for (std::filesystem::path p = hostPath; !p.empty() && p != p.root_path(); p = p.parent_path())
+    if (m_denied.count(Lower(p.string()))) return true;
+  return false;
+}
+
+void FileSystem::SetReadOnly(const std::string& windowsPath, bool readOnly) {
+  auto host = HostPath(windowsPath, "C:\\");
+  if (!host) return;
+  if (readOnly)
+    m_readOnly.insert(Lower(host->string()));
+  else
+    m_readOnly.erase(Lower(host->string()));
+}
+
+bool FileSystem::IsReadOnly(const std::filesystem::path& hostPath) const {
+  return m_readOnly.count(Lower(hostPath.string())) > 0;
+}
+
+bool FileSystem::WriteBytes(std::string_view windowsPath, std::string_view bytes) {
+  auto host = HostPath(windowsPath, "C:\\");
+  if (!host) return false;
+  std::filesystem::create_directories(host->parent_path());
+  std::ofstream out(*host, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return static_cast<bool>(out);
+}
+
+std::optional<std::string> FileSystem::ReadBytes(std::string_view windowsPath) const {
+  auto host = HostPath(windowsPath, "C:\\");
+  std::error_code ec;
+  if (!host || !std::filesystem::is_regular_file(*host, ec)) return std::nullopt;
+  std::ifstream in(*host, std::ios::binary);
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+bool FileSystem::MakeFolder(std::string_view windowsPath) {
+  auto host = HostPath(windowsPath, "C:\\");
+  std::error_code ec;
+  return host && (std::filesystem::create_directories(*host, ec) || std::filesystem::is_directory(*host, ec));
+}
+
+const char* CharsetOfCodePage(int codePage) {
+  switch (codePage) {
+    case 936:
+      return "CP936";
+    case 949:
+      return "CP949";
+    case 1252:
+      return "CP1252";
+    default:
+      return "UTF-8";
+  }
+}
+
+std::string ConvertText(std::string_view text, const char* from, const char* to) {
+  if (std::string_view(from) == to || text.empty()) return std::string(text);
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(text);
+  std::string out(text.size() * 4 + 16, '\0');
+  char* in = const_cast<char*>(text.data());
+  size_t inLeft = text.size();
+  char* outPtr = out.data();
+  size_t outLeft = out.size();
+  while (inLeft > 0) {
+    if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1)) break;
+    // A byte the charset cannot convert is kept as it is.
+    if (outLeft == 0) break;
+    *outPtr++ = *in++;
+    --outLeft;
+    --inLeft;
+  }
+  iconv_close(cd);
+  out.resize(out.size() - outLeft);
+  return out;
+}
+
+std::string FileSystem::ToAnsi(std::string_view utf8) const {
+  return ConvertText(utf8, "UTF-8", CharsetOfCodePage(m_codePage));
+}
+
+std::string FileSystem::FromAnsi(std::string_view ansi) const {
+  return ConvertText(ansi, CharsetOfCodePage(m_codePage), "UTF-8");
+}
+
+}  // namespace sim

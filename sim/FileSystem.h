@@ -1,0 +1,54 @@
+// The machine's drive C:, kept in a host folder. Names are matched without
+// regard to letter case, as on Windows. Texts on disk use the machine's
+// ANSI code page.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+
+namespace sim {
+
+class FileSystem {
+ public:
+  explicit FileSystem(std::filesystem::path root);
+
+  const std::filesystem::path& Root() const { return m_root; }
+
+  // Host path of a Windows path; a relative path is taken from currentDir.
+  // Missing components keep their given spelling. nullopt for other drives.
+  std::optional<std::filesystem::path> HostPath(std::string_view windowsPath, std::string_view currentDir) const;
+  static std::string Join(std::string_view folder, std::string_view name);
+  static std::string FolderOf(std::string_view windowsPath);
+
+  // Files and folders that refuse to be opened, created or deleted.
+  void DenyAccess(const std::string& windowsPath);
+  bool IsDenied(const std::filesystem::path& hostPath) const;
+  void SetReadOnly(const std::string& windowsPath, bool readOnly);
+  bool IsReadOnly(const std::filesystem::path& hostPath) const;
+
+  // Set-up helpers for the driver (absolute Windows paths, raw bytes).
+  bool WriteBytes(std::string_view windowsPath, std::string_view bytes);
+  std::optional<std::string> ReadBytes(std::string_view windowsPath) const;
+  bool MakeFolder(std::string_view windowsPath);
+
+  // Code page conversion (Windows code page numbers: 936, 949, 1252, 65001).
+  void SetCodePage(int codePage) { m_codePage = codePage; }
+  int CodePage() const { return m_codePage; }
+  std::string ToAnsi(std::string_view utf8) const;
+  std::string FromAnsi(std::string_view ansi) const;
+
+ private:
+  std::filesystem::path m_root;
+  std::set<std::string> m_denied;    // lower-case host paths
+  std::set<std::string> m_readOnly;  // lower-case host paths
+  int m_codePage = 936;
+};
+
+// Converts between character sets with iconv; unconvertible input is kept byte for byte.
+std::string ConvertText(std::string_view text, const char* from, const char* to);
+const char* CharsetOfCodePage(int codePage);
+
+}  // namespace sim

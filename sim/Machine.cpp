@@ -1,0 +1,156 @@
+#include "sim/Machine.h"
+
+#include <atomic>
+#include <random>
+
+#include "sim/ProcessPorts.h"
+
+namespace sim {
+
+namespace {
+
+std::filesystem::path FreshRoot() {
+  static std::atomic<int> counter{0};
+  std::random_device random;
+  auto path = std::filesystem::temp_directory_path() /
+              ("dorvanta-machine-" + std::to_string(random()) + "-" + std::to_string(counter++));
+  std::filesystem::create_directories(path);
+  return path;
+}
+
+}  // namespace
+
+Machine::Machine(MachineOptions options)
+    : m_options(std::move(options)),
+      m_ownedRoot(m_options.root.empty() ? FreshRoot() : std::filesystem::path()),
+      m_desktop(m_scheduler),
+      m_files(m_options.root.empty() ? m_ownedRoot : m_options.root) {
+  m_files.SetCodePage(m_options.codePage);
+  m_files.MakeFolder(SystemDirectory());
+}
+
+Machine::~Machine() {
+  {
+    auto lock = Lock();
+    for (auto& [pid, process] : m_processes)
+      if (!process->exitCode) m_scheduler.KillProcessThreads(pid);
+  }
+  for (std::thread& t : m_threads)
+    if (t.joinable()) t.join();
+  std::error_code ec;
+  if (!m_ownedRoot.empty()) std::filesystem::remove_all(m_ownedRoot, ec);
+}
+
+void Machine::WaitIdle() {
+  auto lock = Lock();
+  m_scheduler.WaitIdle(lock);
+}
+
+void Machine::Advance(DWORD ms) {
+  auto lock = Lock();
+  m_scheduler.Advance(lock, ms);
+}
+
+int Machine::StartProcess(const std::string& modulePath, std::function<int()> entry) {
+  auto lock = Lock();
+  auto process = std::make_unique<Process>();
+  process->pid = m_nextPid += 4;
+  process->modulePath = modulePath;
+  process->currentDirectory = FileSystem::FolderOf(modulePath);
+  m_files.MakeFolder(process->currentDirectory);
+  InstallProcessPorts(*this, *process);
+  Process* raw = process.get();
+  m_processes.emplace(raw->pid, std::move(process));
+  StartThread(raw->pid, &raw->ports, [this, raw, entry = std::move(entry)] {
+    int code = 0;
+    try {
+      code = entry();
+    } catch (const ProcessExit& exit) {
+      code = static_cast<int>(exit.code);
+    } catch (const ThreadKilled&) {
+      code = raw->exitCode.value_or(0);
+    }
+    auto lock = Lock();
+    EndProcess(raw->pid, code);
+  }, "gui");
+  return raw->pid;
+}
+
+Process* Machine::FindProcess(int pid) {
+  auto it = m_processes.find(pid);
+  return it == m_processes.end() ? nullptr : it->second.get();
+}
+
+bool Machine::IsRunning(int pid) {
+  Process* process = FindProcess(pid);
+  return process && !process->exitCode;
+}
+
+void* Machine::StartThread(int pid, const plat::Ports* ports, std::function<void()> body, std::string name) {
+  SimThread* record = m_scheduler.Register(name);
+  record->pid = pid;
+  auto object = std::make_shared<KernelObject>(KernelObject{KernelObject::Kind::Thread, name});
+  void* handle = CreateHandle(pid, object);
+  m_threads.emplace_back([this, record, ports, object, body = std::move(body)] {
+    Scheduler::BindSelf(record);
+    plat::SetCurrent(ports);
+    try {
+      body();
+    } catch (const ThreadKilled&) {
+    } catch (const ProcessExit&) {
+    }
+    auto lock = Lock();
+    object->signaled = true;
+    m_scheduler.Unregister(record);
+  });
+  return handle;
+}
+
+void* Machine::CreateHandle(int pid, std::shared_ptr<KernelObject> object) {
+  std::uintptr_t value = m_nextHandle += 4;
+  m_handles.emplace(value, HandleEntry{pid, std::move(object)});
+  return reinterpret_cast<void*>(value);
+}
+
+std::shared_ptr<KernelObject> Machine::Object(void* handle) {
+  auto it = m_handles.find(reinterpret_cast<std::uintptr_t>(handle));
+  return it == m_handles.end() ? nullptr : it->second.object;
+}
+
+void Machine::CloseHandle(void* handle) {
+  m_handles.erase(reinterpret_cast<std::uintptr_t>(handle));
+  m_scheduler.Notify();
+}
+
+std::shared_ptr<KernelObject> Machine::FindNamedMutex(const std::string& name) {
+  auto it = m_namedMutexes.find(name);
+  if (it == m_namedMutexes.end()) return nullptr;
+  auto object = it->second.lock();
+  if (!object) m_namedMutexes.erase(it);
+  return object;
+}
+
+std::shared_ptr<KernelObject> Machine::OpenOrCreateNamedMutex(const std::string& name) {
+  if (auto existing = FindNamedMutex(name)) return existing;
+  auto object = std::make_shared<KernelObject>(KernelObject{KernelObject::Kind::Mutex, name});
+  m_namedMutexes[name] = object;
+  return object;
+}
+
+void Machine::BeginExit(int pid, int code) {
+  Process* process = FindProcess(pid);
+  if (process && !process->exitCode) process->exitCode = code;
+  m_scheduler.KillProcessThreads(pid);
+}
+
+void Machine::EndProcess(int pid, int code) {
+  Process* process = FindProcess(pid);
+  if (process == nullptr) return;
+  if (!process->exitCode) process->exitCode = code;
+  m_scheduler.KillProcessThreads(pid);
+  m_desktop.DestroyProcessWindows(pid);
+  std::erase_if(m_handles, [pid](const auto& entry) { return entry.second.pid == pid; });
+  m_scheduler.Notify();
+}
+
+}  // namespace sim

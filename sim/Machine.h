@@ -1,0 +1,115 @@
+// One simulated Windows computer: clock and threads, desktop, drive C:,
+// kernel objects, processes and the remote-access service.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/Ports.h"
+#include "sim/Desktop.h"
+#include "sim/FileSystem.h"
+#include "sim/RasService.h"
+#include "sim/Scheduler.h"
+
+namespace sim {
+
+// Thrown by ExitProcess in a simulated process; unwinds its GUI thread.
+struct ProcessExit {
+  UINT code;
+};
+
+struct KernelObject {
+  enum class Kind { Mutex, Event, Thread } kind;
+  std::string name;
+  bool signaled = false;
+  bool manualReset = true;
+};
+
+struct Process {
+  int pid = 0;
+  std::string modulePath;
+  std::string currentDirectory;
+  std::optional<int> exitCode;
+  plat::Ports ports;
+  std::vector<std::shared_ptr<void>> adapters;  // the port objects behind ports
+};
+
+struct MachineOptions {
+  std::filesystem::path root;  // host folder for drive C: (a fresh temporary folder when empty)
+  int codePage = 936;
+  plat::OsVersion version{6, 1, 7601};
+};
+
+class Machine {
+ public:
+  explicit Machine(MachineOptions options = {});
+  ~Machine();
+  Machine(const Machine&) = delete;
+  Machine& operator=(const Machine&) = delete;
+
+  Scheduler& Sched() { return m_scheduler; }
+  Desktop& Screen() { return m_desktop; }
+  FileSystem& Disk() { return m_files; }
+  RasService& Ras() { return m_ras; }
+  std::unique_lock<std::mutex> Lock() { return std::unique_lock(m_scheduler.Mutex()); }
+
+  // Clock (the 32-bit tick can be set, e.g. near its wrap).
+  DWORD Tick() const { return static_cast<DWORD>(m_tickBase + m_scheduler.Now()); }
+  void SetTick(DWORD tick) { m_tickBase = tick - m_scheduler.Now(); }
+  void WaitIdle();
+  void Advance(DWORD ms);
+
+  const plat::OsVersion& Version() const { return m_options.version; }
+  void SetVersion(plat::OsVersion version) { m_options.version = version; }
+  std::string SystemDirectory() const { return "C:\\Windows\\system32"; }
+  int WorkingSetTrims() const { return m_workingSetTrims; }
+
+  // Processes: runs entry on a new GUI thread of a new process.
+  int StartProcess(const std::string& modulePath, std::function<int()> entry);
+  Process* FindProcess(int pid);
+  bool IsRunning(int pid);
+
+  // Kernel objects (lock held).
+  void* CreateHandle(int pid, std::shared_ptr<KernelObject> object);
+  std::shared_ptr<KernelObject> Object(void* handle);
+  void CloseHandle(void* handle);
+  std::shared_ptr<KernelObject> FindNamedMutex(const std::string& name);
+  std::shared_ptr<KernelObject> OpenOrCreateNamedMutex(const std::string& name);
+  // A thread of a process (registered with the scheduler before it starts).
+  void* StartThread(int pid, const plat::Ports* ports, std::function<void()> body, std::string name);
+  // Ends a process from inside it (lock held); the caller then unwinds.
+  void BeginExit(int pid, int code);
+
+  void NoteWorkingSetTrim() { ++m_workingSetTrims; }
+
+ private:
+  void EndProcess(int pid, int code);
+
+  MachineOptions m_options;
+  std::filesystem::path m_ownedRoot;
+  Scheduler m_scheduler;
+  Desktop m_desktop;
+  FileSystem m_files;
+  RasService m_ras;
+  DWORD m_tickBase = 0x1000;
+  int m_workingSetTrims = 0;
+  int m_nextPid = 1000;
+  std::map<int, std::unique_ptr<Process>> m_processes;
+  struct HandleEntry {
+    int pid;
+    std::shared_ptr<KernelObject> object;
+  };
+  std::map<std::uintptr_t, HandleEntry> m_handles;
+  std::uintptr_t m_nextHandle = 0x100;
+  std::map<std::string, std::weak_ptr<KernelObject>> m_namedMutexes;
+  std::vector<std::thread> m_threads;
+};
+
+}  // namespace sim

@@ -1,0 +1,29 @@
+#include "sim/ProcessPorts.h"
+
+#include "sim/Machine.h"
+#include "sim/SimFiles.h"
+#include "sim/SimRemoteAccess.h"
+#include "sim/SimSystem.h"
+#include "sim/SimWindowSystem.h"
+
+namespace sim {
+
+namespace {
+
+template <typename Port>
+Port* Adapter(Machine& machine, Process& process) {
+  auto port = std::make_shared<Port>(machine, process);
+  process.adapters.push_back(port);
+  return port.get();
+}
+
+}  // namespace
+
+void InstallProcessPorts(Machine& machine, Process& process) {
+  process.ports.windows = Adapter<SimWindowSystem>(machine, process);
+  process.ports.system = Adapter<SimSystem>(machine, process);
+  process.ports.files = Adapter<SimFiles>(machine, process);
+  process.ports.ras = Adapter<SimRemoteAccess>(machine, process);
+}
+
+}  // namespace sim

@@ -1,0 +1,154 @@
+#include "sim/SimFiles.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "sim/Machine.h"
+
+namespace sim {
+
+namespace {
+
+class SimFile final : public plat::IFile {
+ public:
+  SimFile(const FileSystem& disk, std::filesystem::path host, unsigned mode, std::string content)
+      : m_disk(disk), m_host(std::move(host)), m_mode(mode), m_content(std::move(content)) {}
+  ~SimFile() override { Close(); }
+
+  bool ReadLine(std::string& line) override {
+    if (!(m_mode & plat::kModeRead) || m_pos >= m_content.size()) return false;
+    size_t end = m_content.find('\n', m_pos);
+    size_t next = end == std::string::npos ? m_content.size() : end + 1;
+    std::string raw = m_content.substr(m_pos, (end == std::string::npos ? m_content.size() : end) - m_pos);
+    m_pos = next;
+    if (m_mode & plat::kModeText) {
+      if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+      line = m_disk.FromAnsi(raw);
+    } else {
+      line = raw;
+    }
+    return true;
+  }
+
+  bool Write(std::string_view text) override {
+    if (!(m_mode & plat::kModeWrite) || m_closed) return false;
+    std::string bytes;
+    if (m_mode & plat::kModeText) {
+      for (char c : m_disk.ToAnsi(text)) {
+        if (c == '\n') bytes += '\r';
+        bytes += c;
+      }
+    } else {
+      bytes = text;
+    }
+    m_content.replace(m_pos, std::min(bytes.size(), m_content.size() - m_pos), bytes);
+    m_pos += bytes.size();
+    m_dirty = true;
+    return true;
+  }
+
+  bool Close() override {
+    if (m_closed) return true;
+    m_closed = true;
+    if (!m_dirty) return true;
+    std::ofstream out(m_host, std::ios::binary | std::ios::trunc);
+    out.write(m_content.data(), static_cast<std::streamsize>(m_content.size()));
+    return static_cast<bool>(out);
+  }
+
+ private:
+  const FileSystem& m_disk;
+  std::filesystem::path m_host;
+  unsigned m_mode;
+  std::string m_content;
+  size_t m_pos = 0;
+  bool m_dirty = false;
+  bool m_closed = false;
+};
+
+std::string ReadHostFile(const std::filesystem::path& host) {
+  std::ifstream in(host, std::ios::binary);
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+}  // namespace
+
+std::unique_ptr<plat::IFile> SimFiles::Open(std::string_view path, unsigned mode) {
+  auto lock = m_machine.Lock();
+  FileSystem& disk = m_machine.Disk();
+  auto host = disk.HostPath(path, m_process.currentDirectory);
+  std::error_code ec;
+  if (!host || disk.IsDenied(*host) || !std::filesystem::is_directory(host->parent_path(), ec) ||
+      std::filesystem::is_directory(*host, ec))
+    return nullptr;
+  bool exists = std::filesystem::exists(*host, ec);
+  bool writes = (mode & plat::kModeWrite) != 0;
+  if (writes && exists && disk.IsReadOnly(*host)) return nullptr;
+  if (!exists && !(mode & plat::kModeCreate)) return nullptr;
+  bool truncate = (mode & plat::kModeCreate) && !(mode & plat::kModeNoTruncate);
+  std::string content = exists && !truncate ? ReadHostFile(*host) : std::string();
+  if (!exists || truncate) {
+    std::ofstream create(*host, std::ios::binary | std::ios::trunc);
+    if (!create) return nullptr;
+  }
+  return std::make_unique<SimFile>(disk, *host, mode, std::move(content));
+}
+
+bool SimFiles::Delete(std::string_view path) {
+  auto lock = m_machine.Lock();
+  FileSystem& disk = m_machine.Disk();
+  auto host = disk.HostPath(path, m_process.currentDirectory);
+  std::error_code ec;
+  if (!host || disk.IsDenied(*host) || disk.IsReadOnly(*host) || !std::filesystem::is_regular_file(*host, ec))
+    return false;
+  return std::filesystem::remove(*host, ec);
+}
+
+bool SimFiles::Replace(std::string_view source, std::string_view target) {
+  auto lock = m_machine.Lock();
+  FileSystem& disk = m_machine.Disk();
+  auto from = disk.HostPath(source, m_process.currentDirectory);
+  auto to = disk.HostPath(target, m_process.currentDirectory);
+  std::error_code ec;
+  if (!from || !to || disk.IsDenied(*from) || disk.IsDenied(*to) || disk.IsReadOnly(*to) ||
+      !std::filesystem::is_regular_file(*from, ec))
+    return false;
+  std::filesystem::rename(*from, *to, ec);
+  return !ec;
+}
+
+DWORD SimFiles::GetAttributes(std::string_view path) {
+  auto lock = m_machine.Lock();
+  FileSystem& disk = m_machine.Disk();
+  auto host = disk.HostPath(path, m_process.currentDirectory);
+  std::error_code ec;
+  if (!host || !std::filesystem::exists(*host, ec)) return plat::kInvalidFileAttributes;
+  if (std::filesystem::is_directory(*host, ec)) return plat::kFileAttributeDirectory;
+  return disk.IsReadOnly(*host) ? plat::kFileAttributeReadOnly : plat::kFileAttributeNormal;
+}
+
+bool SimFiles::SetAttributes(std::string_view path, DWORD attributes) {
+  auto lock = m_machine.Lock();
+  FileSystem& disk = m_machine.Disk();
+  auto host = disk.HostPath(path, m_process.currentDirectory);
+  std::error_code ec;
+  if (!host || !std::filesystem::exists(*host, ec)) return false;
+  std::string full = path.size() >= 2 && path[1] == ':' ? std::string(path)
+                                                          : FileSystem::Join(m_process.currentDirectory, path);
+  disk.SetReadOnly(full, (attributes & plat::kFileAttributeReadOnly) != 0);
+  return true;
+}
+
+UINT SimFiles::GetProfileInt(std::string_view, std::string_view, int defaultValue, std::string_view) {
+  return defaultValue < 0 ? 0 : static_cast<UINT>(defaultValue);
+}
+
+DWORD SimFiles::GetProfileString(std::string_view, std::string_view, std::string_view defaultValue,
+                                 std::string& out, DWORD bufferSize, std::string_view) {
+  out = std::string(defaultValue.substr(0, bufferSize ? bufferSize - 1 : 0));
+  return static_cast<DWORD>(out.size());
+}
+
+}  // namespace sim

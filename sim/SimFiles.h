@@ -1,0 +1,30 @@
+// The files port of a simulated process, over the machine's drive C:.
+#pragma once
+
+#include "platform/Files.h"
+
+namespace sim {
+
+class Machine;
+struct Process;
+
+class SimFiles final : public plat::IFiles {
+ public:
+  SimFiles(Machine& machine, Process& process) : m_machine(machine), m_process(process) {}
+
+  std::unique_ptr<plat::IFile> Open(std::string_view path, unsigned mode) override;
+  bool Delete(std::string_view path) override;
+  bool Replace(std::string_view source, std::string_view target) override;
+  DWORD GetAttributes(std::string_view path) override;
+  bool SetAttributes(std::string_view path, DWORD attributes) override;
+  UINT GetProfileInt(std::string_view section, std::string_view key, int defaultValue,
+                     std::string_view path) override;
+  DWORD GetProfileString(std::string_view section, std::string_view key, std::string_view defaultValue,
+                         std::string& out, DWORD bufferSize, std::string_view path) override;
+
+ private:
+  Machine& m_machine;
+  Process& m_process;
+};
+
+}  // namespace sim

@@ -1,0 +1,88 @@
+#include "sim/SimSystem.h"
+
+#include "platform/WinConstants.h"
+#include "sim/Machine.h"
+
+namespace sim {
+
+plat::OsVersion SimSystem::GetVersion() { return m_machine.Version(); }
+std::string SimSystem::GetSystemDirectory() { return m_machine.SystemDirectory(); }
+std::string SimSystem::GetModuleFileName() { return m_process.modulePath; }
+std::string SimSystem::GetCurrentDirectory() { return m_process.currentDirectory; }
+
+DWORD SimSystem::GetTickCount() {
+  auto lock = m_machine.Lock();
+  return m_machine.Tick();
+}
+
+void SimSystem::Sleep(DWORD ms) {
+  auto lock = m_machine.Lock();
+  m_machine.Sched().Sleep(lock, ms);
+}
+
+plat::KernelHandle SimSystem::OpenMutex(std::string_view name) {
+  auto lock = m_machine.Lock();
+  auto object = m_machine.FindNamedMutex(std::string(name));
+  if (!object) return {};
+  return plat::KernelHandle(this, m_machine.CreateHandle(m_process.pid, object));
+}
+
+plat::KernelHandle SimSystem::CreateMutex(std::string_view name, bool) {
+  auto lock = m_machine.Lock();
+  auto object = m_machine.OpenOrCreateNamedMutex(std::string(name));
+  return plat::KernelHandle(this, m_machine.CreateHandle(m_process.pid, object));
+}
+
+plat::KernelHandle SimSystem::CreateThread(std::function<void()> body) {
+  auto lock = m_machine.Lock();
+  return plat::KernelHandle(this, m_machine.StartThread(m_process.pid, &m_process.ports, std::move(body), "worker"));
+}
+
+plat::KernelHandle SimSystem::CreateEvent(bool manualReset, bool initialState) {
+  auto lock = m_machine.Lock();
+  auto object = std::make_shared<KernelObject>(KernelObject{KernelObject::Kind::Event, {}, initialState, manualReset});
+  return plat::KernelHandle(this, m_machine.CreateHandle(m_process.pid, object));
+}
+
+void SimSystem::SetEvent(const plat::KernelHandle& event) {
+  auto lock = m_machine.Lock();
+  if (auto object = m_machine.Object(event.Get())) object->signaled = true;
+  m_machine.Sched().Notify();
+}
+
+void SimSystem::ResetEvent(const plat::KernelHandle& event) {
+  auto lock = m_machine.Lock();
+  if (auto object = m_machine.Object(event.Get())) object->signaled = false;
+}
+
+DWORD SimSystem::WaitForSingleObject(const plat::KernelHandle& handle, DWORD timeoutMs) {
+  auto lock = m_machine.Lock();
+  auto object = m_machine.Object(handle.Get());
+  if (!object) return 0xFFFFFFFF;  // WAIT_FAILED
+  std::optional<VirtualTime> deadline;
+  if (timeoutMs != INFINITE) deadline = m_machine.Sched().Now() + timeoutMs;
+  bool signaled = m_machine.Sched().Block(lock, [&] { return object->signaled; }, deadline);
+  if (!signaled) return WAIT_TIMEOUT;
+  if (object->kind == KernelObject::Kind::Event && !object->manualReset) object->signaled = false;
+  return WAIT_OBJECT_0;
+}
+
+void SimSystem::TrimWorkingSet() {
+  auto lock = m_machine.Lock();
+  m_machine.NoteWorkingSetTrim();
+}
+
+void SimSystem::ExitProcess(UINT exitCode) {
+  {
+    auto lock = m_machine.Lock();
+    m_machine.BeginExit(m_process.pid, static_cast<int>(exitCode));
+  }
+  throw ProcessExit{exitCode};
+}
+
+void SimSystem::CloseHandle(void* handle) {
+  auto lock = m_machine.Lock();
+  m_machine.CloseHandle(handle);
+}
+
+}  // namespace sim

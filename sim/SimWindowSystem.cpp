@@ -1,0 +1,330 @@
+#include "sim/SimWindowSystem.h"
+
+#include <algorithm>
+
+#include "framework/Resources.h"
+#include "platform/WinConstants.h"
+#include "sim/Machine.h"
+
+namespace sim {
+
+namespace {
+
+// Runs action on the window under the machine lock; fallback when it is gone.
+template <typename Result, typename Action>
+Result With(Machine& machine, HWND hwnd, Result fallback, Action&& action) {
+  auto lock = machine.Lock();
+  SimWnd* wnd = machine.Screen().Find(hwnd);
+  return wnd ? action(*wnd) : fallback;
+}
+
+bool IsList(const SimWnd& wnd) {
+  using plat::ControlKind;
+  return wnd.kind == ControlKind::ComboDropDown || wnd.kind == ControlKind::ComboDropList ||
+         wnd.kind == ControlKind::ListBox;
+}
+
+bool IsCombo(const SimWnd& wnd) {
+  return wnd.kind == plat::ControlKind::ComboDropDown || wnd.kind == plat::ControlKind::ComboDropList;
+}
+
+}  // namespace
+
+INT_PTR SimWindowSystem::DialogBox(const plat::DialogTemplate& tmpl, HWND parent, plat::IWindowSink& sink) {
+  auto lock = m_machine.Lock();
+  Desktop& desktop = m_machine.Screen();
+  HWND hwnd = desktop.CreateDialogWindow(tmpl, parent, m_process.pid, &sink);
+  // The window goes away however the run ends, also when the process unwinds.
+  struct Destroyer {
+    Desktop& desktop;
+    HWND hwnd;
+    std::unique_lock<std::mutex>& lock;
+    ~Destroyer() {
+      if (!lock.owns_lock()) lock.lock();
+      desktop.DestroyWindow(hwnd);
+    }
+  } destroyer{desktop, hwnd, lock};
+  desktop.Dispatch(lock, {hwnd, WM_CREATE, 0, 0});
+  desktop.Dispatch(lock, {hwnd, WM_INITDIALOG, 0, 0});
+  if (SimWnd* wnd = desktop.Find(hwnd)) wnd->visible = true;
+  desktop.RunModalLoop(lock, [&] {
+    SimWnd* wnd = desktop.Find(hwnd);
+    return wnd == nullptr || wnd->endResult.has_value();
+  });
+  SimWnd* wnd = desktop.Find(hwnd);
+  return wnd && wnd->endResult ? *wnd->endResult : -1;
+}
+
+void SimWindowSystem::EndDialog(HWND dlg, INT_PTR result) {
+  auto lock = m_machine.Lock();
+  if (SimWnd* wnd = m_machine.Screen().Find(dlg)) {
+    wnd->endResult = result;
+    wnd->visible = false;
+  }
+  m_machine.Sched().Notify();
+}
+
+HWND SimWindowSystem::GetDlgItem(HWND dlg, int id) {
+  auto lock = m_machine.Lock();
+  SimWnd* control = m_machine.Screen().FindControl(dlg, id);
+  return control ? control->hwnd : nullptr;
+}
+
+std::string SimWindowSystem::GetWindowText(HWND hwnd) {
+  return With(m_machine, hwnd, std::string(), [](SimWnd& w) { return w.text; });
+}
+
+void SimWindowSystem::SetWindowText(HWND hwnd, std::string_view text) {
+  With(m_machine, hwnd, 0, [&](SimWnd& w) {
+    w.text = text;
+    return 0;
+  });
+}
+
+bool SimWindowSystem::ShowWindow(HWND hwnd, int cmd) {
+  return With(m_machine, hwnd, false, [&](SimWnd& w) {
+    bool was = w.visible;
+    m_machine.Screen().ApplyShow(w, cmd);
+    return was;
+  });
+}
+
+bool SimWindowSystem::IsWindowVisible(HWND hwnd) {
+  return With(m_machine, hwnd, false, [](SimWnd& w) { return w.visible; });
+}
+
+bool SimWindowSystem::IsIconic(HWND hwnd) {
+  return With(m_machine, hwnd, false, [](SimWnd& w) { return w.iconic; });
+}
+
+void SimWindowSystem::EnableWindow(HWND hwnd, bool enable) {
+  With(m_machine, hwnd, 0, [&](SimWnd& w) {
+    w.enabled = enable;
+    return 0;
+  });
+}
+
+bool SimWindowSystem::IsWindowEnabled(HWND hwnd) {
+  return With(m_machine, hwnd, false, [](SimWnd& w) { return w.enabled; });
+}
+
+plat::Rect SimWindowSystem::GetWindowRect(HWND hwnd) {
+  return With(m_machine, hwnd, plat::Rect{}, [](SimWnd& w) { return w.rect; });
+}
+
+plat::Rect SimWindowSystem::GetClientRect(HWND hwnd) {
+  return With(m_machine, hwnd, plat::Rect{}, [](SimWnd& w) {
+    return plat::Rect{0, 0, w.rect.Width(), w.rect.Height()};
+  });
+}
+
+void SimWindowSystem::SetWindowSize(HWND hwnd, int cx, int cy) {
+  With(m_machine, hwnd, 0, [&](SimWnd& w) {
+    w.rect.right = w.rect.left + cx;
+    w.rect.bottom = w.rect.top + cy;
+    return 0;
+  });
+}
+
+HWND SimWindowSystem::FindWindow(std::string_view title) {
+  auto lock = m_machine.Lock();
+  for (SimWnd* wnd : m_machine.Screen().TopLevelWindows())
+    if (wnd->text == title) return wnd->hwnd;
+  return nullptr;
+}
+
+bool SimWindowSystem::SetForegroundWindow(HWND hwnd) {
+  return With(m_machine, hwnd, false, [&](SimWnd& w) {
+    m_machine.Screen().SetForeground(w.hwnd);
+    return true;
+  });
+}
+
+void SimWindowSystem::SetIcon(HWND hwnd, HICON icon, bool big) {
+  With(m_machine, hwnd, 0, [&](SimWnd& w) {
+    (big ? w.bigIcon : w.smallIcon) = icon;
+    return 0;
+  });
+}
+
+HICON SimWindowSystem::LoadIcon(int resourceId) {
+  // Icons are known by their resource number on the simulated desktop.
+  return reinterpret_cast<HICON>(static_cast<std::uintptr_t>(resourceId));
+}
+
+void SimWindowSystem::SetDefaultId(HWND dlg, int id) {
+  With(m_machine, dlg, 0, [&](SimWnd& w) {
+    w.defId = id;
+    return 0;
+  });
+}
+
+void SimWindowSystem::PaintIcon(HWND hwnd, int x, int y, HICON icon) {
+  With(m_machine, hwnd, 0, [&](SimWnd& w) {
+    w.paintedIcon = icon;
+    w.paintedIconAt = {x, y};
+    return 0;
+  });
+}
+
+int SimWindowSystem::GetCheck(HWND button) {
+  return With(m_machine, button, 0, [](SimWnd& w) { return w.check; });
+}
+
+void SimWindowSystem::SetCheck(HWND button, int state) {
+  With(m_machine, button, 0, [&](SimWnd& w) {
+    w.check = state;
+    return 0;
+  });
+}
+
+void SimWindowSystem::SetButtonBitmaps(HWND button, int normal, int selected, int focused, int disabled) {
+  With(m_machine, button, 0, [&](SimWnd& w) {
+    w.bitmaps[0] = normal;
+    w.bitmaps[1] = selected;
+    w.bitmaps[2] = focused;
+    w.bitmaps[3] = disabled;
+    return 0;
+  });
+}
+
+void SimWindowSystem::SizeToBitmap(HWND button) {
+  With(m_machine, button, 0, [&](SimWnd& w) {
+    int cx = 0, cy = 0;
+    if (AfxGetBitmapSize(w.bitmaps[0], cx, cy)) {
+      w.rect.right = w.rect.left + cx;
+      w.rect.bottom = w.rect.top + cy;
+    }
+    return 0;
+  });
+}
+
+int SimWindowSystem::AddString(HWND list, std::string_view text) {
+  return With(m_machine, list, -1, [&](SimWnd& w) {
+    if (!IsList(w)) return -1;
+    w.items.emplace_back(text);
+    return static_cast<int>(w.items.size()) - 1;
+  });
+}
+
+int SimWindowSystem::DeleteString(HWND list, int index) {
+  return With(m_machine, list, -1, [&](SimWnd& w) {
+    if (index < 0 || index >= static_cast<int>(w.items.size())) return -1;
+    w.items.erase(w.items.begin() + index);
+    if (w.curSel == index) w.curSel = -1;
+    if (w.curSel > index) --w.curSel;
+    return static_cast<int>(w.items.size());
+  });
+}
+
+void SimWindowSystem::ResetContent(HWND list) {
+  With(m_machine, list, 0, [&](SimWnd& w) {
+    w.items.clear();
+    w.curSel = -1;
+    if (IsCombo(w)) w.text.clear();
+    return 0;
+  });
+}
+
+int SimWindowSystem::GetCount(HWND list) {
+  return With(m_machine, list, -1, [](SimWnd& w) { return static_cast<int>(w.items.size()); });
+}
+
+int SimWindowSystem::GetCurSel(HWND list) {
+  return With(m_machine, list, -1, [](SimWnd& w) { return w.curSel; });
+}
+
+int SimWindowSystem::SetCurSel(HWND list, int index) {
+  return With(m_machine, list, -1, [&](SimWnd& w) {
+    if (index < 0 || index >= static_cast<int>(w.items.size())) {
+      w.curSel = -1;
+      return -1;
+    }
+    w.curSel = index;
+    if (IsCombo(w)) w.text = w.items[static_cast<size_t>(index)];
+    return index;
+  });
+}
+
+int SimWindowSystem::GetItemText(HWND list, int index, std::string& text) {
+  return With(m_machine, list, -1, [&](SimWnd& w) {
+    if (index < 0 || index >= static_cast<int>(w.items.size())) return -1;
+    text = w.items[static_cast<size_t>(index)];
+    return static_cast<int>(text.size());
+  });
+}
+
+void SimWindowSystem::SetProgressRange(HWND bar, int low, int high) {
+  With(m_machine, bar, 0, [&](SimWnd& w) {
+    w.progressLow = low;
+    w.progressHigh = high;
+    return 0;
+  });
+}
+
+int SimWindowSystem::SetProgressPos(HWND bar, int pos) {
+  return With(m_machine, bar, 0, [&](SimWnd& w) { return std::exchange(w.progressPos, pos); });
+}
+
+bool SimWindowSystem::PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto lock = m_machine.Lock();
+  return m_machine.Screen().Post(hwnd, msg, wParam, lParam);
+}
+
+LRESULT SimWindowSystem::SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto lock = m_machine.Lock();
+  Desktop& desktop = m_machine.Screen();
+  SimWnd* wnd = desktop.Find(hwnd);
+  if (wnd == nullptr) return 0;
+  if (wnd->thread == Scheduler::Self()) return desktop.Dispatch(lock, {hwnd, msg, wParam, lParam});
+  // The program sends only to its own thread's windows; another thread's
+  // window gets the message queued.
+  desktop.Post(hwnd, msg, wParam, lParam);
+  return 0;
+}
+
+UINT_PTR SimWindowSystem::SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs) {
+  auto lock = m_machine.Lock();
+  return m_machine.Screen().SetTimer(hwnd, id, elapseMs);
+}
+
+bool SimWindowSystem::KillTimer(HWND hwnd, UINT_PTR id) {
+  auto lock = m_machine.Lock();
+  return m_machine.Screen().KillTimer(hwnd, id);
+}
+
+int SimWindowSystem::MessageBox(HWND owner, std::string_view text, std::string_view caption, UINT type) {
+  auto lock = m_machine.Lock();
+  return m_machine.Screen().RunMessageBox(lock, m_process.pid, owner, std::string(text), std::string(caption), type);
+}
+
+void SimWindowSystem::AppendSystemMenu(HWND hwnd, UINT flags, UINT id, std::string_view text) {
+  With(m_machine, hwnd, 0, [&](SimWnd& w) {
+    w.systemMenu.emplace_back((flags & MF_SEPARATOR) ? 0 : id, std::string(text));
+    return 0;
+  });
+}
+
+plat::Point SimWindowSystem::GetCursorPos() {
+  auto lock = m_machine.Lock();
+  return m_machine.Screen().cursor;
+}
+
+void SimWindowSystem::TrackPopupMenu(const plat::MenuTemplate& menu, UINT, plat::Point at, HWND owner) {
+  auto lock = m_machine.Lock();
+  m_machine.Screen().RunPopupMenu(lock, m_process.pid, menu, at, owner);
+}
+
+bool SimWindowSystem::NotifyIcon(DWORD operation, const plat::NotifyIconRecord& record) {
+  auto lock = m_machine.Lock();
+  return m_machine.Screen().NotifyIcon(m_process.pid, operation, record);
+}
+
+void SimWindowSystem::Navigate(HWND browser, std::string_view url) {
+  With(m_machine, browser, 0, [&](SimWnd& w) {
+    w.navigations.emplace_back(url);
+    return 0;
+  });
+}
+
+}  // namespace sim

@@ -1,0 +1,19 @@
+// One test body for both implementations of a port: each build supplies the
+// environment (the simulated machine, or the real Windows services).
+#pragma once
+
+#include <memory>
+#include <string>
+
+class ContractEnvironment {
+ public:
+  virtual ~ContractEnvironment() = default;
+  // A Windows path of an empty scratch folder, without a trailing backslash.
+  virtual std::string ScratchFolder() = 0;
+  // True for the simulated machine (for gaps marked explicitly in a test).
+  virtual bool IsSimulated() const = 0;
+};
+
+// Installs the ports for the calling thread (plat::Current()) and returns
+// the environment; the ports stay valid while the environment lives.
+std::unique_ptr<ContractEnvironment> MakeContractEnvironment();

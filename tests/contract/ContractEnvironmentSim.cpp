@@ -1,0 +1,45 @@
+// The simulated machine as the contract tests' environment: the test's own
+// thread runs as a thread of a process on the machine.
+#include "sim/Machine.h"
+#include "sim/ProcessPorts.h"
+#include "tests/contract/ContractEnvironment.h"
+
+namespace {
+
+class SimEnvironment final : public ContractEnvironment {
+ public:
+  SimEnvironment() {
+    m_process.pid = 4;
+    m_process.modulePath = "C:\\Tests\\contract.exe";
+    m_process.currentDirectory = "C:\\Tests";
+    m_machine.Disk().MakeFolder("C:\\Tests\\scratch");
+    sim::InstallProcessPorts(m_machine, m_process);
+    {
+      auto lock = m_machine.Lock();
+      m_thread = m_machine.Sched().Register("test");
+      m_machine.Sched().SetAutoAdvance(true);
+    }
+    sim::Scheduler::BindSelf(m_thread);
+    plat::SetCurrent(&m_process.ports);
+  }
+  ~SimEnvironment() override {
+    {
+      auto lock = m_machine.Lock();
+      m_machine.Sched().Unregister(m_thread);
+    }
+    sim::Scheduler::BindSelf(nullptr);
+    plat::SetCurrent(nullptr);
+  }
+
+  std::string ScratchFolder() override { return "C:\\Tests\\scratch"; }
+  bool IsSimulated() const override { return true; }
+
+ private:
+  sim::Machine m_machine;
+  sim::Process m_process;
+  sim::SimThread* m_thread = nullptr;
+};
+
+}  // namespace
+
+std::unique_ptr<ContractEnvironment> MakeContractEnvironment() { return std::make_unique<SimEnvironment>(); }
