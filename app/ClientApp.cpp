@@ -9,6 +9,8 @@ constexpr const char* kMainWindowTitle = "Velk VPN";
 
 CClientApp theApp;
 
+int DialerMain() { return AfxWinMain(); }
+
 // One instance per user: a second start raises the first one's window.
 BOOL CClientApp::InitInstance() {
   plat::ISystem& system = *plat::Current().system;

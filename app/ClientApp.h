@@ -7,3 +7,6 @@ class CClientApp : public CWinApp {
  public:
   BOOL InitInstance() override;
 };
+
+// The program's start on whichever platform the entry point installed.
+int DialerMain();

@@ -1,6 +1,6 @@
 #include "sim/Driver.h"
 
-#include "framework/CWinApp.h"
+#include "app/ClientApp.h"
 #include "platform/WinConstants.h"
 
 namespace sim {
@@ -14,7 +14,7 @@ std::string Describe(int controlId) { return "control " + std::to_string(control
 }  // namespace
 
 int Driver::Start(const std::string& modulePath) {
-  int pid = m_machine.StartProcess(modulePath, [] { return AfxWinMain(); });
+  int pid = m_machine.StartProcess(modulePath, [] { return DialerMain(); });
   if (m_pid == 0) m_pid = pid;
   WaitIdle();
   return pid;
