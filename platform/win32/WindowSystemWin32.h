@@ -1,0 +1,80 @@
+// The window system on real HWNDs (W functions; texts UTF-8 in the port).
+#pragma once
+
+#include "platform/WindowSystem.h"
+#include "platform/win32/ButtonImages.h"
+#include "platform/win32/WinApi.h"
+
+namespace win32 {
+
+class WindowSystemWin32 final : public plat::IWindowSystem {
+ public:
+  explicit WindowSystemWin32(HMODULE module) : m_module(module) {}
+
+  INT_PTR DialogBox(const plat::DialogTemplate& tmpl, HWND parent, plat::IWindowSink& sink) override;
+  void EndDialog(HWND dlg, INT_PTR result) override;
+
+  HWND GetDlgItem(HWND dlg, int id) override;
+  std::string GetWindowText(HWND hwnd) override;
+  void SetWindowText(HWND hwnd, std::string_view text) override;
+  bool ShowWindow(HWND hwnd, int cmd) override;
+  bool IsWindowVisible(HWND hwnd) override;
+  bool IsIconic(HWND hwnd) override;
+  void EnableWindow(HWND hwnd, bool enable) override;
+  bool IsWindowEnabled(HWND hwnd) override;
+  plat::Rect GetWindowRect(HWND hwnd) override;
+  plat::Rect GetClientRect(HWND hwnd) override;
+  void SetWindowSize(HWND hwnd, int cx, int cy) override;
+  HWND FindWindow(std::string_view title) override;
+  bool SetForegroundWindow(HWND hwnd) override;
+  void SetIcon(HWND hwnd, HICON icon, bool big) override;
+  HICON LoadIcon(int resourceId) override;
+  void SetDefaultId(HWND dlg, int id) override;
+  void PaintIcon(HWND hwnd, int x, int y, HICON icon) override;
+  plat::Point GetIconSize() override;
+
+  int GetCheck(HWND button) override;
+  void SetCheck(HWND button, int state) override;
+  void SetButtonBitmaps(HWND button, int normal, int selected, int focused, int disabled) override;
+  void SizeToBitmap(HWND button) override;
+
+  int AddString(HWND list, std::string_view text) override;
+  int DeleteString(HWND list, int index) override;
+  void ResetContent(HWND list) override;
+  int GetCount(HWND list) override;
+  int GetCurSel(HWND list) override;
+  int SetCurSel(HWND list, int index) override;
+  int GetItemText(HWND list, int index, std::string& text) override;
+
+  void SetProgressRange(HWND bar, int low, int high) override;
+  int SetProgressPos(HWND bar, int pos) override;
+
+  bool PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs) override;
+  bool KillTimer(HWND hwnd, UINT_PTR id) override;
+
+  int MessageBox(HWND owner, std::string_view text, std::string_view caption, UINT type) override;
+
+  void AppendSystemMenu(HWND hwnd, UINT flags, UINT id, std::string_view text) override;
+  plat::Point GetCursorPos() override;
+  void TrackPopupMenu(const plat::MenuTemplate& menu, UINT flags, plat::Point at, HWND owner) override;
+
+  bool NotifyIcon(DWORD operation, const plat::NotifyIconRecord& record) override;
+
+  void Navigate(HWND browser, std::string_view url) override;
+
+ private:
+  struct DialogContext {
+    plat::IWindowSink* sink;
+    WindowSystemWin32* windows;
+  };
+  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  static INT_PTR InitDialog(HWND hwnd, DialogContext& context);
+  INT_PTR DefaultProcessing(HWND hwnd, UINT msg, LPARAM lParam);
+
+  HMODULE m_module;
+  ButtonImages m_buttonImages;
+};
+
+}  // namespace win32
