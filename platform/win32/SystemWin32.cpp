@@ -1,0 +1,118 @@
+#include "platform/win32/SystemWin32.h"
+
+#include <memory>
+
+#include "platform/Ports.h"
+#include "platform/win32/WinApi.h"
+#include "platform/win32/WinText.h"
+
+namespace win32 {
+
+namespace {
+
+// What a new thread needs: the ports of the thread that made it, and its body.
+struct ThreadStart {
+  const plat::Ports* ports;
+  std::function<void()> body;
+};
+
+DWORD WINAPI ThreadMain(LPVOID parameter) {
+  std::unique_ptr<ThreadStart> start(static_cast<ThreadStart*>(parameter));
+  plat::SetCurrent(start->ports);
+  start->body();
+  return 0;
+}
+
+}  // namespace
+
+plat::OsVersion SystemWin32::GetVersion() {
+  // The manifest names no supported OS, so Windows 8.1 and later report 6.2
+  // here: still "Vista or later" and "not 7", as the dialer's checks expect.
+  OSVERSIONINFOW info{};
+  info.dwOSVersionInfoSize = sizeof(info);
+  if (!::GetVersionExW(&info)) return {};
+  return {info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber};
+}
+
+std::string SystemWin32::GetSystemDirectory() {
+  wchar_t path[MAX_PATH] = {};
+  UINT length = ::GetSystemDirectoryW(path, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return {};
+  return WideToUtf8({path, length});
+}
+
+std::string SystemWin32::GetModuleFileName() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    if (length < path.size()) {
+      path.resize(length);
+      return WideToUtf8(path);
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+std::string SystemWin32::GetCurrentDirectory() {
+  DWORD needed = ::GetCurrentDirectoryW(0, nullptr);
+  if (needed == 0) return {};
+  std::wstring path(needed, L'\0');
+  DWORD length = ::GetCurrentDirectoryW(needed, path.data());
+  if (length == 0 || length >= needed) return {};
+  path.resize(length);
+  return WideToUtf8(path);
+}
+
+DWORD SystemWin32::GetTickCount() {
+  return ::GetTickCount();
+}
+
+void SystemWin32::Sleep(DWORD ms) {
+  ::Sleep(ms);
+}
+
+plat::KernelHandle SystemWin32::OpenMutex(std::string_view name) {
+  return {this, ::OpenMutexW(MUTEX_ALL_ACCESS, TRUE, Utf8ToWide(name).c_str())};
+}
+
+plat::KernelHandle SystemWin32::CreateMutex(std::string_view name, bool initialOwner) {
+  return {this, ::CreateMutexW(nullptr, initialOwner ? TRUE : FALSE, Utf8ToWide(name).c_str())};
+}
+
+plat::KernelHandle SystemWin32::CreateThread(std::function<void()> body) {
+  auto start = std::make_unique<ThreadStart>(ThreadStart{&plat::Current(), std::move(body)});
+  HANDLE thread = ::CreateThread(nullptr, 0, &ThreadMain, start.get(), 0, nullptr);
+  if (thread == nullptr) return {};
+  start.release();  // the new thread owns it now
+  return {this, thread};
+}
+
+plat::KernelHandle SystemWin32::CreateEvent(bool manualReset, bool initialState) {
+  return {this, ::CreateEventW(nullptr, manualReset ? TRUE : FALSE, initialState ? TRUE : FALSE, nullptr)};
+}
+
+void SystemWin32::SetEvent(const plat::KernelHandle& event) {
+  ::SetEvent(event.Get());
+}
+void SystemWin32::ResetEvent(const plat::KernelHandle& event) {
+  ::ResetEvent(event.Get());
+}
+
+DWORD SystemWin32::WaitForSingleObject(const plat::KernelHandle& handle, DWORD timeoutMs) {
+  return ::WaitForSingleObject(handle.Get(), timeoutMs);
+}
+
+void SystemWin32::TrimWorkingSet() {
+  ::SetProcessWorkingSetSize(::GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
+}
+
+void SystemWin32::ExitProcess(UINT exitCode) {
+  ::ExitProcess(exitCode);
+}
+
+void SystemWin32::CloseHandle(void* handle) {
+  ::CloseHandle(handle);
+}
+
+}  // namespace win32

@@ -1,0 +1,33 @@
+// Kernel services of the real system.
+#pragma once
+
+#include "platform/System.h"
+
+namespace win32 {
+
+class SystemWin32 final : public plat::ISystem {
+ public:
+  // The version as GetVersionExW reports it to this executable.
+  plat::OsVersion GetVersion() override;
+  std::string GetSystemDirectory() override;
+  std::string GetModuleFileName() override;
+  std::string GetCurrentDirectory() override;
+  DWORD GetTickCount() override;
+  void Sleep(DWORD ms) override;
+
+  plat::KernelHandle OpenMutex(std::string_view name) override;
+  plat::KernelHandle CreateMutex(std::string_view name, bool initialOwner) override;
+
+  plat::KernelHandle CreateThread(std::function<void()> body) override;
+  plat::KernelHandle CreateEvent(bool manualReset, bool initialState) override;
+  void SetEvent(const plat::KernelHandle& event) override;
+  void ResetEvent(const plat::KernelHandle& event) override;
+  DWORD WaitForSingleObject(const plat::KernelHandle& handle, DWORD timeoutMs) override;
+
+  void TrimWorkingSet() override;
+  [[noreturn]] void ExitProcess(UINT exitCode) override;
+
+  void CloseHandle(void* handle) override;
+};
+
+}  // namespace win32
