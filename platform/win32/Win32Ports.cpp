@@ -1,0 +1,14 @@
+#include "platform/win32/Win32Ports.h"
+
+#include "platform/win32/WinApi.h"
+
+namespace win32 {
+
+Win32Ports::Win32Ports() : m_windows(::GetModuleHandleW(nullptr)) {
+  m_ports.windows = &m_windows;
+  m_ports.system = &m_system;
+  m_ports.files = &m_files;
+  m_ports.ras = &m_ras;
+}
+
+}  // namespace win32

@@ -1,0 +1,29 @@
+// The Win32 implementations of the ports, owned together.
+#pragma once
+
+#include "platform/Ports.h"
+#include "platform/win32/FilesWin32.h"
+#include "platform/win32/RemoteAccessWin32.h"
+#include "platform/win32/SystemWin32.h"
+#include "platform/win32/WindowSystemWin32.h"
+
+namespace win32 {
+
+class Win32Ports {
+ public:
+  Win32Ports();
+  Win32Ports(const Win32Ports&) = delete;
+  Win32Ports& operator=(const Win32Ports&) = delete;
+
+  // Ports not implemented for Windows yet are null.
+  const plat::Ports& Ports() const { return m_ports; }
+
+ private:
+  WindowSystemWin32 m_windows;
+  SystemWin32 m_system;
+  FilesWin32 m_files;
+  RemoteAccessWin32 m_ras;
+  plat::Ports m_ports;
+};
+
+}  // namespace win32
