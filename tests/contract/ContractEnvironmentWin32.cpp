@@ -1,0 +1,69 @@
+// The contract tests' environment on Windows: the real ports and a scratch
+// folder under the user's temporary folder.
+#include <string>
+
+#include "platform/win32/Win32Ports.h"
+#include "platform/win32/WinApi.h"
+#include "platform/win32/WinHandles.h"
+#include "platform/win32/WinText.h"
+#include "tests/contract/ContractEnvironment.h"
+
+namespace {
+
+void RemoveTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW found{};
+  win32::UniqueFind search(::FindFirstFileW((folder + L"\\*").c_str(), &found));
+  if (search) {
+    do {
+      std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      std::wstring path = folder + L"\\" + name;
+      ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        RemoveTree(path);
+      else
+        ::DeleteFileW(path.c_str());
+    } while (::FindNextFileW(search.Get(), &found));
+  }
+  ::RemoveDirectoryW(folder.c_str());
+}
+
+std::wstring MakeScratchFolder() {
+  static unsigned counter = 0;
+  wchar_t temp[MAX_PATH] = {};
+  DWORD length = ::GetTempPathW(MAX_PATH, temp);
+  std::wstring base(temp, length);
+  if (!base.empty() && base.back() == L'\\') base.pop_back();
+  for (;;) {
+    std::wstring folder = base + L"\\DorvantaContract-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+                          std::to_wstring(++counter);
+    if (::CreateDirectoryW(folder.c_str(), nullptr)) return folder;
+    if (::GetLastError() != ERROR_ALREADY_EXISTS) return {};
+  }
+}
+
+class Win32ContractEnvironment final : public ContractEnvironment {
+ public:
+  Win32ContractEnvironment() : m_folder(MakeScratchFolder()) {
+    plat::SetProcessDefault(&m_ports.Ports());
+    plat::SetCurrent(&m_ports.Ports());
+  }
+  ~Win32ContractEnvironment() override {
+    plat::SetCurrent(nullptr);
+    plat::SetProcessDefault(nullptr);
+    if (!m_folder.empty()) RemoveTree(m_folder);
+  }
+
+  std::string ScratchFolder() override { return win32::WideToUtf8(m_folder); }
+  bool IsSimulated() const override { return false; }
+
+ private:
+  win32::Win32Ports m_ports;
+  std::wstring m_folder;
+};
+
+}  // namespace
+
+std::unique_ptr<ContractEnvironment> MakeContractEnvironment() {
+  return std::make_unique<Win32ContractEnvironment>();
+}

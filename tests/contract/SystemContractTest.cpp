@@ -1,0 +1,116 @@
+// Contract of the system port: folders, clock, named mutexes, threads and events.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cctype>
+#include <memory>
+#include <string>
+
+#include "platform/Ports.h"
+#include "platform/WinConstants.h"
+#include "tests/contract/ContractEnvironment.h"
+
+namespace {
+
+class SystemContract : public ::testing::Test {
+ protected:
+  void SetUp() override { m_env = MakeContractEnvironment(); }
+  plat::ISystem& System() { return *plat::Current().system; }
+  bool IsFolder(const std::string& path) {
+    DWORD attributes = plat::Current().files->GetAttributes(path);
+    return attributes != plat::kInvalidFileAttributes && (attributes & plat::kFileAttributeDirectory);
+  }
+  // A mutex name no other test run uses.
+  std::string UniqueName(const char* stem) {
+    return std::string(stem) + "-" + m_env->ScratchFolder().substr(m_env->ScratchFolder().rfind('\\') + 1);
+  }
+
+  std::unique_ptr<ContractEnvironment> m_env;
+};
+
+TEST_F(SystemContract, SystemDirectoryIsAnExistingFolderWithoutTrailingBackslash) {
+  std::string folder = System().GetSystemDirectory();
+  ASSERT_GT(folder.size(), 3u);
+  EXPECT_EQ(folder[1], ':');
+  EXPECT_NE(folder.back(), '\\');
+  EXPECT_TRUE(IsFolder(folder)) << folder;
+}
+
+TEST_F(SystemContract, ModuleFileNameIsTheFullPathOfAnExecutable) {
+  std::string path = System().GetModuleFileName();
+  ASSERT_GT(path.size(), 4u);
+  EXPECT_EQ(path[1], ':');
+  std::string extension = path.substr(path.size() - 4);
+  for (char& ch : extension) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  EXPECT_EQ(extension, ".exe") << path;
+}
+
+TEST_F(SystemContract, CurrentDirectoryIsAnExistingFolder) {
+  std::string folder = System().GetCurrentDirectory();
+  EXPECT_TRUE(IsFolder(folder)) << folder;
+}
+
+TEST_F(SystemContract, TickCountAdvancesAcrossSleep) {
+  DWORD before = System().GetTickCount();
+  System().Sleep(20);
+  DWORD elapsed = System().GetTickCount() - before;
+  // Windows counts in steps of about 15.6 ms and Wine refreshes its count
+  // late, so only the direction and the unit (milliseconds) are checked.
+  EXPECT_GT(elapsed, 0u);
+  EXPECT_LT(elapsed, 10000u);
+}
+
+TEST_F(SystemContract, NamedMutexIsFoundOnlyWhileItExists) {
+  std::string name = UniqueName("DorvantaContractMutex");
+  EXPECT_FALSE(System().OpenMutex(name));
+  {
+    plat::KernelHandle created = System().CreateMutex(name, true);
+    ASSERT_TRUE(created);
+    plat::KernelHandle opened = System().OpenMutex(name);
+    EXPECT_TRUE(opened);
+    EXPECT_NE(opened.Get(), created.Get());
+  }
+  // Both handles are closed: the mutex is gone.
+  EXPECT_FALSE(System().OpenMutex(name));
+}
+
+TEST_F(SystemContract, AutoResetEventWakesOneWaitAndResets) {
+  plat::KernelHandle event = System().CreateEvent(false, false);
+  ASSERT_TRUE(event);
+  EXPECT_EQ(System().WaitForSingleObject(event, 0), WAIT_TIMEOUT);
+  System().SetEvent(event);
+  EXPECT_EQ(System().WaitForSingleObject(event, 0), WAIT_OBJECT_0);
+  EXPECT_EQ(System().WaitForSingleObject(event, 0), WAIT_TIMEOUT);
+}
+
+TEST_F(SystemContract, ManualResetEventStaysSetUntilReset) {
+  plat::KernelHandle event = System().CreateEvent(true, true);
+  ASSERT_TRUE(event);
+  EXPECT_EQ(System().WaitForSingleObject(event, 0), WAIT_OBJECT_0);
+  EXPECT_EQ(System().WaitForSingleObject(event, 0), WAIT_OBJECT_0);
+  System().ResetEvent(event);
+  EXPECT_EQ(System().WaitForSingleObject(event, 0), WAIT_TIMEOUT);
+}
+
+TEST_F(SystemContract, ThreadRunsOnItsCreatorsPortsAndSignalsItsEnd) {
+  plat::ISystem& system = System();
+  plat::KernelHandle started = system.CreateEvent(true, false);
+  plat::KernelHandle proceed = system.CreateEvent(true, false);
+  const plat::Ports* creatorPorts = &plat::Current();
+  std::atomic<const plat::Ports*> threadPorts{nullptr};
+
+  plat::KernelHandle thread = system.CreateThread([&] {
+    threadPorts = &plat::Current();
+    system.SetEvent(started);
+    system.WaitForSingleObject(proceed, INFINITE);
+  });
+  ASSERT_TRUE(thread);
+  ASSERT_EQ(system.WaitForSingleObject(started, INFINITE), WAIT_OBJECT_0);
+  EXPECT_EQ(threadPorts.load(), creatorPorts);
+  EXPECT_EQ(system.WaitForSingleObject(thread, 0), WAIT_TIMEOUT);
+
+  system.SetEvent(proceed);
+  EXPECT_EQ(system.WaitForSingleObject(thread, INFINITE), WAIT_OBJECT_0);
+}
+
+}  // namespace
