@@ -1,0 +1,119 @@
+// The main window as it appears after start-up.
+#include <gtest/gtest.h>
+
+#include "platform/WinConstants.h"
+#include "resources/resource.h"
+#include "sim/Driver.h"
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { driver.Start(); }
+  sim::Machine machine;
+  sim::Driver driver{machine};
+};
+
+TEST_F(MainWindowTest, ControlsStartShownHiddenOrDisabledAsLaidOut) {
+  for (int id : {IDC_CONNECT, IDC_USER, IDC_PASSWORD, IDC_REMEMBER, IDC_LINK_PRODUCT, IDC_BROWSER_BANNER,
+                 IDC_SERVER, IDC_BACKGROUND}) {
+    auto control = driver.Control(id);
+    ASSERT_TRUE(control) << id;
+    EXPECT_TRUE(control->visible) << id;
+  }
+  for (int id : {IDC_LINE, IDC_STATUS, IDC_GROUP, IDC_SPEED, IDC_RELAY, IDC_RELAY_LINE, IDC_L2TP,
+                 IDC_SELECT_SERVER, IDC_UPDATE, IDC_AUTO_SELECT, IDC_SKIN_CLOSE, IDC_SKIN_HIDE}) {
+    auto control = driver.Control(id);
+    ASSERT_TRUE(control) << id;
+    EXPECT_FALSE(control->visible) << id;
+  }
+  for (int id : {IDCANCEL, IDC_ROUTE_OVERSEAS, IDC_ROUTE_GAME})
+    EXPECT_FALSE(driver.Control(id)->enabled) << id;
+  EXPECT_EQ(driver.Control(IDC_RELAY)->text, "启用");
+  EXPECT_EQ(driver.Control(IDC_STATUS)->text, "");  // the empty status member was pushed over "Reday"
+  EXPECT_EQ(driver.Control(IDC_ROUTE_GLOBAL)->check, 1);
+}
+
+TEST_F(MainWindowTest, InitialisationDecoratesTheWindow) {
+  auto window = driver.Window();
+  ASSERT_TRUE(window);
+  ASSERT_EQ(window->systemMenu.size(), 2u);
+  EXPECT_EQ(window->systemMenu[0].first, 0u);  // separator
+  EXPECT_EQ(window->systemMenu[1], std::make_pair(IDM_ABOUTBOX, std::string("Dorvanta")));
+  EXPECT_EQ(window->defId, IDC_CONNECT);
+  EXPECT_NE(window->bigIcon, nullptr);
+  EXPECT_EQ(driver.Control(IDC_SELECT_SERVER)->bitmaps[3], IDB_SELECT_SERVER);
+  auto connect = driver.Control(IDC_CONNECT);
+  EXPECT_EQ(connect->bitmaps[0], IDB_CONNECT);
+  EXPECT_EQ(connect->bitmaps[1], IDB_CONNECT_DOWN);
+  EXPECT_EQ(connect->rect.Width(), 96);  // sized to its bitmap
+  EXPECT_EQ(machine.WorkingSetTrims(), 1);
+  EXPECT_TRUE(driver.Timers().empty());
+}
+
+TEST_F(MainWindowTest, EnterRunsTheDefaultButtonAndLeavesTheWindowOpen) {
+  EXPECT_EQ(driver.Type(IDC_PASSWORD, "secret"), "");
+  EXPECT_EQ(driver.PressEnter(), "");
+  EXPECT_TRUE(driver.Running());
+  EXPECT_EQ(driver.Control(IDC_PASSWORD)->text, "secret");
+}
+
+TEST_F(MainWindowTest, HiddenControlsRefuseInputUntilShown) {
+  EXPECT_NE(driver.Click(IDC_RELAY), "");
+  EXPECT_EQ(driver.ShowControl(IDC_L2TP), "");
+  EXPECT_EQ(driver.Click(IDC_L2TP), "");
+  EXPECT_EQ(driver.Control(IDC_L2TP)->check, 1);
+}
+
+TEST_F(MainWindowTest, CloseQuestionNoHidesAndKeepsRunning) {
+  EXPECT_EQ(driver.Close(), "");
+  auto boxes = driver.MessageBoxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "접속을 해제하고 프로그램을 종료합니다");
+  EXPECT_EQ(boxes[0].caption, "종료");
+  EXPECT_EQ(boxes[0].type, MB_YESNO | MB_ICONQUESTION);
+  EXPECT_EQ(driver.Answer(IDNO), "");
+  EXPECT_TRUE(driver.Running());
+  EXPECT_FALSE(driver.Window()->visible);
+  EXPECT_FALSE(machine.Disk().ReadBytes("C:\\0001.tmp"));
+}
+
+TEST_F(MainWindowTest, CloseQuestionYesEndsWithCodeOneAfterRemovingTheIcon) {
+  driver.Close();
+  EXPECT_EQ(driver.Answer(IDYES), "");
+  EXPECT_EQ(driver.ExitCode(), 1);
+  EXPECT_FALSE(driver.TrayIcon());
+}
+
+TEST_F(MainWindowTest, AdoptedMainLineStartsConnected) {
+  sim::Machine other;
+  sim::Driver second{other};
+  {
+    auto lock = other.Lock();
+    other.Ras().AddConnection("tarno");
+  }
+  second.Start();
+  EXPECT_EQ(second.Control(IDC_CONNECT)->text, "Disconnect");
+  EXPECT_EQ(second.Control(IDC_CONNECT)->bitmaps[0], IDB_DISCONNECT);
+  EXPECT_EQ(second.Control(IDC_CONNECT)->bitmaps[1], IDB_DISCONNECT_DOWN);
+  EXPECT_EQ(second.Control(IDC_STATUS)->text, "접속되었습니다");
+  auto timers = second.Timers();
+  ASSERT_EQ(timers.size(), 1u);
+  EXPECT_EQ(timers[0].id, 1u);
+  EXPECT_EQ(timers[0].period, 3000u);
+}
+
+TEST_F(MainWindowTest, NamesDifferingInCaseAreNotAdopted) {
+  sim::Machine other;
+  sim::Driver second{other};
+  {
+    auto lock = other.Lock();
+    other.Ras().AddConnection("Tarno");
+    other.Ras().AddConnection("tarno2");
+  }
+  second.Start();
+  EXPECT_EQ(second.Control(IDC_CONNECT)->text, "Connect");
+  EXPECT_TRUE(second.Timers().empty());
+}
+
+}  // namespace
