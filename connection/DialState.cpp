@@ -20,3 +20,12 @@ void SetDialStatusText(const CString& text) {
   std::lock_guard guard(g_dialStatusLock);
   g_dialStatusText = text;
 }
+
+CString FlattenDialStatusText() {
+  std::lock_guard guard(g_dialStatusLock);
+  std::string text = g_dialStatusText.Str();
+  for (char& ch : text)
+    if (ch == '\n') ch = ':';
+  g_dialStatusText = text;
+  return g_dialStatusText;
+}

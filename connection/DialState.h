@@ -11,6 +11,8 @@
 // GUI thread reads it after it has seen g_dialDone set.
 CString GetDialStatusText();
 void SetDialStatusText(const CString& text);
+// Puts the status text on one line (every line feed becomes ":") and returns it.
+CString FlattenDialStatusText();
 
 // 1 when a dial reached its outcome. The store publishes the text written
 // before it (release), the load sees it (acquire).

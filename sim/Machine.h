@@ -97,7 +97,7 @@ class Machine {
   Scheduler m_scheduler;
   Desktop m_desktop;
   FileSystem m_files;
-  RasService m_ras;
+  RasService m_ras{m_scheduler};
   DWORD m_tickBase = 0x1000;
   int m_workingSetTrims = 0;
   int m_nextPid = 1000;

@@ -5,16 +5,74 @@
 namespace sim {
 
 namespace {
-constexpr DWORD kErrorCannotDial = 623;  // ERROR_CANNOT_FIND_PHONEBOOK_ENTRY
+
+// Runs one dial's notifications at their times, as the service's own
+// thread does; stops early when the line is hung up.
+void RunNotifier(Machine& machine, RasDialPlan plan, plat::RasDialNotifier notifier) {
+  VirtualTime start;
+  {
+    auto lock = machine.Lock();
+    start = machine.Sched().Now();
+  }
+  auto waitUntil = [&](DWORD atMs, DWORD state, bool outcome) {
+    auto lock = machine.Lock();
+    RasService& ras = machine.Ras();
+    bool gone = machine.Sched().Block(
+        lock, [&] { return ras.Find(plan.handle) == nullptr; }, start + atMs);
+    RasLine* line = ras.Find(plan.handle);
+    if (gone || line == nullptr || line->releasing) return false;
+    line->state = state;
+    if (outcome && plan.error == 0) line->ipAddress = plan.ipAddress;
+    if (outcome && plan.error != 0) line->state = kRasDisconnected;
+    machine.Sched().Notify();
+    return true;
+  };
+  for (const RasDialStep& step : plan.steps) {
+    if (!waitUntil(step.atMs, step.state, false)) return;
+    notifier(0, step.state, 0);
+  }
+  if (!waitUntil(plan.outcomeAtMs, plan.error == 0 ? kRasConnected : plan.outcomeState, true)) return;
+  notifier(0, plan.error == 0 ? kRasConnected : plan.outcomeState, plan.error);
 }
 
-DWORD SimRemoteAccess::Dial(std::string_view, const plat::RasDialParams&, plat::RasDialNotifier, HRASCONN* handle) {
-  if (handle) *handle = nullptr;
-  return kErrorCannotDial;
+bool IsAbsolute(std::string_view path) {
+  return path.size() >= 2 && path[1] == ':';
+}
+
+}  // namespace
+
+DWORD SimRemoteAccess::Dial(std::string_view phonebookPath, const plat::RasDialParams& params,
+                            plat::RasDialNotifier notifier, HRASCONN* handle) {
+  auto lock = m_machine.Lock();
+  FileSystem& disk = m_machine.Disk();
+  RasDialRecord record;
+  record.phonebookPath = std::string(phonebookPath);
+  std::string path = IsAbsolute(phonebookPath) ? record.phonebookPath
+                                               : FileSystem::Join(m_process.currentDirectory, phonebookPath);
+  record.phonebookBytes = disk.ReadBytes(path);
+  if (record.phonebookBytes) {
+    std::string text = disk.FromAnsi(*record.phonebookBytes);
+    std::erase(text, '\r');
+    record.phonebookText = std::move(text);
+  }
+  record.entryName = params.entryName;
+  record.phoneNumber = params.phoneNumber;
+  record.userName = params.userName;
+  record.password = params.password;
+  record.domain = params.domain;
+  std::optional<RasDialPlan> plan = m_machine.Ras().BeginDial(std::move(record), handle);
+  if (!plan) return m_machine.Ras().Dials().back().result;
+  void* thread = m_machine.StartThread(
+      m_process.pid, &m_process.ports,
+      [&machine = m_machine, plan = std::move(*plan), notifier] { RunNotifier(machine, plan, notifier); },
+      "ras-notifier");
+  m_machine.CloseHandle(thread);
+  return 0;
 }
 
 DWORD SimRemoteAccess::GetErrorString(DWORD code, std::string& text) {
-  text = "Remote access error " + std::to_string(code) + ".";
+  auto lock = m_machine.Lock();
+  text = m_machine.Ras().ErrorText(code);
   return 0;
 }
 
@@ -22,6 +80,7 @@ DWORD SimRemoteAccess::GetIpAddress(HRASCONN conn, std::string& address) {
   auto lock = m_machine.Lock();
   RasLine* line = m_machine.Ras().Find(conn);
   if (line == nullptr) return plat::kRasErrorInvalidHandle;
+  if (line->state != kRasConnected) return 731;  // ERROR_PROTOCOL_NOT_CONFIGURED
   address = line->ipAddress;
   return 0;
 }
@@ -43,9 +102,7 @@ DWORD SimRemoteAccess::EnumConnections(std::vector<plat::RasConnection>& connect
 
 DWORD SimRemoteAccess::HangUp(HRASCONN conn) {
   auto lock = m_machine.Lock();
-  if (!m_machine.Ras().Remove(conn)) return plat::kRasErrorInvalidHandle;
-  m_machine.Sched().Notify();
-  return 0;
+  return m_machine.Ras().HangUp(conn);
 }
 
 }  // namespace sim

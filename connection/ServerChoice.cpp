@@ -1,0 +1,14 @@
+#include "connection/ServerChoice.h"
+
+#include <algorithm>
+
+int RandomPickIndex(int nSelection, int nRandomValue) {
+  int nCandidates = std::min(nSelection, kRandomPickSpan);
+  if (nCandidates <= 0) return -1;
+  return nSelection - 1 - (nRandomValue % nCandidates);
+}
+
+CString AddressOfListItem(const CString& strItem) {
+  int bar = strItem.Find('|');
+  return bar < 0 ? strItem : strItem.Mid(bar + 1);
+}

@@ -1,0 +1,15 @@
+// Which address a Connect press dials, and what a relay line item dials.
+#pragma once
+
+#include "framework/CString.h"
+
+// A server entry whose address contains this stands for a random pick.
+constexpr const char* kRandomPickMarker = "0.0.0.0";
+constexpr int kRandomPickSpan = 12;
+
+// The index a random pick dials: one of the (at most twelve) entries just
+// before the selected one, chosen by randomValue; -1 when none precedes it.
+int RandomPickIndex(int nSelection, int nRandomValue);
+
+// The text after the first "|" of a list item, or the whole text.
+CString AddressOfListItem(const CString& strItem);
