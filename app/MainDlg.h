@@ -72,6 +72,26 @@ class CMainDlg : public CDialog {
 
   // Connection.
   void OnConnect();
+  void RunConnectCommand(int nRefusals);
+  bool ChooseServerAddress(CString& strAddress);
+  void ConnectMainLine(const CString& strAddress, int nRefusals);
+  void OnMainDialFailed();
+  void OnMainLineConnected();
+  void DisconnectMainLine();
+  void WaitForDialOutcome();
+  void EnableLockedControls(bool bEnable);
+  void ReportPhonebookFailure();
+  bool ApplyL2tpPolicy();
+  void AddTunnelRoutes(const std::string& strTunnelIp);
+  void OnTimer(UINT_PTR nIDEvent);
+  void CheckMainLine();
+  void CheckRelayLine();
+
+  // Relay line.
+  void OnRelay();
+  void RunRelayCommand(int nRefusals);
+  void ConnectRelayLine(int nRefusals);
+  void DisconnectRelayLine();
 
   // Start-up steps of later subsystems.
   void AdoptRunningLines();
