@@ -99,6 +99,13 @@ class CMainDlg : public CDialog {
   void NavigateBanner();
   bool DownloadServerList();
   void LoadServerList();
+  void LoadDirectoryLists();
+
+  // Server directory and self-update.
+  void OnGroupChange();
+  void FillLineList(const CString& strSection);
+  void OnChooseServer();
+  void OnUpdate();
 
   DECLARE_MESSAGE_MAP()
 };

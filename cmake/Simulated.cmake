@@ -1,10 +1,14 @@
 # The simulated Windows machine, its console and the tests.
 find_package(Iconv REQUIRED)
 
-file(GLOB SIM_SOURCES CONFIGURE_DEPENDS sim/*.cpp)
+file(GLOB SIM_SOURCES CONFIGURE_DEPENDS sim/*.cpp sim/scenario/*.cpp)
 list(FILTER SIM_SOURCES EXCLUDE REGEX ".*/ConsoleMain\\.cpp$")
 add_library(dorvanta_sim STATIC ${SIM_SOURCES})
 target_link_libraries(dorvanta_sim PUBLIC dorvanta_dialer Iconv::Iconv)
+# The machine's web servers and its download port speak HTTP with cpp-httplib (libcpp-httplib-dev).
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
+target_link_libraries(dorvanta_sim PRIVATE PkgConfig::HTTPLIB)
 
 add_executable(dorvanta sim/ConsoleMain.cpp)
 target_link_libraries(dorvanta PRIVATE dorvanta_sim)

@@ -17,6 +17,8 @@
 #include "sim/FileSystem.h"
 #include "sim/RasService.h"
 #include "sim/Scheduler.h"
+#include "sim/SimShell.h"
+#include "sim/WebServers.h"
 
 namespace sim {
 
@@ -58,6 +60,9 @@ class Machine {
   Desktop& Screen() { return m_desktop; }
   FileSystem& Disk() { return m_files; }
   RasService& Ras() { return m_ras; }
+  // The service's web hosts, and every shell call (lock held for the calls).
+  WebServers& Web() { return m_web; }
+  std::vector<ShellCall>& ShellCalls() { return m_shellCalls; }
   std::unique_lock<std::mutex> Lock() { return std::unique_lock(m_scheduler.Mutex()); }
 
   // Clock (the 32-bit tick can be set, e.g. near its wrap).
@@ -98,6 +103,8 @@ class Machine {
   Desktop m_desktop;
   FileSystem m_files;
   RasService m_ras{m_scheduler};
+  WebServers m_web;
+  std::vector<ShellCall> m_shellCalls;
   DWORD m_tickBase = 0x1000;
   int m_workingSetTrims = 0;
   int m_nextPid = 1000;

@@ -1,8 +1,10 @@
 #include "sim/ProcessPorts.h"
 
 #include "sim/Machine.h"
+#include "sim/SimDownload.h"
 #include "sim/SimFiles.h"
 #include "sim/SimRemoteAccess.h"
+#include "sim/SimShell.h"
 #include "sim/SimSystem.h"
 #include "sim/SimWindowSystem.h"
 
@@ -24,6 +26,8 @@ void InstallProcessPorts(Machine& machine, Process& process) {
   process.ports.system = Adapter<SimSystem>(machine, process);
   process.ports.files = Adapter<SimFiles>(machine, process);
   process.ports.ras = Adapter<SimRemoteAccess>(machine, process);
+  process.ports.download = Adapter<SimDownload>(machine, process);
+  process.ports.shell = Adapter<SimShell>(machine, process);
 }
 
 }  // namespace sim

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "sim/IniReader.h"
 #include "sim/Machine.h"
 
 namespace sim {
@@ -136,19 +137,55 @@ bool SimFiles::SetAttributes(std::string_view path, DWORD attributes) {
   std::error_code ec;
   if (!host || !std::filesystem::exists(*host, ec)) return false;
   std::string full = path.size() >= 2 && path[1] == ':' ? std::string(path)
-                                                          : FileSystem::Join(m_process.currentDirectory, path);
+                                                        : FileSystem::Join(m_process.currentDirectory, path);
   disk.SetReadOnly(full, (attributes & plat::kFileAttributeReadOnly) != 0);
   return true;
 }
 
-UINT SimFiles::GetProfileInt(std::string_view, std::string_view, int defaultValue, std::string_view) {
-  return defaultValue < 0 ? 0 : static_cast<UINT>(defaultValue);
+// The profile file's bytes, or nullopt when it cannot be read.
+std::optional<std::string> SimFiles::ReadProfile(std::string_view path) {
+  FileSystem& disk = m_machine.Disk();
+  auto host = disk.HostPath(path, m_process.currentDirectory);
+  std::error_code ec;
+  if (!host || disk.IsDenied(*host) || !std::filesystem::is_regular_file(*host, ec)) return std::nullopt;
+  return ReadHostFile(*host);
 }
 
-DWORD SimFiles::GetProfileString(std::string_view, std::string_view, std::string_view defaultValue,
-                                 std::string& out, DWORD bufferSize, std::string_view) {
-  out = std::string(defaultValue.substr(0, bufferSize ? bufferSize - 1 : 0));
-  return static_cast<DWORD>(out.size());
+std::optional<std::string> SimFiles::ProfileValue(std::string_view section, std::string_view key,
+                                                  std::string_view path) {
+  auto content = ReadProfile(path);
+  if (!content) return std::nullopt;
+  FileSystem& disk = m_machine.Disk();
+  return FindProfileValue(*content, disk.ToAnsi(section), disk.ToAnsi(key));
+}
+
+UINT SimFiles::GetProfileInt(std::string_view section, std::string_view key, int defaultValue,
+                             std::string_view path) {
+  auto lock = m_machine.Lock();
+  auto value = ProfileValue(section, key, path);
+  if (!value || value->empty()) return static_cast<UINT>(defaultValue);
+  return ProfileIntOf(*value);
+}
+
+DWORD SimFiles::GetProfileString(std::string_view section, std::string_view key,
+                                 std::string_view defaultValue, std::string& out, DWORD bufferSize,
+                                 std::string_view path) {
+  auto lock = m_machine.Lock();
+  FileSystem& disk = m_machine.Disk();
+  out.clear();
+  if (bufferSize == 0) return 0;
+  auto value = ProfileValue(section, key, path);
+  std::string ansi;
+  if (value) {
+    ansi = std::move(*value);
+  } else {
+    // The default loses its trailing blanks.
+    ansi = disk.ToAnsi(defaultValue);
+    while (!ansi.empty() && ansi.back() == ' ') ansi.pop_back();
+  }
+  ansi.resize(AnsiPrefixLength(ansi, bufferSize - 1, disk.CodePage()));
+  out = disk.FromAnsi(ansi);
+  return static_cast<DWORD>(ansi.size());
 }
 
 }  // namespace sim

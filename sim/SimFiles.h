@@ -1,6 +1,9 @@
 // The files port of a simulated process, over the machine's drive C:.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "platform/Files.h"
 
 namespace sim {
@@ -23,6 +26,10 @@ class SimFiles final : public plat::IFiles {
                          std::string& out, DWORD bufferSize, std::string_view path) override;
 
  private:
+  std::optional<std::string> ReadProfile(std::string_view path);
+  std::optional<std::string> ProfileValue(std::string_view section, std::string_view key,
+                                          std::string_view path);
+
   Machine& m_machine;
   Process& m_process;
 };

@@ -1,6 +1,7 @@
 // The main window as it appears after start-up.
 #include <gtest/gtest.h>
 
+#include "app/Endpoints.h"
 #include "platform/WinConstants.h"
 #include "resources/resource.h"
 #include "sim/Driver.h"
@@ -9,7 +10,10 @@ namespace {
 
 class MainWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override { driver.Start(); }
+  void SetUp() override {
+    machine.Web().Serve(endpoints::kDirectoryHost, endpoints::kServerListPath, 200, "Seoul 1=10.0.0.1\r\n");
+    driver.Start();
+  }
   sim::Machine machine;
   sim::Driver driver{machine};
 };

@@ -1,6 +1,7 @@
 // Start-up, the main window and the ways out, driven as a user would.
 #include <gtest/gtest.h>
 
+#include "app/Endpoints.h"
 #include "resources/resource.h"
 #include "sim/Driver.h"
 
@@ -8,6 +9,10 @@ namespace {
 
 class StartupTest : public ::testing::Test {
  protected:
+  void SetUp() override {
+    machine.Web().Serve(endpoints::kDirectoryHost, endpoints::kServerListPath, 200, "Seoul 1=10.0.0.1\r\n");
+  }
+
   sim::Machine machine;
   sim::Driver driver{machine};
 };

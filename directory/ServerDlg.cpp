@@ -1,0 +1,61 @@
+#include "directory/ServerDlg.h"
+
+#include "app/Endpoints.h"
+#include "directory/ServerLines.h"
+#include "framework/CStdioFile.h"
+#include "framework/CWinApp.h"
+#include "resources/resource.h"
+
+namespace {
+
+constexpr const char* kListFile = "server.ini";
+constexpr const char* kListReadName = "Server.ini";
+
+// Every line of the downloaded list, unchanged and in file order.
+void FillFromListFile(CComboBox& combo) {
+  CStdioFile file;
+  if (!file.Open(kListReadName,
+                 CFile::modeReadWrite | CFile::modeCreate | CFile::modeNoTruncate | CFile::typeText))
+    return;
+  CString strLine;
+  while (file.ReadString(strLine)) combo.AddString(strLine);
+  file.Close();
+}
+
+}  // namespace
+
+CServerDlg::CServerDlg(CWnd* pParent) : CDialog(IDD_SERVER, pParent) {}
+
+CServerDlg::~CServerDlg() = default;
+
+void CServerDlg::DoDataExchange(CDataExchange* pDX) {
+  CDialog::DoDataExchange(pDX);
+  DDX_Control(pDX, IDC_CONNECT, m_btnPicture);
+  DDX_Control(pDX, IDC_SERVER_SELECT_COMBO, m_comboServers);
+}
+
+BOOL CServerDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+
+  CString strUrl = endpoints::DirectoryUrl(endpoints::kServerSelectPath);
+  if (plat::Current().download->DownloadToFile(strUrl.View(), kListFile) != plat::kDownloadOk) {
+    AfxMessageBox("서버정보 불러오기 실패", MB_OK | MB_ICONEXCLAMATION);
+    OnCancel();
+    return TRUE;
+  }
+
+  FillFromListFile(m_comboServers);
+  m_comboServers.SetCurSel(0);
+  m_btnPicture.LoadBitmaps(IDB_SELECT_SERVER, IDB_SELECT_SERVER, IDB_SELECT_SERVER, IDB_SELECT_SERVER);
+  return TRUE;
+}
+
+void CServerDlg::OnOK() {
+  CString strText = m_comboServers.GetWindowText();
+  m_strChosenAddr = ChosenAddressOf(strText);
+  if (IsAcceptedChoice(strText)) {
+    CDialog::OnOK();
+    return;
+  }
+  AfxMessageBox("올바른 서버를 선택하세요", MB_OK | MB_ICONEXCLAMATION);
+}

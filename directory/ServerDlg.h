@@ -1,0 +1,21 @@
+// The server-select window (template 155): offers the lines of its own
+// downloaded list and returns the address part of the chosen one.
+#pragma once
+
+#include "framework/CDialog.h"
+#include "framework/Controls.h"
+
+class CServerDlg : public CDialog {
+ public:
+  explicit CServerDlg(CWnd* pParent = nullptr);
+  ~CServerDlg() override;
+
+  CString m_strChosenAddr;
+  CBitmapButton m_btnPicture;
+  CComboBox m_comboServers;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  BOOL OnInitDialog() override;
+  void OnOK() override;
+};

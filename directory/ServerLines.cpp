@@ -1,0 +1,27 @@
+#include "directory/ServerLines.h"
+
+CServerLine SplitServerLine(const CString& strLine) {
+  int nEq = strLine.Find('=');
+  if (nEq < 0) return {strLine, CString()};
+  return {strLine.Left(nEq), strLine.Mid(nEq + 1)};
+}
+
+CString ComposeLineEntry(const CString& strName, const CString& strAddr) {
+  CString strEntry;
+  strEntry.Format("%s                                       |%s", strName.GetString(), strAddr.GetString());
+  return strEntry;
+}
+
+CString AddressOfEntry(const CString& strEntry) {
+  int nBar = strEntry.Find('|');
+  return nBar < 0 ? strEntry : strEntry.Mid(nBar + 1);
+}
+
+CString ChosenAddressOf(const CString& strLine) {
+  int nEq = strLine.Find('=');
+  return nEq < 0 ? strLine : strLine.Mid(nEq + 1);
+}
+
+bool IsAcceptedChoice(const CString& strLine) {
+  return strLine.Find('=') >= 0 && ChosenAddressOf(strLine).GetLength() >= 5;
+}

@@ -1,0 +1,29 @@
+// Texts of the server lists: list lines, list entries and the addresses
+// taken back from them.
+#pragma once
+
+#include "framework/CString.h"
+
+// The address store of the main window holds this many server-list entries.
+constexpr int kMaxServerEntries = 100;
+
+struct CServerLine {
+  CString strName;
+  CString strAddr;
+};
+
+// "name=address": split at the first "="; without one the whole line is the
+// name and the address is empty.
+CServerLine SplitServerLine(const CString& strLine);
+
+// A line or relay entry: name, 39 blanks, "|", address.
+CString ComposeLineEntry(const CString& strName, const CString& strAddr);
+
+// The text after the first "|", or the whole text without one.
+CString AddressOfEntry(const CString& strEntry);
+
+// The server-select window's choice: the text after the first "=", or the
+// whole text without one.
+CString ChosenAddressOf(const CString& strLine);
+// A choice is accepted when it has an "=" and five or more characters after it.
+bool IsAcceptedChoice(const CString& strLine);

@@ -1,0 +1,49 @@
+// The machine's network of web hosts: each of the service's host names maps
+// to a real HTTP server on 127.0.0.1 (an ephemeral port), started on first
+// use. A host can instead refuse connections or accept and never answer.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+
+namespace sim {
+
+enum class HostReach {
+  Unknown,    // no such host name
+  Refused,    // connections are refused
+  Silent,     // connections are taken and never answered
+  Listening,  // a server answers on port
+};
+
+struct HostRoute {
+  HostReach reach = HostReach::Unknown;
+  int port = 0;
+};
+
+class WebServers {
+ public:
+  WebServers();
+  ~WebServers();
+  WebServers(const WebServers&) = delete;
+  WebServers& operator=(const WebServers&) = delete;
+
+  // Serves path on host with a status code and body bytes; other paths answer 404.
+  void Serve(const std::string& host, const std::string& path, int status, std::string body);
+  void Remove(const std::string& host, const std::string& path);
+  void SetReach(const std::string& host, HostReach reach);
+
+  HostRoute Route(const std::string& host);
+  // How many requests for path host has had.
+  int Requests(const std::string& host, const std::string& path) const;
+
+ private:
+  struct Host;
+  Host& HostFor(const std::string& host);
+
+  mutable std::mutex m_mutex;
+  std::map<std::string, std::unique_ptr<Host>> m_hosts;  // by lower-case name
+};
+
+}  // namespace sim
