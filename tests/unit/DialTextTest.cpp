@@ -1,0 +1,53 @@
+// Progress and error texts of the dial engine, and the server choice rules.
+#include <gtest/gtest.h>
+
+#include "connection/DialProgressText.h"
+#include "connection/ServerChoice.h"
+
+namespace {
+
+TEST(DialTextTest, ProgressStatesFromTheTable) {
+  EXPECT_EQ(DialProgressText(0), "통신포트가 열리는 중입니다");
+  EXPECT_EQ(DialProgressText(5), "인증과정이 시작됩니다");
+  EXPECT_EQ(DialProgressText(8), "서버가 callback number를 요청합니다");
+  EXPECT_EQ(DialProgressText(17), "Waiting for callback...");
+  EXPECT_EQ(DialProgressText(0x1003),
+            "This state corresponds to the change password state supported by RASPHONE.EXE");
+  EXPECT_EQ(DialProgressText(RASCS_Connected), "연결성공");
+  EXPECT_EQ(DialProgressText(RASCS_Disconnected), "연결실패");
+}
+
+TEST(DialTextTest, StatesOutsideTheTableShowTheirNumber) {
+  EXPECT_EQ(DialProgressText(18), "18");
+  EXPECT_EQ(DialProgressText(23), "23");
+  EXPECT_EQ(DialProgressText(0x1004), "4100");
+}
+
+TEST(DialTextTest, ErrorTextHasCodeLineThenServiceText) {
+  EXPECT_EQ(DialErrorText(691, "Access denied."), "메시지：691\nAccess denied.");
+}
+
+TEST(DialTextTest, RandomPickStaysAmongEntriesBeforeTheSelection) {
+  for (int r = 0; r < 40; ++r) {
+    int pick = RandomPickIndex(20, r);
+    EXPECT_GE(pick, 8);
+    EXPECT_LE(pick, 19);
+  }
+  EXPECT_EQ(RandomPickIndex(20, 0), 19);
+  EXPECT_EQ(RandomPickIndex(20, 11), 8);
+  for (int r = 0; r < 10; ++r) {
+    int pick = RandomPickIndex(3, r);
+    EXPECT_GE(pick, 0);
+    EXPECT_LE(pick, 2);
+  }
+  EXPECT_EQ(RandomPickIndex(1, 12345), 0);
+  EXPECT_EQ(RandomPickIndex(0, 7), -1);
+}
+
+TEST(DialTextTest, AddressOfListItemIsTextAfterFirstBar) {
+  EXPECT_EQ(AddressOfListItem("Seoul                                       |10.0.0.1"), "10.0.0.1");
+  EXPECT_EQ(AddressOfListItem("a|b|c"), "b|c");
+  EXPECT_EQ(AddressOfListItem("10.0.0.9"), "10.0.0.9");
+}
+
+}  // namespace
