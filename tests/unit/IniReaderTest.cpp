@@ -1,0 +1,74 @@
+// Profile reads as Windows does them.
+#include <gtest/gtest.h>
+
+#include "sim/IniReader.h"
+
+namespace {
+
+using sim::FindProfileValue;
+using sim::ProfileIntOf;
+
+TEST(IniReader, NamesMatchWithoutCaseAndBlanks) {
+  const char* ini = "[System]\r\nCount=3\r\n  [ Group One ]  \r\n  ip1  =  10.0.0.1  \r\n";
+  EXPECT_EQ(FindProfileValue(ini, "system", "COUNT"), "3");
+  EXPECT_EQ(FindProfileValue(ini, "group one", "IP1"), "10.0.0.1");
+  EXPECT_EQ(FindProfileValue(ini, " Group One ", " ip1 "), "10.0.0.1");
+  EXPECT_EQ(FindProfileValue(ini, "System", "IP1"), std::nullopt);
+  EXPECT_EQ(FindProfileValue(ini, "Absent", "Count"), std::nullopt);
+}
+
+TEST(IniReader, FirstSectionAndFirstKeyWin) {
+  const char* ini = "[A]\nk=1\nk=2\n[B]\nk=3\n[a]\nk=4\nj=5\n";
+  EXPECT_EQ(FindProfileValue(ini, "A", "k"), "1");
+  EXPECT_EQ(FindProfileValue(ini, "B", "k"), "3");
+  // Keys of a later section with the same name are not seen.
+  EXPECT_EQ(FindProfileValue(ini, "A", "j"), std::nullopt);
+}
+
+TEST(IniReader, OneMatchingPairOfQuotesIsRemoved) {
+  const char* ini =
+      "[Q]\nd=\"quoted value\"\ns='single'\nm=\"mixed'\nl=\"\nin=a \"b\" c\ne=\"\"\nb=  \" padded \"  \n";
+  EXPECT_EQ(FindProfileValue(ini, "Q", "d"), "quoted value");
+  EXPECT_EQ(FindProfileValue(ini, "Q", "s"), "single");
+  EXPECT_EQ(FindProfileValue(ini, "Q", "m"), "\"mixed'");
+  EXPECT_EQ(FindProfileValue(ini, "Q", "l"), "\"");
+  EXPECT_EQ(FindProfileValue(ini, "Q", "in"), "a \"b\" c");
+  EXPECT_EQ(FindProfileValue(ini, "Q", "e"), "");
+  EXPECT_EQ(FindProfileValue(ini, "Q", "b"), " padded ");
+}
+
+TEST(IniReader, CommentsKeysWithoutValuesAndOddLines) {
+  const char* ini = "k=outside\n[S]\n;k=commented\nbare\nempty=\nk=a=b\n[Broken\nx=1\n";
+  EXPECT_EQ(FindProfileValue(ini, "S", "k"), "a=b");
+  EXPECT_EQ(FindProfileValue(ini, "S", "bare"), "");
+  EXPECT_EQ(FindProfileValue(ini, "S", "empty"), "");
+  EXPECT_EQ(FindProfileValue(ini, "Broken", "x"), "1");
+  EXPECT_EQ(FindProfileValue("", "S", "k"), std::nullopt);
+}
+
+TEST(IniReader, IntegersAsTheUnsignedReaderTakesThem) {
+  EXPECT_EQ(ProfileIntOf("42"), 42u);
+  EXPECT_EQ(ProfileIntOf("  7"), 7u);
+  EXPECT_EQ(ProfileIntOf("+9"), 9u);
+  EXPECT_EQ(ProfileIntOf("12abc"), 12u);
+  EXPECT_EQ(ProfileIntOf("abc"), 0u);
+  EXPECT_EQ(ProfileIntOf("-5"), 0u);
+  EXPECT_EQ(ProfileIntOf("0x1F"), 31u);
+  EXPECT_EQ(ProfileIntOf("4294967295"), 4294967295u);
+  EXPECT_EQ(ProfileIntOf("4294967296"), 0u);
+  EXPECT_EQ(ProfileIntOf(""), 0u);
+}
+
+TEST(IniReader, AnsiCutKeepsDoubleByteCharactersWhole) {
+  // "中文" in code page 936, then "a".
+  std::string ansi =
+      "\xD6\xD0\xCE\xC4"
+      "a";
+  EXPECT_EQ(sim::AnsiPrefixLength(ansi, 3, 936), 2u);
+  EXPECT_EQ(sim::AnsiPrefixLength(ansi, 4, 936), 4u);
+  EXPECT_EQ(sim::AnsiPrefixLength(ansi, 5, 936), 5u);
+  EXPECT_EQ(sim::AnsiPrefixLength(ansi, 3, 1252), 3u);
+  EXPECT_EQ(sim::AnsiPrefixLength("abc", 255, 936), 3u);
+}
+
+}  // namespace
