@@ -2,9 +2,30 @@
 #include "platform/win32/Win32Ports.h"
 #include "platform/win32/WinApi.h"
 
+// After the Windows headers.
+#include <ole2.h>
+
 // From app/ClientApp.h, whose message constants clash with <windows.h>.
 // Calling it links the application object in.
 int DialerMain();
+
+namespace {
+
+// OLE for the GUI thread: the shell calls and the browser control use it.
+class OleScope {
+ public:
+  OleScope() : m_initialized(SUCCEEDED(::OleInitialize(nullptr))) {}
+  OleScope(const OleScope&) = delete;
+  OleScope& operator=(const OleScope&) = delete;
+  ~OleScope() {
+    if (m_initialized) ::OleUninitialize();
+  }
+
+ private:
+  bool m_initialized;
+};
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   static win32::Win32Ports ports;
@@ -15,6 +36,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   controls.dwSize = sizeof(controls);
   controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS;
   ::InitCommonControlsEx(&controls);
+  OleScope ole;
 
   return DialerMain();
 }

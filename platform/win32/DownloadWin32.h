@@ -1,0 +1,13 @@
+// URL download through urlmon.
+#pragma once
+
+#include "platform/Download.h"
+
+namespace win32 {
+
+class DownloadWin32 final : public plat::IDownload {
+ public:
+  LONG DownloadToFile(std::string_view url, std::string_view localPath) override;
+};
+
+}  // namespace win32
