@@ -9,6 +9,8 @@ Win32Ports::Win32Ports() : m_windows(::GetModuleHandleW(nullptr)) {
   m_ports.system = &m_system;
   m_ports.files = &m_files;
   m_ports.ras = &m_ras;
+  m_ports.download = &m_download;
+  m_ports.shell = &m_shell;
 }
 
 }  // namespace win32

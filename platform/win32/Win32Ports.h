@@ -2,8 +2,10 @@
 #pragma once
 
 #include "platform/Ports.h"
+#include "platform/win32/DownloadWin32.h"
 #include "platform/win32/FilesWin32.h"
 #include "platform/win32/RemoteAccessWin32.h"
+#include "platform/win32/ShellWin32.h"
 #include "platform/win32/SystemWin32.h"
 #include "platform/win32/WindowSystemWin32.h"
 
@@ -23,6 +25,8 @@ class Win32Ports {
   SystemWin32 m_system;
   FilesWin32 m_files;
   RemoteAccessWin32 m_ras;
+  DownloadWin32 m_download;
+  ShellWin32 m_shell;
   plat::Ports m_ports;
 };
 
