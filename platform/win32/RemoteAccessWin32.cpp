@@ -1,6 +1,9 @@
 #include "platform/win32/RemoteAccessWin32.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cstring>
+#include <memory>
 
 #include "platform/win32/WinApi.h"
 #include "platform/win32/WinText.h"
@@ -12,24 +15,88 @@ namespace {
 using RasConn = RASCONNA;
 using RasConnStatus = RASCONNSTATUSA;
 
-// Reported by the calls that are not available yet.
-constexpr DWORD kNotAvailable = 623;  // ERROR_CANNOT_FIND_PHONEBOOK_ENTRY
+using RasPppIp = RASPPPIPA;
+
+// The dial parameters in the layout that ends with dwSubEntry and
+// dwCallbackId; the service picks the layout from dwSize.
+struct RasDialParamsRecord {
+  DWORD dwSize;
+  CHAR szEntryName[RAS_MaxEntryName + 1];
+  CHAR szPhoneNumber[RAS_MaxPhoneNumber + 1];
+  CHAR szCallbackNumber[RAS_MaxCallbackNumber + 1];
+  CHAR szUserName[UNLEN + 1];
+  CHAR szPassword[PWLEN + 1];
+  CHAR szDomain[DNLEN + 1];
+  DWORD dwSubEntry;
+  ULONG_PTR dwCallbackId;
+};
+#ifndef _WIN64
+static_assert(sizeof(RasDialParamsRecord) == 1060);
+#endif
+static_assert(sizeof(RasPppIp) == 48);
+
+// The dialer's notifier; RasDial calls it through the WINAPI trampoline.
+std::atomic<plat::RasDialNotifier> g_notifier{nullptr};
+
+VOID WINAPI NotifierTrampoline(UINT message, RASCONNSTATE state, DWORD error) {
+  if (plat::RasDialNotifier notifier = g_notifier.load()) notifier(message, static_cast<DWORD>(state), error);
+}
+
+// Copies UTF-8 text into an ANSI field, cut to the field with a NUL and
+// never keeping half of a double-byte character.
+template <size_t N>
+void CopyAnsiField(CHAR (&field)[N], std::string_view utf8) {
+  std::string ansi = Utf8ToAnsi(utf8);
+  size_t length = 0;
+  while (length < ansi.size()) {
+    size_t step = ::IsDBCSLeadByte(static_cast<BYTE>(ansi[length])) ? 2 : 1;
+    if (length + step > N - 1) break;
+    length += step;
+  }
+  length = std::min(length, ansi.size());
+  std::memcpy(field, ansi.data(), length);
+  field[length] = '\0';
+}
+
+std::string FieldText(const CHAR* field, size_t size) {
+  return AnsiToUtf8(std::string_view(field, ::strnlen(field, size)));
+}
+
 }  // namespace
 
-DWORD RemoteAccessWin32::Dial(std::string_view, const plat::RasDialParams&, plat::RasDialNotifier,
-                              HRASCONN* handle) {
-  if (handle) *handle = nullptr;
-  return kNotAvailable;
+DWORD RemoteAccessWin32::Dial(std::string_view phonebookPath, const plat::RasDialParams& params,
+                              plat::RasDialNotifier notifier, HRASCONN* handle) {
+  auto record = std::make_unique<RasDialParamsRecord>();
+  std::memset(record.get(), 0, sizeof(RasDialParamsRecord));
+  record->dwSize = sizeof(RasDialParamsRecord);
+  CopyAnsiField(record->szEntryName, params.entryName);
+  CopyAnsiField(record->szPhoneNumber, params.phoneNumber);
+  CopyAnsiField(record->szUserName, params.userName);
+  CopyAnsiField(record->szPassword, params.password);
+  CopyAnsiField(record->szDomain, params.domain);
+  g_notifier.store(notifier);
+  std::string path = Utf8ToAnsi(phonebookPath);
+  DWORD result = ::RasDialA(nullptr, path.c_str(), reinterpret_cast<LPRASDIALPARAMSA>(record.get()), 0,
+                            reinterpret_cast<LPVOID>(&NotifierTrampoline), handle);
+  ::SecureZeroMemory(record->szPassword, sizeof(record->szPassword));
+  return result;
 }
 
-DWORD RemoteAccessWin32::GetErrorString(DWORD, std::string& text) {
-  text.clear();
-  return kNotAvailable;
+DWORD RemoteAccessWin32::GetErrorString(DWORD code, std::string& text) {
+  CHAR buffer[256] = {};
+  DWORD result = ::RasGetErrorStringA(static_cast<UINT>(code), buffer, sizeof(buffer));
+  text = result == 0 ? FieldText(buffer, sizeof(buffer)) : std::string();
+  return result;
 }
 
-DWORD RemoteAccessWin32::GetIpAddress(HRASCONN, std::string& address) {
+DWORD RemoteAccessWin32::GetIpAddress(HRASCONN conn, std::string& address) {
   address.clear();
-  return kNotAvailable;
+  RasPppIp projection{};
+  projection.dwSize = sizeof(projection);
+  DWORD size = sizeof(projection);
+  DWORD result = ::RasGetProjectionInfoA(conn, RASP_PppIp, &projection, &size);
+  if (result == 0) address = FieldText(projection.szIpAddress, sizeof(projection.szIpAddress));
+  return result;
 }
 
 DWORD RemoteAccessWin32::GetConnectStatus(HRASCONN conn, DWORD& state) {
@@ -63,8 +130,8 @@ DWORD RemoteAccessWin32::EnumConnections(std::vector<plat::RasConnection>& conne
   return 0;
 }
 
-DWORD RemoteAccessWin32::HangUp(HRASCONN) {
-  return kNotAvailable;
+DWORD RemoteAccessWin32::HangUp(HRASCONN conn) {
+  return ::RasHangUpA(conn);
 }
 
 }  // namespace win32

@@ -1,4 +1,4 @@
-// The remote-access service through rasapi32 (enumeration and status so far).
+// The remote-access service through rasapi32.
 #pragma once
 
 #include "platform/RemoteAccess.h"
