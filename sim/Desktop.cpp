@@ -67,6 +67,7 @@ HWND Desktop::CreateDialogWindow(const plat::DialogTemplate& tmpl, HWND parent, 
   HWND hwnd = dialog->hwnd;
   m_windows.emplace(Key(hwnd), std::move(dialog));
   m_foreground = hwnd;
+  ++m_windowsCreated[pid];
   return hwnd;
 }
 
@@ -77,7 +78,14 @@ void Desktop::DestroyWindow(HWND hwnd) {
   std::erase_if(m_timers, [hwnd](const SimTimer& t) { return t.hwnd == hwnd; });
   for (auto& [thread, queue] : m_queues)
     std::erase_if(queue.posted, [hwnd](const SimMessage& m) { return m.hwnd == hwnd; });
-  if (m_foreground == hwnd) m_foreground = nullptr;
+  // Closing the window in front activates its owner, or another visible
+  // window of its process.
+  if (m_foreground == hwnd) {
+    m_foreground = nullptr;
+    for (auto& [key, other] : m_windows)
+      if (other->sink && other->hwnd != hwnd && other->pid == wnd->pid && other->visible) m_foreground = other->hwnd;
+    if (wnd->parent && Find(wnd->parent)) m_foreground = wnd->parent;
+  }
   m_windows.erase(Key(hwnd));
   m_scheduler.Notify();
 }
@@ -89,6 +97,11 @@ void Desktop::DestroyProcessWindows(int pid) {
   for (HWND hwnd : doomed) DestroyWindow(hwnd);
   std::erase_if(m_boxes, [pid](const auto& box) { return box->pid == pid; });
   std::erase_if(m_menus, [pid](const auto& menu) { return menu->pid == pid; });
+}
+
+int Desktop::WindowsCreatedBy(int pid) const {
+  auto it = m_windowsCreated.find(pid);
+  return it == m_windowsCreated.end() ? 0 : it->second;
 }
 
 std::vector<SimWnd*> Desktop::TopLevelWindows() {

@@ -111,6 +111,8 @@ class Desktop : public IClockSource {
   void DestroyWindow(HWND hwnd);
   void DestroyProcessWindows(int pid);
   std::vector<SimWnd*> TopLevelWindows();
+  // How many top-level windows the process has created over its life.
+  int WindowsCreatedBy(int pid) const;
 
   // Messages (lock held). The GUI thread of the window gets posted messages.
   bool Post(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -163,6 +165,7 @@ class Desktop : public IClockSource {
   std::uintptr_t m_nextHandle = 0x10010;
   int m_nextBoxSerial = 1;
   HWND m_foreground = nullptr;
+  std::map<int, int> m_windowsCreated;  // by process id
 };
 
 // Dialog units to pixels on the simulated screen.
