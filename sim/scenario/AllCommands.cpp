@@ -1,0 +1,27 @@
+// The command families known to scenarios and the console. A subsystem adds
+// its family here: declare its Register function and call it below.
+#include "sim/scenario/Registry.h"
+
+namespace sim::scenario {
+
+void RegisterProcessCommands(Registry& registry);
+void RegisterMachineCommands(Registry& registry);
+void RegisterWebCommands(Registry& registry);
+void RegisterTimeCommands(Registry& registry);
+void RegisterWindowCommands(Registry& registry);
+void RegisterWindowExpectations(Registry& registry);
+void RegisterPopupCommands(Registry& registry);
+void RegisterTrayCommands(Registry& registry);
+
+void RegisterAllCommands(Registry& registry) {
+  RegisterProcessCommands(registry);
+  RegisterMachineCommands(registry);
+  RegisterWebCommands(registry);
+  RegisterTimeCommands(registry);
+  RegisterWindowCommands(registry);
+  RegisterWindowExpectations(registry);
+  RegisterPopupCommands(registry);
+  RegisterTrayCommands(registry);
+}
+
+}  // namespace sim::scenario

@@ -1,0 +1,164 @@
+// The machine the dialer runs on: clock, system version, code page, files
+// and remote-access lines.
+#include <charconv>
+
+#include "sim/scenario/Helpers.h"
+#include "sim/scenario/Registry.h"
+
+namespace sim::scenario {
+
+namespace {
+
+// "5.1" or "6.1.7601"; a plain number is a major version.
+plat::OsVersion ParseVersion(const std::string& text) {
+  plat::OsVersion version;
+  DWORD* parts[] = {&version.major, &version.minor, &version.build};
+  const char* at = text.data();
+  const char* end = text.data() + text.size();
+  for (size_t i = 0; i < 3 && at < end; ++i) {
+    auto [next, ec] = std::from_chars(at, end, *parts[i]);
+    if (ec != std::errc()) break;
+    at = next;
+    if (at < end && *at == '.')
+      ++at;
+    else
+      break;
+  }
+  if (at != end) throw ArgumentError("\"" + text + "\" is not a version such as 5.1 or 6.1.7601");
+  return version;
+}
+
+std::string SetTick(Arguments& args, Context& context) {
+  std::int64_t tick = args.Number("TICK");
+  args.End();
+  if (tick < 0 || tick > 0xFFFFFFFFLL) throw ArgumentError("the tick is a 32-bit unsigned number");
+  auto lock = context.machine.Lock();
+  context.machine.SetTick(static_cast<DWORD>(tick));
+  return {};
+}
+
+std::string SetVersion(Arguments& args, Context& context) {
+  plat::OsVersion version = ParseVersion(args.Text("VERSION"));
+  args.End();
+  auto lock = context.machine.Lock();
+  context.machine.SetVersion(version);
+  return {};
+}
+
+std::string SetCodePage(Arguments& args, Context& context) {
+  int codePage = args.Int("CODEPAGE");
+  args.End();
+  if (codePage != 936 && codePage != 949 && codePage != 1252 && codePage != 65001)
+    return "code page " + std::to_string(codePage) + " is not supported";
+  auto lock = context.machine.Lock();
+  context.machine.Disk().SetCodePage(codePage);
+  return {};
+}
+
+// "ansi TEXT" is stored in the machine's code page, a plain TEXT as it is.
+std::string Content(Arguments& args, Context& context) {
+  bool ansi = args.TakeKeyword("ansi");
+  std::string text = args.Text("TEXT");
+  return ansi ? context.machine.Disk().ToAnsi(text) : text;
+}
+
+std::string WriteFile(Arguments& args, Context& context) {
+  std::string path = args.Text("PATH");
+  auto lock = context.machine.Lock();
+  std::string bytes = Content(args, context);
+  args.End();
+  if (!context.machine.Disk().WriteBytes(path, bytes)) return "cannot write " + Quote(path);
+  return {};
+}
+
+std::string DenyFile(Arguments& args, Context& context) {
+  std::string path = args.Text("PATH");
+  args.End();
+  auto lock = context.machine.Lock();
+  context.machine.Disk().DenyAccess(path);
+  return {};
+}
+
+std::string ExpectFile(Arguments& args, Context& context) {
+  std::string path = args.Text("PATH");
+  auto lock = context.machine.Lock();
+  std::optional<std::string> actual = context.machine.Disk().ReadBytes(path);
+  if (args.TakeKeyword("absent")) {
+    args.End();
+    return actual ? "the file exists with " + Quote(*actual) : std::string();
+  }
+  std::string expected = Content(args, context);
+  args.End();
+  if (!actual) return "the file does not exist, expected " + Quote(expected);
+  if (*actual == expected) return {};
+  return Differs("the file's content", Quote(*actual), Quote(expected));
+}
+
+std::string RasUp(Arguments& args, Context& context) {
+  std::string name = args.Text("NAME");
+  std::string ip = args.OptionalText("ip").value_or("10.8.0.2");
+  args.End();
+  auto lock = context.machine.Lock();
+  context.machine.Ras().AddConnection(name, ip);
+  context.machine.Sched().Notify();
+  return {};
+}
+
+std::string RasDown(Arguments& args, Context& context) {
+  std::string name = args.Text("NAME");
+  args.End();
+  auto lock = context.machine.Lock();
+  RasLine* line = context.machine.Ras().FindByName(name);
+  if (line == nullptr) return "no line " + Quote(name) + " is up";
+  context.machine.Ras().Remove(line->handle);
+  context.machine.Sched().Notify();
+  return {};
+}
+
+std::string ExpectRas(Arguments& args, Context& context) {
+  std::string state = args.Keyword({"up", "down"});
+  std::string name = args.Text("NAME");
+  std::optional<std::string> ip = state == "up" ? args.OptionalText("ip") : std::nullopt;
+  args.End();
+  auto lock = context.machine.Lock();
+  const RasLine* line = context.machine.Ras().FindByName(name);
+  if (state == "down") return line ? "the line " + Quote(name) + " is up" : std::string();
+  if (line == nullptr) return "the line " + Quote(name) + " is down";
+  if (line->state != kRasConnected)
+    return "the line " + Quote(name) + " is in state " + std::to_string(line->state);
+  if (ip && line->ipAddress != *ip) return Differs("its address", line->ipAddress, *ip);
+  return {};
+}
+
+}  // namespace
+
+void RegisterMachineCommands(Registry& registry) {
+  registry.Add({"set tick", "TICK", "Sets the machine's 32-bit tick count (e.g. near its wrap).",
+                "set tick 4294960000", Group::SetUp, SetTick});
+  registry.Add({"set version", "MAJOR.MINOR[.BUILD]", "Sets the version the system reports.",
+                "set version 5.1", Group::SetUp, SetVersion});
+  registry.Add({"set codepage", "CODEPAGE", "Sets the system's ANSI code page (936, 949, 1252 or 65001).",
+                "set codepage 949", Group::SetUp, SetCodePage});
+  registry.Add({"file", "PATH [ansi] \"TEXT\"",
+                "Writes a file on the machine: the text's bytes as written, or with ansi converted to the "
+                "machine's code page.",
+                "file \"C:\\\\Windows\\\\system32\\\\Route.txt\" \"10.0.0.0\\r\\n\"", Group::SetUp,
+                WriteFile});
+  registry.Add({"deny", "PATH", "Makes a file or folder refuse to be opened, created or deleted.",
+                "deny \"C:\\\\0001.tmp\"", Group::SetUp, DenyFile});
+  registry.Add({"ras up", "NAME [ip ADDRESS]",
+                "An active remote-access line, as if dialled earlier (the address defaults to 10.8.0.2).",
+                "ras up \"tarno\" ip 10.8.0.7", Group::SetUp, RasUp});
+  registry.Add({"ras down", "NAME", "The line drops (the service forgets it).", "ras down \"tarno\"",
+                Group::Action, RasDown});
+  registry.Add(
+      {"expect file", "PATH absent | PATH [ansi] \"TEXT\"",
+       "The file is absent, or holds exactly these bytes (with ansi: this text in the machine's code "
+       "page).",
+       "expect file \"C:\\\\0001.tmp\" absent", Group::Expectation, ExpectFile});
+  registry.Add({"expect ras", "up NAME [ip ADDRESS] | down NAME",
+                "The remote-access service has (or has not) an active line of that entry name.",
+                "expect ras up \"tarno\"", Group::Expectation, ExpectRas});
+}
+
+}  // namespace sim::scenario

@@ -1,0 +1,54 @@
+// The machine's web hosts: what each path answers.
+#include "sim/WebServers.h"
+#include "sim/scenario/Helpers.h"
+#include "sim/scenario/Registry.h"
+
+namespace sim::scenario {
+
+namespace {
+
+std::string Serve(Arguments& args, Context& context) {
+  std::string host = args.Text("HOST");
+  std::string path = args.Text("PATH");
+  std::string body = args.Text("BODY");
+  int status = static_cast<int>(args.OptionalNumber("status").value_or(200));
+  args.End();
+  context.machine.Web().Serve(host, path, status, body);
+  return {};
+}
+
+std::string Reach(Arguments& args, Context& context) {
+  std::string how = args.Keyword({"refuse", "silent"});
+  std::string host = args.Text("HOST");
+  args.End();
+  context.machine.Web().SetReach(host, how == "refuse" ? HostReach::Refused : HostReach::Silent);
+  return {};
+}
+
+std::string ExpectRequests(Arguments& args, Context& context) {
+  std::string host = args.Text("HOST");
+  std::string path = args.Text("PATH");
+  int expected = args.Int("COUNT");
+  args.End();
+  int actual = context.machine.Web().Requests(host, path);
+  if (actual == expected) return {};
+  return Differs("the number of requests for " + host + path, std::to_string(actual),
+                 std::to_string(expected));
+}
+
+}  // namespace
+
+void RegisterWebCommands(Registry& registry) {
+  registry.Add({"web serve", "HOST PATH \"BODY\" [status CODE]",
+                "The host answers the path with the body (status 200 unless given); other paths answer 404.",
+                "web serve dir.velk.example /webadmin/serverlist.txt \"Seoul 1=10.0.0.1\\r\\n\"",
+                Group::SetUp, Serve});
+  registry.Add({"web", "refuse HOST | silent HOST",
+                "The host refuses connections, or takes them and never answers.",
+                "web refuse dir.velk.example", Group::SetUp, Reach});
+  registry.Add({"expect web requests", "HOST PATH COUNT", "The host has had this many requests for the path.",
+                "expect web requests dir.velk.example /webadmin/serverlist.txt 1", Group::Expectation,
+                ExpectRequests});
+}
+
+}  // namespace sim::scenario
