@@ -1,12 +1,101 @@
-// The interactive console: the dialer on a simulated machine.
-#include <iostream>
+// The interactive console: the dialer on a simulated machine, driven with
+// the scenario commands read from standard input.
+#include <unistd.h>
 
+#include <iostream>
+#include <string>
+
+#include "sim/DemoWorld.h"
 #include "sim/Driver.h"
+#include "sim/TextScreen.h"
+#include "sim/scenario/Runner.h"
+
+namespace {
+
+using sim::scenario::Command;
+using sim::scenario::Group;
+
+const char* GroupTitle(Group group) {
+  switch (group) {
+    case Group::SetUp:
+      return "Set-up";
+    case Group::Action:
+      return "Actions";
+    case Group::Time:
+      return "Time";
+    case Group::Expectation:
+      return "Expectations";
+  }
+  return "";
+}
+
+void PrintHelp(const sim::scenario::Registry& registry, const std::string& topic) {
+  if (!topic.empty()) {
+    const Command* command = registry.Find(topic);
+    if (command == nullptr) {
+      std::cout << "no command \"" << topic << "\"; type help for the list\n";
+      return;
+    }
+    std::cout << command->name << " " << command->syntax << "\n  " << command->summary
+              << "\n  example: " << command->example << "\n";
+    return;
+  }
+  for (Group group : {Group::SetUp, Group::Action, Group::Time, Group::Expectation}) {
+    std::cout << GroupTitle(group) << ":\n";
+    for (const Command& command : registry.All())
+      if (command.group == group)
+        std::cout << "  " << command.name << (command.syntax.empty() ? "" : " " + command.syntax) << "\n";
+  }
+  std::cout << "Console:\n  help [COMMAND]\n  quit\n";
+}
+
+std::vector<sim::NamedProcess> Named(const sim::scenario::Context& context) {
+  std::vector<sim::NamedProcess> named;
+  for (const auto& [name, pid] : context.processes) named.push_back({name, pid});
+  return named;
+}
+
+std::string Trimmed(const std::string& line) {
+  size_t first = line.find_first_not_of(" \t\r");
+  if (first == std::string::npos) return {};
+  return line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
+}
+
+}  // namespace
 
 int main() {
+  const bool interactive = isatty(STDIN_FILENO) != 0;
   sim::Machine machine;
+  sim::SetUpDemoWorld(machine);
   sim::Driver driver(machine);
-  driver.Start();
-  std::cout << "Dorvanta on the simulated machine\n";
+  sim::scenario::Registry registry;
+  sim::scenario::RegisterAllCommands(registry);
+  sim::scenario::Context context(machine, driver, std::cout);
+  sim::scenario::Runner runner(registry, context);
+
+  std::cout << "Dorvanta on the simulated machine. Type help for the commands, quit to leave.\n";
+  if (std::string problem = runner.RunLine("start"); !problem.empty())
+    std::cout << "error: " << problem << "\n";
+  std::cout << sim::DrawScreen(machine, Named(context));
+
+  for (std::string line;;) {
+    std::cout << "> " << std::flush;
+    if (!std::getline(std::cin, line)) break;
+    // Piped commands are echoed so that the transcript reads like a session.
+    if (!interactive) std::cout << line << "\n";
+    std::string command = Trimmed(line);
+    if (command == "quit") break;
+    if (command == "help" || command.starts_with("help ")) {
+      PrintHelp(registry, Trimmed(command.substr(4)));
+      continue;
+    }
+    std::string problem = runner.RunLine(line);
+    if (!problem.empty())
+      std::cout << "error: " << problem << "\n";
+    else if (command.starts_with("expect "))
+      std::cout << "ok\n";
+    if (!command.empty() && !command.starts_with("#")) std::cout << sim::DrawScreen(machine, Named(context));
+  }
+  if (!interactive) std::cout << "\n";
   return 0;
 }
