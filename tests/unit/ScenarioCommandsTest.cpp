@@ -1,0 +1,95 @@
+// The built-in commands' failure reports: an expectation that does not hold
+// names the state it found.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "sim/scenario/Runner.h"
+
+namespace {
+
+class ScenarioCommandsTest : public ::testing::Test {
+ protected:
+  ScenarioCommandsTest() { sim::scenario::RegisterAllCommands(registry); }
+
+  std::string Run(const std::string& script) { return runner.RunScript(script, "t.scn"); }
+  void StartDialer() {
+    ASSERT_EQ(Run("web serve dir.velk.example /webadmin/serverlist.txt \"Seoul 1=10.0.0.1\\r\\n\"\nstart\n"),
+              "");
+  }
+
+  sim::Machine machine;
+  sim::Driver driver{machine};
+  std::ostringstream out;
+  sim::scenario::Context context{machine, driver, out};
+  sim::scenario::Registry registry;
+  sim::scenario::Runner runner{registry, context};
+};
+
+TEST_F(ScenarioCommandsTest, ControlExpectationsReportWhatTheControlShows) {
+  StartDialer();
+  EXPECT_EQ(runner.RunLine("expect text 1004 \"Disconnect\""),
+            "the text of control 1004 is \"Connect\", expected \"Disconnect\"");
+  EXPECT_EQ(runner.RunLine("expect items 1036 \"Tokyo\""),
+            "the entry list of control 1036 is \"Seoul 1\", expected \"Tokyo\"");
+  EXPECT_EQ(runner.RunLine("expect visible 1023"), "control 1023 is hidden");
+  EXPECT_EQ(runner.RunLine("expect bitmaps 1004 164 175 164 164"),
+            "the bitmap set of control 1004 is 163 174 163 163, expected 164 175 164 164");
+  EXPECT_EQ(runner.RunLine("expect timer 1"), "timer 1 does not run; timers: none");
+  EXPECT_EQ(runner.RunLine("expect text 4242 \"\""), "control 4242 does not exist");
+}
+
+TEST_F(ScenarioCommandsTest, WindowAndPopupExpectationsReportWhatIsOpen) {
+  StartDialer();
+  EXPECT_EQ(runner.RunLine("expect window hidden"), "the window \"Velk VPN\" is visible");
+  EXPECT_EQ(runner.RunLine("expect msgbox \"x\""), "no message box is open");
+  EXPECT_EQ(runner.RunLine("close"), "");
+  EXPECT_EQ(runner.RunLine("expect no msgbox"),
+            "a message box is open: caption \"종료\", text \"접속을 해제하고 프로그램을 종료합니다\", "
+            "buttons yesno, "
+            "icon question");
+  EXPECT_EQ(runner.RunLine("expect msgbox \"접속을 해제하고 프로그램을 종료합니다\" caption \"접속해제\""),
+            "the message box's caption is \"종료\", expected \"접속해제\"");
+  EXPECT_EQ(runner.RunLine("answer ok"), "the message box has no such button");
+  EXPECT_EQ(runner.RunLine("expect menu 32775 \"Exit\""), "no menu is open");
+  EXPECT_EQ(runner.RunLine("answer yes"), "");
+  EXPECT_EQ(runner.RunLine("expect running"), "the process has ended with exit code 1");
+  EXPECT_EQ(runner.RunLine("expect exit 0"), "the exit code is 1, expected 0");
+  EXPECT_EQ(runner.RunLine("expect window visible"), "no window of the dialer is open");
+}
+
+TEST_F(ScenarioCommandsTest, SecondStartNeedsANameOfItsOwn) {
+  StartDialer();
+  EXPECT_EQ(runner.RunLine("start"), "\"main\" is still running; give another instance a name of its own");
+  EXPECT_EQ(runner.RunLine("expect process other running"),
+            "no process was started as \"other\"; usage: expect process NAME exit CODE | NAME running | NAME "
+            "windows COUNT");
+}
+
+TEST_F(ScenarioCommandsTest, FilesInTheMachinesCodePage) {
+  EXPECT_EQ(Run("set codepage 949\nfile \"C:\\\\a.txt\" ansi \"한국\\r\\n\"\n"), "");
+  EXPECT_EQ(machine.Disk().ReadBytes("C:\\a.txt"), "\xc7\xd1\xb1\xb9\r\n");
+  EXPECT_EQ(Run("expect file \"C:\\\\a.txt\" \"\\xc7\\xd1\\xb1\\xb9\\r\\n\""), "");
+  EXPECT_EQ(runner.RunLine("expect file \"C:\\\\a.txt\" \"x\""),
+            "the file's content is \"\xc7\xd1\xb1\xb9\\r\\n\", expected \"x\"");
+  EXPECT_EQ(runner.RunLine("expect file C:\\a.txt absent"),
+            "the file exists with \"\xc7\xd1\xb1\xb9\\r\\n\"");
+  EXPECT_EQ(runner.RunLine("set codepage 437"), "code page 437 is not supported");
+}
+
+TEST_F(ScenarioCommandsTest, MachineSetUp) {
+  EXPECT_EQ(Run("set version 5.1.2600\nset tick 4294960000\nras up tarno ip 10.8.0.9\n"), "");
+  EXPECT_EQ(machine.Version().major, 5u);
+  EXPECT_EQ(machine.Version().minor, 1u);
+  EXPECT_EQ(machine.Version().build, 2600u);
+  EXPECT_EQ(machine.Tick(), 4294960000u);
+  EXPECT_EQ(runner.RunLine("expect ras up \"tarno\" ip 10.8.0.2"),
+            "its address is 10.8.0.9, expected 10.8.0.2");
+  EXPECT_EQ(runner.RunLine("expect ras down \"tarno\""), "the line \"tarno\" is up");
+  EXPECT_EQ(runner.RunLine("ras down \"tarno\""), "");
+  EXPECT_EQ(runner.RunLine("expect ras up \"tarno\""), "the line \"tarno\" is down");
+  EXPECT_EQ(runner.RunLine("set version six"),
+            "\"six\" is not a version such as 5.1 or 6.1.7601; usage: set version MAJOR.MINOR[.BUILD]");
+}
+
+}  // namespace

@@ -1,0 +1,175 @@
+// The scenario language: tokens, command lookup and how failures are told.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "sim/scenario/Runner.h"
+
+namespace {
+
+using sim::scenario::ArgumentError;
+using sim::scenario::Arguments;
+using sim::scenario::Context;
+using sim::scenario::Group;
+using sim::scenario::Registry;
+using sim::scenario::Runner;
+using sim::scenario::Token;
+using sim::scenario::Tokenize;
+
+std::vector<std::string> Texts(std::string_view line) {
+  std::vector<std::string> texts;
+  for (const Token& token : Tokenize(line).tokens) texts.push_back(token.text);
+  return texts;
+}
+
+TEST(ScenarioTokens, WordsNumbersAndQuotedTexts) {
+  auto line = Tokenize("  type 1008 \"kim lee\"\t0x1F -3 5.1 C:\\x.txt");
+  ASSERT_EQ(line.error, "");
+  ASSERT_EQ(line.tokens.size(), 7u);
+  EXPECT_EQ(line.tokens[0].kind, Token::Kind::Word);
+  EXPECT_EQ(line.tokens[1].kind, Token::Kind::Number);
+  EXPECT_EQ(line.tokens[1].number, 1008);
+  EXPECT_EQ(line.tokens[2].kind, Token::Kind::Text);
+  EXPECT_EQ(line.tokens[2].text, "kim lee");
+  EXPECT_EQ(line.tokens[2].column, 13);
+  EXPECT_EQ(line.tokens[3].number, 31);
+  EXPECT_EQ(line.tokens[4].number, -3);
+  EXPECT_EQ(line.tokens[5].kind, Token::Kind::Word);  // a version, not a number
+  EXPECT_EQ(line.tokens[6].text, "C:\\x.txt");        // bare words keep backslashes
+}
+
+TEST(ScenarioTokens, NumbersBeyondThirtyTwoBits) {
+  auto line = Tokenize("set tick 4294960000");
+  ASSERT_EQ(line.tokens.size(), 3u);
+  EXPECT_EQ(line.tokens[2].number, 4294960000LL);
+}
+
+TEST(ScenarioTokens, EscapesInQuotedTexts) {
+  EXPECT_EQ(Texts(R"("a\nb" "say \"hi\"" "C:\\0001.tmp" "\r\n\t" "\x41\xb0")"),
+            (std::vector<std::string>{"a\nb", "say \"hi\"", "C:\\0001.tmp", "\r\n\t", "A\xb0"}));
+}
+
+TEST(ScenarioTokens, Utf8PassesThrough) {
+  EXPECT_EQ(Texts("expect text 1010 \"접속되었습니다\" \"断开\""),
+            (std::vector<std::string>{"expect", "text", "1010", "접속되었습니다", "断开"}));
+}
+
+TEST(ScenarioTokens, CommentsAndBlankLines) {
+  EXPECT_TRUE(Tokenize("   # a note").tokens.empty());
+  EXPECT_TRUE(Tokenize("").tokens.empty());
+  EXPECT_EQ(Texts("click 1004 # the Connect button"), (std::vector<std::string>{"click", "1004"}));
+  EXPECT_EQ(Texts("type 1008 \"#1 user\""), (std::vector<std::string>{"type", "1008", "#1 user"}));
+}
+
+TEST(ScenarioTokens, MalformedQuotesAreReportedWithTheirColumn) {
+  EXPECT_EQ(Tokenize("type 1008 \"kim").error, "column 11: the quoted text is not closed");
+  EXPECT_EQ(Tokenize("type 1008 \"a\\qb\"").error, "column 13: unknown escape \\q");
+  EXPECT_EQ(Tokenize("file \"\\x4\"").error, "column 7: \\x needs two hexadecimal digits");
+  EXPECT_EQ(Tokenize("type 1008 \"a\"b").error, "column 14: a quoted text must be followed by a space");
+  EXPECT_EQ(Tokenize("type \"trailing\\").error, "column 6: the quoted text is not closed");
+}
+
+TEST(ScenarioArguments, ReadInOrderAndRejectLeftovers) {
+  Arguments args(Tokenize("5 \"text\" yes ip 10.8.0.2 extra").tokens);
+  EXPECT_EQ(args.Int("ID"), 5);
+  EXPECT_EQ(args.Text("TEXT"), "text");
+  EXPECT_EQ(args.Keyword({"yes", "no"}), "yes");
+  EXPECT_EQ(args.OptionalText("ip"), "10.8.0.2");
+  EXPECT_EQ(args.OptionalText("ip"), std::nullopt);
+  EXPECT_THROW(args.End(), ArgumentError);
+}
+
+TEST(ScenarioArguments, WrongKindsAreArgumentErrors) {
+  Arguments notNumber(Tokenize("\"1004\"").tokens);
+  EXPECT_THROW(notNumber.Int("ID"), ArgumentError);
+  Arguments quotedKeyword(Tokenize("\"yes\"").tokens);
+  EXPECT_THROW(quotedKeyword.Keyword({"yes", "no"}), ArgumentError);
+  Arguments empty({});
+  EXPECT_THROW(empty.Text("TEXT"), ArgumentError);
+  Arguments tooBig(Tokenize("4294967296").tokens);
+  EXPECT_THROW(tooBig.Int("ID"), ArgumentError);
+}
+
+// A registry of recording commands on a real, idle machine.
+class ScenarioRunnerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto record = [this](Arguments& args, Context&) {
+      calls.push_back(args.RestAsTexts());
+      return std::string();
+    };
+    registry.Add({"expect", "ANY", "", "", Group::Expectation, record});
+    registry.Add({"expect no timer", "ID", "", "", Group::Expectation, record});
+    registry.Add({"menu choose", "ID", "", "", Group::Action, [](Arguments& args, Context&) {
+                    args.Int("ID");
+                    args.End();
+                    return std::string();
+                  }});
+    registry.Add(
+        {"fail", "", "", "", Group::Action, [](Arguments&, Context&) { return std::string("it broke"); }});
+  }
+
+  sim::Machine machine;
+  sim::Driver driver{machine};
+  std::ostringstream out;
+  Context context{machine, driver, out};
+  Registry registry;
+  Runner runner{registry, context};
+  std::vector<std::vector<std::string>> calls;
+};
+
+TEST_F(ScenarioRunnerTest, LongestNameWins) {
+  EXPECT_EQ(runner.RunLine("expect no timer 1"), "");
+  EXPECT_EQ(runner.RunLine("expect no menu"), "");
+  EXPECT_EQ(calls, (std::vector<std::vector<std::string>>{{"1"}, {"no", "menu"}}));
+}
+
+TEST_F(ScenarioRunnerTest, UnknownCommandIsReportedWithItsLine) {
+  EXPECT_EQ(runner.RunScript("# set-up\n\nmenu choose 1\nmenu pick 1\nfail\n", "demo.scn"),
+            "demo.scn:4: menu pick 1 -- unknown command \"menu pick\"");
+}
+
+TEST_F(ScenarioRunnerTest, BadArgumentsShowTheSyntax) {
+  EXPECT_EQ(runner.RunLine("menu choose Exit"), "ID must be a number, not Exit; usage: menu choose ID");
+  EXPECT_EQ(runner.RunLine("menu choose 1 2"), "unexpected 2; usage: menu choose ID");
+  EXPECT_EQ(runner.RunLine("menu choose"), "missing ID; usage: menu choose ID");
+}
+
+TEST_F(ScenarioRunnerTest, StopsAtTheFirstFailingLine) {
+  EXPECT_EQ(runner.RunScript("expect 1\r\nfail\r\nexpect 2\r\n", "t.scn"), "t.scn:2: fail -- it broke");
+  EXPECT_EQ(calls, (std::vector<std::vector<std::string>>{{"1"}}));
+}
+
+TEST_F(ScenarioRunnerTest, TokenErrorsCarryTheLineNumber) {
+  EXPECT_EQ(runner.RunScript("expect 1\nexpect \"open\n", "q.scn"),
+            "q.scn:2: expect \"open -- column 8: the quoted text is not closed");
+}
+
+TEST(ScenarioRunner, FailingExpectationReportsLineAndActualValue) {
+  sim::Machine machine;
+  sim::Driver driver(machine);
+  std::ostringstream out;
+  Context context(machine, driver, out);
+  Registry registry;
+  sim::scenario::RegisterAllCommands(registry);
+  Runner runner(registry, context);
+  EXPECT_EQ(runner.RunScript("advance 250\nexpect time 250\nexpect time 300\n", "clock.scn"),
+            "clock.scn:3: expect time 300 -- the virtual time is 250 ms, expected 300 ms");
+  EXPECT_EQ(runner.RunLine("expect running"), "the dialer was never started");
+}
+
+TEST(ScenarioRegistry, EveryCommandDocumentsItselfAndItsExampleParses) {
+  Registry registry;
+  sim::scenario::RegisterAllCommands(registry);
+  ASSERT_FALSE(registry.All().empty());
+  for (const auto& command : registry.All()) {
+    SCOPED_TRACE(command.name);
+    EXPECT_FALSE(command.summary.empty());
+    auto example = Tokenize(command.example);
+    ASSERT_EQ(example.error, "");
+    size_t words = 0;
+    EXPECT_EQ(registry.Match(example.tokens, words), &command);
+  }
+}
+
+}  // namespace
