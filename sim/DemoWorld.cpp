@@ -1,5 +1,6 @@
 #include "sim/DemoWorld.h"
 
+#include "sim/DemoDirectory.h"
 #include "sim/DemoRemoteAccess.h"
 #include "sim/Machine.h"
 
@@ -12,6 +13,7 @@ void SetUpDemoWorld(Machine& machine) {
     auto lock = machine.Lock();
     SetUpDemoRemoteAccess(machine.Ras());
   }
+  SetUpDemoDirectory(machine);
 }
 
 }  // namespace sim
