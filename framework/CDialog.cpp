@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "framework/CWinApp.h"
 #include "framework/Resources.h"
 
 CDialog::CDialog(int templateId, CWnd* parent) : m_pTemplate(AfxFindDialogTemplate(templateId)), m_pParent(parent) {
@@ -9,7 +10,10 @@ CDialog::CDialog(int templateId, CWnd* parent) : m_pTemplate(AfxFindDialogTempla
 }
 
 INT_PTR CDialog::DoModal() {
-  HWND parent = m_pParent ? m_pParent->GetSafeHwnd() : nullptr;
+  // Without a parent the application's main window owns the dialog.
+  CWnd* owner = m_pParent;
+  if (owner == nullptr && AfxGetApp() && AfxGetApp()->m_pMainWnd != this) owner = AfxGetApp()->m_pMainWnd;
+  HWND parent = owner ? owner->GetSafeHwnd() : nullptr;
   INT_PTR result = Windows().DialogBox(*m_pTemplate, parent, *this);
   m_hWnd = nullptr;
   return result;
