@@ -12,6 +12,7 @@ void RegisterWindowCommands(Registry& registry);
 void RegisterWindowExpectations(Registry& registry);
 void RegisterPopupCommands(Registry& registry);
 void RegisterTrayCommands(Registry& registry);
+void RegisterConnectionCommands(Registry& registry);
 
 void RegisterAllCommands(Registry& registry) {
   RegisterProcessCommands(registry);
@@ -22,6 +23,7 @@ void RegisterAllCommands(Registry& registry) {
   RegisterWindowExpectations(registry);
   RegisterPopupCommands(registry);
   RegisterTrayCommands(registry);
+  RegisterConnectionCommands(registry);
 }
 
 }  // namespace sim::scenario
