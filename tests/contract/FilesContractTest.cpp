@@ -174,7 +174,6 @@ class ProfileContract : public FilesContract {
  protected:
   void SetUp() override {
     FilesContract::SetUp();
-    if (m_env->IsSimulated()) GTEST_SKIP() << "known gap: the simulated machine does not read profiles yet";
     m_ini = PathOf("Server.ini");
     WriteFile(m_ini, "[System]\nCount=42\nName=abcdef\nChinese=中文服务器\n\n[Other]\nCount=7\n",
               plat::kModeText);
