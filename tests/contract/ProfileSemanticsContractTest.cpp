@@ -40,7 +40,14 @@ TEST_F(ProfileSemantics, NamesIgnoreCaseAndBlanksAndTheFirstMatchWins) {
 }
 
 TEST_F(ProfileSemantics, UnsignedIntegers) {
-  EXPECT_EQ(Files().GetProfileInt("System", "Neg", 7, m_ini), 0u);
+  // The documented rule gives 0 for a negative number; the Windows side
+  // (checked under Wine) hands back the number cast to unsigned. The dialer
+  // bounds every count it reads, so both are safe; the gap is kept visible.
+  UINT negative = Files().GetProfileInt("System", "Neg", 7, m_ini);
+  if (m_env->IsSimulated())
+    EXPECT_EQ(negative, 0u);
+  else
+    EXPECT_EQ(negative, static_cast<UINT>(-5)) << "known gap: Windows casts negative numbers";
   EXPECT_EQ(Files().GetProfileInt("System", "Huge", 7, m_ini), 4294967295u);
   EXPECT_EQ(Files().GetProfileInt("System", "Tail", 7, m_ini), 12u);
   EXPECT_EQ(Files().GetProfileInt("System", "Empty", 7, m_ini), 7u);
