@@ -13,6 +13,7 @@ void RegisterWindowExpectations(Registry& registry);
 void RegisterPopupCommands(Registry& registry);
 void RegisterTrayCommands(Registry& registry);
 void RegisterConnectionCommands(Registry& registry);
+void RegisterShellCommands(Registry& registry);
 
 void RegisterAllCommands(Registry& registry) {
   RegisterProcessCommands(registry);
@@ -24,6 +25,7 @@ void RegisterAllCommands(Registry& registry) {
   RegisterPopupCommands(registry);
   RegisterTrayCommands(registry);
   RegisterConnectionCommands(registry);
+  RegisterShellCommands(registry);
 }
 
 }  // namespace sim::scenario

@@ -9,12 +9,15 @@ namespace {
 constexpr const char* kMain = "main";
 
 std::string Start(Arguments& args, Context& context) {
-  std::string name = args.AtEnd() ? kMain : args.Text("NAME");
+  const Token* next = args.Peek();
+  bool named = next != nullptr && !(next->kind == Token::Kind::Word && next->text == "at");
+  std::string name = named ? args.Text("NAME") : kMain;
+  std::string modulePath = args.OptionalText("at").value_or(kDefaultModulePath);
   args.End();
   auto known = context.processes.find(name);
   if (known != context.processes.end() && context.driver.Running(known->second))
     return "\"" + name + "\" is still running; give another instance a name of its own";
-  int pid = context.driver.Start();
+  int pid = context.driver.Start(modulePath);
   context.processes[name] = pid;
   if (name == kMain) context.driver.SetPid(pid);
   return {};
@@ -68,10 +71,11 @@ std::string ExpectProcess(Arguments& args, Context& context) {
 }  // namespace
 
 void RegisterProcessCommands(Registry& registry) {
-  registry.Add({"start", "[NAME]",
+  registry.Add({"start", "[NAME] [at \"PATH\"]",
                 "Starts the dialer and waits until it is idle. Without a name it is the main instance, which "
-                "the actions aim at; with a name, another instance remembered by that name.",
-                "start second", Group::SetUp, Start});
+                "the actions aim at; with a name, another instance remembered by that name. at: the "
+                "executable's full path (its folder is the current directory).",
+                "start at \"C:\\\\My Apps\\\\Velk VPN\\\\Dorvanta.exe\"", Group::SetUp, Start});
   registry.Add({"use", "NAME", "Aims the actions and expectations at the instance started under that name.",
                 "use second", Group::SetUp, Use});
   registry.Add({"expect exit", "CODE", "The instance the actions aim at has ended with this exit code.",

@@ -92,4 +92,37 @@ TEST_F(ScenarioCommandsTest, MachineSetUp) {
             "\"six\" is not a version such as 5.1 or 6.1.7601; usage: set version MAJOR.MINOR[.BUILD]");
 }
 
+TEST_F(ScenarioCommandsTest, StartAtRunsTheExecutableFromThatPath) {
+  ASSERT_EQ(Run("web serve dir.velk.example /webadmin/serverlist.txt \"A=1.1.1.1\\r\\n\"\n"
+                "start at \"C:\\\\My Apps\\\\D.exe\"\nstart second at \"C:\\\\Other\\\\E.exe\"\n"),
+            "");
+  auto lock = machine.Lock();
+  EXPECT_EQ(machine.FindProcess(context.processes.at("main"))->modulePath, "C:\\My Apps\\D.exe");
+  EXPECT_EQ(machine.FindProcess(context.processes.at("second"))->modulePath, "C:\\Other\\E.exe");
+  EXPECT_EQ(driver.Pid(), context.processes.at("main"));
+}
+
+TEST_F(ScenarioCommandsTest, ShellExpectationsMatchEveryGivenFieldAndCount) {
+  EXPECT_EQ(runner.RunLine("expect no shell"), "");
+  {
+    auto lock = machine.Lock();
+    machine.ShellCalls().push_back({1, "open", "C:\\u.exe", "-q", "C:\\", 5, false});
+  }
+  EXPECT_EQ(runner.RunLine("expect shell open \"C:\\\\u.exe\" parameters \"-q\" directory \"C:\\\\\" show 5"),
+            "");
+  const std::string recorded =
+      "; recorded: open \"C:\\\\u.exe\" parameters \"-q\" directory \"C:\\\\\" show 5";
+  const std::string none = "the number of matching shell calls is 0, expected 1" + recorded;
+  EXPECT_EQ(runner.RunLine("expect shell print \"C:\\\\u.exe\""), none);
+  EXPECT_EQ(runner.RunLine("expect shell open \"C:\\\\v.exe\""), none);
+  EXPECT_EQ(runner.RunLine("expect shell open \"C:\\\\u.exe\" parameters \"\""), none);
+  EXPECT_EQ(runner.RunLine("expect shell open \"C:\\\\u.exe\" directory \"\""), none);
+  EXPECT_EQ(runner.RunLine("expect shell open \"C:\\\\u.exe\" show 1"), none);
+  EXPECT_EQ(runner.RunLine("expect shell open \"C:\\\\u.exe\" waited"), none);
+  EXPECT_EQ(runner.RunLine("expect shell open \"C:\\\\u.exe\" times 2"),
+            "the number of matching shell calls is 1, expected 2" + recorded);
+  EXPECT_EQ(runner.RunLine("expect no shell"),
+            "the shell was called: open \"C:\\\\u.exe\" parameters \"-q\" directory \"C:\\\\\" show 5");
+}
+
 }  // namespace
