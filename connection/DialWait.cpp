@@ -12,6 +12,7 @@ void CMainDlg::WaitForDialOutcome() {
   while (g_dialDone.load(std::memory_order_acquire) == 0) {
     m_strStatus = GetDialStatusText();
     UpdateData(FALSE);
+    Windows().DispatchPaintMessages();
     plat::Current().system->Sleep(kDialPollMs);
   }
 }

@@ -115,6 +115,10 @@ class IWindowSystem {
   virtual UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs) = 0;
   virtual bool KillTimer(HWND hwnd, UINT_PTR id) = 0;
 
+  // Lets the calling thread's windows repaint while it is busy; no input
+  // or other message is dispatched.
+  virtual void DispatchPaintMessages() = 0;
+
   // Message box on the calling thread; returns IDOK, IDYES or IDNO.
   virtual int MessageBox(HWND owner, std::string_view text, std::string_view caption, UINT type) = 0;
 

@@ -208,6 +208,11 @@ void WindowSystemWin32::SetDefaultId(HWND dlg, int id) {
   ::SendMessageW(dlg, DM_SETDEFID, static_cast<WPARAM>(id), 0);
 }
 
+void WindowSystemWin32::DispatchPaintMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageW(&msg);
+}
+
 void WindowSystemWin32::PaintIcon(HWND hwnd, int x, int y, HICON icon) {
   PAINTSTRUCT paint{};
   HDC dc = ::BeginPaint(hwnd, &paint);

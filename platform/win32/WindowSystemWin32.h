@@ -31,6 +31,7 @@ class WindowSystemWin32 final : public plat::IWindowSystem {
   HICON LoadIcon(int resourceId) override;
   void SetDefaultId(HWND dlg, int id) override;
   void PaintIcon(HWND hwnd, int x, int y, HICON icon) override;
+  void DispatchPaintMessages() override;
   plat::Point GetIconSize() override;
 
   int GetCheck(HWND button) override;
