@@ -194,7 +194,7 @@ def main():
     parser.add_argument("--out", default=os.path.join(here, "..", "resources", "art"))
     # Pixels per dialog unit of the main window's font.
     parser.add_argument("--unit-x", type=float, default=2.25)
-    parser.add_argument("--unit-y", type=float, default=2.25)
+    parser.add_argument("--unit-y", type=float, default=2.4)
     args = parser.parse_args()
     os.makedirs(args.out, exist_ok=True)
 
