@@ -1,4 +1,7 @@
 // The remote-access service's dial behaviour and the record of its dials.
+#include <memory>
+#include <regex>
+
 #include "sim/scenario/Helpers.h"
 #include "sim/scenario/Registry.h"
 
@@ -97,6 +100,21 @@ std::string Line(const std::string& text, std::int64_t n) {
   return text.substr(start, text.find('\n', start) - start);
 }
 
+// "TEXT" or "matching REGEX" against actual; the problem, or empty.
+std::string CompareText(Arguments& args, const std::string& subject, const std::string& actual) {
+  bool pattern = args.TakeKeyword("matching");
+  std::string want = args.Text(pattern ? "REGEX" : "TEXT");
+  if (!pattern) return actual == want ? std::string() : Differs(subject, Quote(actual), Quote(want));
+  std::regex expression;
+  try {
+    expression = std::regex(want);
+  } catch (const std::regex_error&) {
+    throw ArgumentError("not a regular expression: " + Quote(want));
+  }
+  return std::regex_match(actual, expression) ? std::string()
+                                              : Differs(subject, Quote(actual), "a match of " + Quote(want));
+}
+
 std::string ExpectDial(Arguments& args, Context& context) {
   std::optional<std::int64_t> index = args.OptionalNumber("number");
   auto lock = context.machine.Lock();
@@ -121,21 +139,80 @@ std::string ExpectDial(Arguments& args, Context& context) {
     }
     if (field == "line") {
       std::int64_t n = args.Number("N");
-      std::string want = args.Text("TEXT");
-      std::string actual = Line(dial.phonebookText, n);
-      if (actual != want) return Differs("phonebook line " + std::to_string(n), Quote(actual), Quote(want));
+      std::string problem =
+          CompareText(args, "phonebook line " + std::to_string(n), Line(dial.phonebookText, n));
+      if (!problem.empty()) return problem;
       continue;
     }
-    std::string want = args.Text("TEXT");
     const std::string& actual = field == "entry"      ? dial.entryName
                                 : field == "phone"    ? dial.phoneNumber
                                 : field == "user"     ? dial.userName
                                 : field == "password" ? dial.password
                                 : field == "domain"   ? dial.domain
                                                       : dial.phonebookPath;
-    if (actual != want) return Differs("the dial's " + field, Quote(actual), Quote(want));
+    std::string problem = CompareText(args, "the dial's " + field, actual);
+    if (!problem.empty()) return problem;
   }
   return {};
+}
+
+// The successive different texts of one control, noted every few virtual
+// milliseconds for a while.
+struct TextWatch {
+  HWND dialog = nullptr;
+  int id = 0;
+  VirtualTime until = 0;
+  std::vector<std::string> texts;
+};
+
+struct TextWatches {
+  std::map<int, std::shared_ptr<TextWatch>> byControl;
+};
+
+constexpr VirtualTime kWatchStepMs = 10;
+
+// Both run with the machine lock held.
+void NoteCurrentText(Machine& machine, TextWatch& watch) {
+  if (const SimWnd* control = machine.Screen().FindControl(watch.dialog, watch.id))
+    if (watch.texts.empty() || watch.texts.back() != control->text) watch.texts.push_back(control->text);
+}
+
+void NoteText(Machine& machine, const std::shared_ptr<TextWatch>& watch) {
+  NoteCurrentText(machine, *watch);
+  VirtualTime next = machine.Sched().Now() + kWatchStepMs;
+  if (next <= watch->until) machine.Sched().ScheduleAt(next, [&machine, watch] { NoteText(machine, watch); });
+}
+
+std::string Watch(Arguments& args, Context& context) {
+  int id = args.Int("ID");
+  args.Keyword({"for"});
+  std::int64_t ms = args.Number("MS");
+  args.End();
+  std::string problem;
+  if (!ControlOf(context, id, problem)) return problem;
+  auto watch = std::make_shared<TextWatch>();
+  watch->dialog = context.driver.ActiveWindow();
+  watch->id = id;
+  context.State<TextWatches>().byControl[id] = watch;
+  auto lock = context.machine.Lock();
+  watch->until = context.machine.Sched().Now() + static_cast<VirtualTime>(ms);
+  NoteText(context.machine, watch);
+  return {};
+}
+
+std::string ExpectWatched(Arguments& args, Context& context) {
+  int id = args.Int("ID");
+  std::vector<std::string> want = args.RestAsTexts();
+  auto& watches = context.State<TextWatches>().byControl;
+  auto it = watches.find(id);
+  if (it == watches.end()) return "control " + std::to_string(id) + " is not watched";
+  auto lock = context.machine.Lock();
+  // The text shown now counts too: time may not have moved since it was set.
+  if (context.machine.Sched().Now() <= it->second->until) NoteCurrentText(context.machine, *it->second);
+  const std::vector<std::string>& seen = it->second->texts;
+  return seen == want ? std::string()
+                      : Differs("the texts control " + std::to_string(id) + " showed", QuoteList(seen),
+                                QuoteList(want));
 }
 
 }  // namespace
@@ -164,8 +241,15 @@ void RegisterConnectionCommands(Registry& registry) {
        "[number N] [entry \"E\"] [phone \"P\"] [user \"U\"] [password \"W\"] [domain \"D\"] "
        "[phonebook \"PATH\"] [line N \"TEXT\"] [result CODE] [crlf]",
        "The last dial (or dial N) was made with these values; line N is a line of the phonebook text "
-       "it read, crlf that the file had CR LF line ends.",
+       "it read, crlf that the file had CR LF line ends. Any text may be given as matching \"REGEX\".",
        "expect dial entry \"tarno\" phone \"10.0.0.1\" line 1 \"[tarno]\"", Group::Expectation, ExpectDial});
+  registry.Add({"watch", "ID for MS",
+                "For MS ms from now, the text of the control is noted every 10 ms whenever it has changed.",
+                "watch 1010 for 3000", Group::SetUp, Watch});
+  registry.Add({"expect watched", "ID [\"TEXT\"...]",
+                "The watched control showed exactly these different texts, in this order.",
+                "expect watched 1010 \"\" \"통신포트가 열리는 중입니다\" \"연결성공\"", Group::Expectation,
+                ExpectWatched});
 }
 
 }  // namespace sim::scenario
