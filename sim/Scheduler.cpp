@@ -30,8 +30,12 @@ void Scheduler::Unregister(SimThread* thread) {
   m_cv.notify_all();
 }
 
-SimThread* Scheduler::Self() { return t_self; }
-void Scheduler::BindSelf(SimThread* thread) { t_self = thread; }
+SimThread* Scheduler::Self() {
+  return t_self;
+}
+void Scheduler::BindSelf(SimThread* thread) {
+  t_self = thread;
+}
 
 bool Scheduler::Block(std::unique_lock<std::mutex>& lock, std::function<bool()> wakeWhen,
                       std::optional<VirtualTime> deadline) {
@@ -50,9 +54,12 @@ bool Scheduler::Block(std::unique_lock<std::mutex>& lock, std::function<bool()> 
   self->blocked = true;
   self->wakeWhen = wakeWhen;
   self->deadline = deadline;
+  self->waitSerial = m_nextWaitSerial++;
+  self->timedOut = false;
   m_cv.notify_all();
-  while (!self->killed && !wakeWhen() && !due()) {
+  while (!self->killed && !wakeWhen() && !self->timedOut) {
     if (m_autoAdvance && IsQuiescent()) {
+      if (ReleaseOneDue()) continue;
       if (auto next = NextDue()) {
         MoveClockTo(*next);
         RunDue();
@@ -64,13 +71,15 @@ bool Scheduler::Block(std::unique_lock<std::mutex>& lock, std::function<bool()> 
   self->blocked = false;
   self->wakeWhen = nullptr;
   self->deadline.reset();
+  self->timedOut = false;
   m_cv.notify_all();
   if (self->killed && std::uncaught_exceptions() == 0) throw ThreadKilled{};
   return wakeWhen();
 }
 
 void Scheduler::Sleep(std::unique_lock<std::mutex>& lock, std::uint32_t ms) {
-  Block(lock, [] { return false; }, m_now + ms);
+  Block(
+      lock, [] { return false; }, m_now + ms);
 }
 
 void Scheduler::ScheduleAt(VirtualTime at, std::function<void()> work) {
@@ -82,7 +91,7 @@ bool Scheduler::IsQuiescent() const {
   for (const SimThread& t : m_threads) {
     if (!t.blocked || t.killed) return false;
     if (t.wakeWhen && t.wakeWhen()) return false;
-    if (t.deadline && m_now >= *t.deadline) return false;
+    if (t.timedOut) return false;
   }
   for (IClockSource* source : m_sources) {
     auto due = source->NextDue();
@@ -91,7 +100,9 @@ bool Scheduler::IsQuiescent() const {
   return m_scheduled.empty() || m_scheduled.begin()->first > m_now;
 }
 
-bool Scheduler::AnyThreadRunning() const { return !IsQuiescent(); }
+bool Scheduler::AnyThreadRunning() const {
+  return !IsQuiescent();
+}
 
 bool Scheduler::WaitQuiescent(std::unique_lock<std::mutex>& lock) {
   auto giveUp = std::chrono::steady_clock::now() + kSettleGuard;
@@ -126,7 +137,7 @@ void Scheduler::RunDue() {
 std::optional<VirtualTime> Scheduler::NextThreadDeadline() const {
   std::optional<VirtualTime> next;
   for (const SimThread& t : m_threads)
-    if (t.blocked && t.deadline && (!next || *t.deadline < *next)) next = t.deadline;
+    if (t.blocked && !t.timedOut && t.deadline && (!next || *t.deadline < *next)) next = t.deadline;
   return next;
 }
 
@@ -136,8 +147,23 @@ std::optional<VirtualTime> Scheduler::NextDue() const {
     auto due = source->NextDue();
     if (due && (!next || *due < *next)) next = due;
   }
-  if (!m_scheduled.empty() && (!next || m_scheduled.begin()->first < *next)) next = m_scheduled.begin()->first;
+  if (!m_scheduled.empty() && (!next || m_scheduled.begin()->first < *next))
+    next = m_scheduled.begin()->first;
   return next;
+}
+
+bool Scheduler::ReleaseOneDue() {
+  SimThread* first = nullptr;
+  for (SimThread& t : m_threads) {
+    if (!t.blocked || t.timedOut || !t.deadline || *t.deadline > m_now) continue;
+    if (!first || *t.deadline < *first->deadline ||
+        (*t.deadline == *first->deadline && t.waitSerial < first->waitSerial))
+      first = &t;
+  }
+  if (first == nullptr) return false;
+  first->timedOut = true;
+  m_cv.notify_all();
+  return true;
 }
 
 void Scheduler::MoveClockTo(VirtualTime t) {
@@ -147,6 +173,7 @@ void Scheduler::MoveClockTo(VirtualTime t) {
 
 void Scheduler::WaitIdle(std::unique_lock<std::mutex>& lock) {
   while (WaitQuiescent(lock)) {
+    if (ReleaseOneDue()) continue;
     auto threadDeadline = NextThreadDeadline();
     if (!threadDeadline) return;
     MoveClockTo(*NextDue());
@@ -156,6 +183,7 @@ void Scheduler::WaitIdle(std::unique_lock<std::mutex>& lock) {
 void Scheduler::Advance(std::unique_lock<std::mutex>& lock, std::uint32_t ms) {
   VirtualTime target = m_now + ms;
   while (WaitQuiescent(lock)) {
+    if (ReleaseOneDue()) continue;
     auto next = NextDue();
     if (!next || *next > target) break;
     MoveClockTo(*next);

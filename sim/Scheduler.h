@@ -3,7 +3,9 @@
 // Every dialer thread registers here. A blocked thread waits on the one
 // machine lock with a wake condition and maybe a deadline. The clock moves
 // only when every registered thread is blocked without its condition met,
-// and then jumps to the earliest pending deadline.
+// and then jumps to the earliest pending deadline. Waits that end at the
+// same instant are released one at a time, in the order they began, so a
+// run is the same every time.
 #pragma once
 
 #include <condition_variable>
@@ -30,6 +32,8 @@ struct SimThread {
   bool blocked = false;
   std::function<bool()> wakeWhen;  // evaluated under the machine lock
   std::optional<VirtualTime> deadline;
+  std::uint64_t waitSerial = 0;  // order in which the waits began
+  bool timedOut = false;         // the clock has released this wait
   bool finished = false;
   void* queue = nullptr;  // the desktop's message queue of a GUI thread
 };
@@ -91,11 +95,14 @@ class Scheduler {
   std::optional<VirtualTime> NextDue() const;
   void MoveClockTo(VirtualTime t);
   void RunDue();
+  // Ends the earliest-begun wait whose deadline has come; false if none.
+  bool ReleaseOneDue();
 
   std::mutex m_mutex;
   std::condition_variable m_cv;
   VirtualTime m_now = 0;
   bool m_autoAdvance = false;
+  std::uint64_t m_nextWaitSerial = 1;
   std::list<SimThread> m_threads;
   std::list<IClockSource*> m_sources;
   std::multimap<VirtualTime, std::function<void()>> m_scheduled;
