@@ -2,6 +2,8 @@
 // the scenario commands read from standard input.
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <iostream>
 #include <string>
 
@@ -55,6 +57,19 @@ std::vector<sim::NamedProcess> Named(const sim::scenario::Context& context) {
   return named;
 }
 
+// The status line is hidden in the shipped layout; its changes during a
+// command are printed so that a dial's progress can be followed.
+void PrintStatusChanges(sim::Machine& machine, std::uint64_t& seen) {
+  constexpr int kStatusLine = 1010;
+  auto lock = machine.Lock();
+  const auto& changes = machine.Screen().TextChanges();
+  std::uint64_t total = machine.Screen().TextChangeCount();
+  std::uint64_t fresh = std::min<std::uint64_t>(total - seen, changes.size());
+  for (auto it = changes.end() - static_cast<std::ptrdiff_t>(fresh); it != changes.end(); ++it)
+    if (it->controlId == kStatusLine) std::cout << "status at " << it->at << " ms: " << it->text << "\n";
+  seen = total;
+}
+
 std::string Trimmed(const std::string& line) {
   size_t first = line.find_first_not_of(" \t\r");
   if (first == std::string::npos) return {};
@@ -78,6 +93,11 @@ int main() {
     std::cout << "error: " << problem << "\n";
   std::cout << sim::DrawScreen(machine, Named(context));
 
+  std::uint64_t statusSeen = 0;
+  {
+    auto lock = machine.Lock();
+    statusSeen = machine.Screen().TextChangeCount();  // start-up's own settings are not news
+  }
   for (std::string line;;) {
     std::cout << "> " << std::flush;
     if (!std::getline(std::cin, line)) break;
@@ -90,6 +110,7 @@ int main() {
       continue;
     }
     std::string problem = runner.RunLine(line);
+    PrintStatusChanges(machine, statusSeen);
     if (!problem.empty())
       std::cout << "error: " << problem << "\n";
     else if (command.starts_with("expect "))

@@ -8,7 +8,9 @@ namespace sim {
 
 namespace {
 
-std::uintptr_t Key(HWND hwnd) { return reinterpret_cast<std::uintptr_t>(hwnd); }
+std::uintptr_t Key(HWND hwnd) {
+  return reinterpret_cast<std::uintptr_t>(hwnd);
+}
 
 plat::Rect PixelsOf(const plat::DialogUnits& du, int originX, int originY) {
   int left = originX + du.x * kPixelsPerDialogUnitX;
@@ -18,9 +20,13 @@ plat::Rect PixelsOf(const plat::DialogUnits& du, int originX, int originY) {
 
 }  // namespace
 
-Desktop::Desktop(Scheduler& scheduler) : m_scheduler(scheduler) { m_scheduler.AddSource(this); }
+Desktop::Desktop(Scheduler& scheduler) : m_scheduler(scheduler) {
+  m_scheduler.AddSource(this);
+}
 
-Desktop::~Desktop() { m_scheduler.RemoveSource(this); }
+Desktop::~Desktop() {
+  m_scheduler.RemoveSource(this);
+}
 
 SimWnd* Desktop::Find(HWND hwnd) {
   auto it = m_windows.find(Key(hwnd));
@@ -37,7 +43,8 @@ SimWnd* Desktop::FindControl(HWND dialog, int id) {
   return nullptr;
 }
 
-HWND Desktop::CreateDialogWindow(const plat::DialogTemplate& tmpl, HWND parent, int pid, plat::IWindowSink* sink) {
+HWND Desktop::CreateDialogWindow(const plat::DialogTemplate& tmpl, HWND parent, int pid,
+                                 plat::IWindowSink* sink) {
   auto dialog = std::make_unique<SimWnd>();
   dialog->hwnd = reinterpret_cast<HWND>(m_nextHandle += 4);
   dialog->parent = parent;
@@ -83,7 +90,8 @@ void Desktop::DestroyWindow(HWND hwnd) {
   if (m_foreground == hwnd) {
     m_foreground = nullptr;
     for (auto& [key, other] : m_windows)
-      if (other->sink && other->hwnd != hwnd && other->pid == wnd->pid && other->visible) m_foreground = other->hwnd;
+      if (other->sink && other->hwnd != hwnd && other->pid == wnd->pid && other->visible)
+        m_foreground = other->hwnd;
     if (wnd->parent && Find(wnd->parent)) m_foreground = wnd->parent;
   }
   m_windows.erase(Key(hwnd));
@@ -111,7 +119,9 @@ std::vector<SimWnd*> Desktop::TopLevelWindows() {
   return result;
 }
 
-MessageQueue& Desktop::QueueOf(SimThread* thread) { return m_queues[thread]; }
+MessageQueue& Desktop::QueueOf(SimThread* thread) {
+  return m_queues[thread];
+}
 
 bool Desktop::Post(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   SimWnd* wnd = Find(hwnd);
@@ -289,6 +299,13 @@ void Desktop::RunPopupMenu(std::unique_lock<std::mutex>& lock, int pid, const pl
   if (chosen != 0) Post(owner, WM_COMMAND, chosen, 0);
 }
 
+void Desktop::NoteTextChange(const SimWnd& control, VirtualTime at) {
+  constexpr size_t kKept = 256;
+  m_textChanges.push_back({at, control.pid, control.id, control.text});
+  if (m_textChanges.size() > kKept) m_textChanges.pop_front();
+  ++m_textChangeCount;
+}
+
 SimTrayIcon* Desktop::FindTrayIcon(HWND hwnd, UINT id) {
   for (SimTrayIcon& icon : m_trayIcons)
     if (icon.hwnd == hwnd && icon.id == id) return &icon;
@@ -304,7 +321,8 @@ bool Desktop::NotifyIcon(int pid, DWORD operation, const plat::NotifyIconRecord&
   }
   if (operation == NIM_ADD) {
     if (icon != nullptr || record.hWnd == nullptr) return false;
-    icon = &m_trayIcons.emplace_back(SimTrayIcon{pid, record.hWnd, record.uID, 0, 0, nullptr, {}, {}, {}, 0, 0});
+    icon =
+        &m_trayIcons.emplace_back(SimTrayIcon{pid, record.hWnd, record.uID, 0, 0, nullptr, {}, {}, {}, 0, 0});
   } else if (operation != NIM_MODIFY || icon == nullptr) {
     return false;
   }

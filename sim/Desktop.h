@@ -59,6 +59,14 @@ struct SimWnd {
   std::optional<INT_PTR> endResult;
 };
 
+// A control's text as the program changed it, in order.
+struct SimTextChange {
+  VirtualTime at;
+  int pid;
+  int controlId;
+  std::string text;
+};
+
 struct SimTimer {
   HWND hwnd;
   UINT_PTR id;
@@ -117,7 +125,8 @@ class Desktop : public IClockSource {
   // Messages (lock held). The GUI thread of the window gets posted messages.
   bool Post(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   // Waits (lock held) for the calling thread's next message or until stop().
-  std::optional<SimMessage> WaitMessage(std::unique_lock<std::mutex>& lock, const std::function<bool()>& stop);
+  std::optional<SimMessage> WaitMessage(std::unique_lock<std::mutex>& lock,
+                                        const std::function<bool()>& stop);
   // Delivers a message to its window's sink, lock released during the call.
   LRESULT Dispatch(std::unique_lock<std::mutex>& lock, const SimMessage& msg);
   // Runs the calling thread's messages until done() (modal loops).
@@ -131,17 +140,22 @@ class Desktop : public IClockSource {
   void FireDue(VirtualTime now) override;
 
   // Message boxes and menus (modal on the calling GUI thread).
-  int RunMessageBox(std::unique_lock<std::mutex>& lock, int pid, HWND owner, std::string text, std::string caption,
-                    UINT type);
+  int RunMessageBox(std::unique_lock<std::mutex>& lock, int pid, HWND owner, std::string text,
+                    std::string caption, UINT type);
   std::vector<SimMessageBox*> OpenMessageBoxes();
-  void RunPopupMenu(std::unique_lock<std::mutex>& lock, int pid, const plat::MenuTemplate& menu, plat::Point at,
-                    HWND owner);
+  void RunPopupMenu(std::unique_lock<std::mutex>& lock, int pid, const plat::MenuTemplate& menu,
+                    plat::Point at, HWND owner);
   SimPopupMenu* OpenMenu() { return m_menus.empty() ? nullptr : m_menus.back().get(); }
 
   // Notification area.
   bool NotifyIcon(int pid, DWORD operation, const plat::NotifyIconRecord& record);
   std::vector<SimTrayIcon>& TrayIcons() { return m_trayIcons; }
   SimTrayIcon* FindTrayIcon(HWND hwnd, UINT id);
+
+  // The latest control text changes (the oldest are dropped past a bound).
+  void NoteTextChange(const SimWnd& control, VirtualTime at);
+  const std::deque<SimTextChange>& TextChanges() const { return m_textChanges; }
+  std::uint64_t TextChangeCount() const { return m_textChangeCount; }
 
   HWND Foreground() const { return m_foreground; }
   void SetForeground(HWND hwnd) { m_foreground = hwnd; }
@@ -166,6 +180,8 @@ class Desktop : public IClockSource {
   int m_nextBoxSerial = 1;
   HWND m_foreground = nullptr;
   std::map<int, int> m_windowsCreated;  // by process id
+  std::deque<SimTextChange> m_textChanges;
+  std::uint64_t m_textChangeCount = 0;
 };
 
 // Dialog units to pixels on the simulated screen.

@@ -76,7 +76,9 @@ std::string SimWindowSystem::GetWindowText(HWND hwnd) {
 
 void SimWindowSystem::SetWindowText(HWND hwnd, std::string_view text) {
   With(m_machine, hwnd, 0, [&](SimWnd& w) {
+    if (w.text == text) return 0;
     w.text = text;
+    if (w.sink == nullptr) m_machine.Screen().NoteTextChange(w, m_machine.Sched().Now());
     return 0;
   });
 }
@@ -295,7 +297,8 @@ bool SimWindowSystem::KillTimer(HWND hwnd, UINT_PTR id) {
 
 int SimWindowSystem::MessageBox(HWND owner, std::string_view text, std::string_view caption, UINT type) {
   auto lock = m_machine.Lock();
-  return m_machine.Screen().RunMessageBox(lock, m_process.pid, owner, std::string(text), std::string(caption), type);
+  return m_machine.Screen().RunMessageBox(lock, m_process.pid, owner, std::string(text), std::string(caption),
+                                          type);
 }
 
 void SimWindowSystem::AppendSystemMenu(HWND hwnd, UINT flags, UINT id, std::string_view text) {
