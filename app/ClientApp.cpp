@@ -9,7 +9,9 @@ constexpr const char* kMainWindowTitle = "Velk VPN";
 
 CClientApp theApp;
 
-int DialerMain() { return AfxWinMain(); }
+int DialerMain() {
+  return AfxWinMain();
+}
 
 // One instance per user: a second start raises the first one's window.
 BOOL CClientApp::InitInstance() {

@@ -1,6 +1,8 @@
 #include "app/MainDlg.h"
 
-CMainDlg::CMainDlg(CWnd* pParent) : CDialog(IDD_MAIN, pParent) { m_hIcon = Windows().LoadIcon(IDI_MAIN); }
+CMainDlg::CMainDlg(CWnd* pParent) : CDialog(IDD_MAIN, pParent) {
+  m_hIcon = Windows().LoadIcon(IDI_MAIN);
+}
 
 CMainDlg::~CMainDlg() = default;
 

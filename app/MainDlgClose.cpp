@@ -41,7 +41,8 @@ void CMainDlg::OnTrayExit() {
     OnOK();
     return;
   }
-  if (MessageBox("접속을 해제하고 프로그램을 종료하시겠습니까?", "종료", MB_YESNO | MB_ICONQUESTION) == IDYES) {
+  if (MessageBox("접속을 해제하고 프로그램을 종료하시겠습니까?", "종료", MB_YESNO | MB_ICONQUESTION) ==
+      IDYES) {
     OnConnect();
     OnOK();
   }

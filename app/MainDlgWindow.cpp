@@ -30,4 +30,6 @@ void CMainDlg::OnPaint() {
   Windows().PaintIcon(m_hWnd, x, y, m_hIcon);
 }
 
-HICON CMainDlg::OnQueryDragIcon() { return m_hIcon; }
+HICON CMainDlg::OnQueryDragIcon() {
+  return m_hIcon;
+}

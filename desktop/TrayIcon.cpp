@@ -20,7 +20,9 @@ CTrayIcon::CTrayIcon(UINT uID) {
   LoadTip(uID, m_nid.szTip);
 }
 
-CTrayIcon::~CTrayIcon() { ShowFromResource(0); }
+CTrayIcon::~CTrayIcon() {
+  ShowFromResource(0);
+}
 
 void CTrayIcon::AttachWindow(CWnd* pWnd, UINT uCallbackMessage) {
   m_nid.hWnd = pWnd ? pWnd->GetSafeHwnd() : nullptr;

@@ -5,7 +5,8 @@
 #include "framework/CWinApp.h"
 #include "framework/Resources.h"
 
-CDialog::CDialog(int templateId, CWnd* parent) : m_pTemplate(AfxFindDialogTemplate(templateId)), m_pParent(parent) {
+CDialog::CDialog(int templateId, CWnd* parent)
+    : m_pTemplate(AfxFindDialogTemplate(templateId)), m_pParent(parent) {
   if (m_pTemplate == nullptr) std::abort();  // a missing template is a build fault
 }
 
@@ -19,7 +20,9 @@ INT_PTR CDialog::DoModal() {
   return result;
 }
 
-void CDialog::EndDialog(INT_PTR result) { Windows().EndDialog(m_hWnd, result); }
+void CDialog::EndDialog(INT_PTR result) {
+  Windows().EndDialog(m_hWnd, result);
+}
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate) {
   CDataExchange dx(this, saveAndValidate != FALSE);
@@ -39,7 +42,9 @@ void CDialog::OnOK() {
   EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+  EndDialog(IDCANCEL);
+}
 
 LRESULT CDialog::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) {
   if (msg == WM_INITDIALOG) {

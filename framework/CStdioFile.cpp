@@ -2,7 +2,9 @@
 
 #include "platform/Ports.h"
 
-bool CFile::Remove(const CString& path) { return plat::Current().files->Delete(path.View()); }
+bool CFile::Remove(const CString& path) {
+  return plat::Current().files->Delete(path.View());
+}
 
 bool CStdioFile::Open(const CString& path, unsigned flags) {
   Close();
@@ -25,7 +27,9 @@ bool CStdioFile::ReadString(CString& line) {
   return true;
 }
 
-bool CStdioFile::WriteString(const CString& text) { return m_file && m_file->Write(text.View()); }
+bool CStdioFile::WriteString(const CString& text) {
+  return m_file && m_file->Write(text.View());
+}
 
 bool CStdioFile::Close() {
   if (!m_file) return true;

@@ -22,7 +22,9 @@ CString CString::Left(int count) const {
   return CString(m_str.substr(0, static_cast<size_t>(count)));
 }
 
-CString CString::Mid(int first) const { return Mid(first, GetLength()); }
+CString CString::Mid(int first) const {
+  return Mid(first, GetLength());
+}
 
 CString CString::Mid(int first, int count) const {
   first = std::clamp(first, 0, GetLength());

@@ -4,13 +4,17 @@ namespace {
 CWinApp* g_pApp = nullptr;
 }
 
-CWinApp::CWinApp() { g_pApp = this; }
+CWinApp::CWinApp() {
+  g_pApp = this;
+}
 
 CWinApp::~CWinApp() {
   if (g_pApp == this) g_pApp = nullptr;
 }
 
-CWinApp* AfxGetApp() { return g_pApp; }
+CWinApp* AfxGetApp() {
+  return g_pApp;
+}
 
 int AfxWinMain() {
   CWinApp* app = AfxGetApp();

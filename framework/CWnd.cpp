@@ -1,27 +1,53 @@
 #include "framework/CWnd.h"
 
-HWND CWnd::GetDlgItem(int id) const { return Windows().GetDlgItem(m_hWnd, id); }
+HWND CWnd::GetDlgItem(int id) const {
+  return Windows().GetDlgItem(m_hWnd, id);
+}
 
-void CWnd::SetWindowText(const CString& text) { Windows().SetWindowText(m_hWnd, text.View()); }
+void CWnd::SetWindowText(const CString& text) {
+  Windows().SetWindowText(m_hWnd, text.View());
+}
 
-CString CWnd::GetWindowText() const { return CString(Windows().GetWindowText(m_hWnd)); }
+CString CWnd::GetWindowText() const {
+  return CString(Windows().GetWindowText(m_hWnd));
+}
 
 CString CWnd::GetWindowText(int maxChars) const {
   std::string text = Windows().GetWindowText(m_hWnd);
   return CString(Utf8Prefix(text, static_cast<size_t>(maxChars)));
 }
 
-bool CWnd::ShowWindow(int cmd) { return Windows().ShowWindow(m_hWnd, cmd); }
-bool CWnd::IsWindowVisible() const { return Windows().IsWindowVisible(m_hWnd); }
-bool CWnd::IsIconic() const { return Windows().IsIconic(m_hWnd); }
-void CWnd::EnableWindow(bool enable) { Windows().EnableWindow(m_hWnd, enable); }
-bool CWnd::IsWindowEnabled() const { return Windows().IsWindowEnabled(m_hWnd); }
-bool CWnd::SetForegroundWindow() { return Windows().SetForegroundWindow(m_hWnd); }
-plat::Rect CWnd::GetClientRect() const { return Windows().GetClientRect(m_hWnd); }
-void CWnd::SetIcon(HICON icon, bool big) { Windows().SetIcon(m_hWnd, icon, big); }
+bool CWnd::ShowWindow(int cmd) {
+  return Windows().ShowWindow(m_hWnd, cmd);
+}
+bool CWnd::IsWindowVisible() const {
+  return Windows().IsWindowVisible(m_hWnd);
+}
+bool CWnd::IsIconic() const {
+  return Windows().IsIconic(m_hWnd);
+}
+void CWnd::EnableWindow(bool enable) {
+  Windows().EnableWindow(m_hWnd, enable);
+}
+bool CWnd::IsWindowEnabled() const {
+  return Windows().IsWindowEnabled(m_hWnd);
+}
+bool CWnd::SetForegroundWindow() {
+  return Windows().SetForegroundWindow(m_hWnd);
+}
+plat::Rect CWnd::GetClientRect() const {
+  return Windows().GetClientRect(m_hWnd);
+}
+void CWnd::SetIcon(HICON icon, bool big) {
+  Windows().SetIcon(m_hWnd, icon, big);
+}
 
-UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapseMs) { return Windows().SetTimer(m_hWnd, id, elapseMs); }
-bool CWnd::KillTimer(UINT_PTR id) { return Windows().KillTimer(m_hWnd, id); }
+UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapseMs) {
+  return Windows().SetTimer(m_hWnd, id, elapseMs);
+}
+bool CWnd::KillTimer(UINT_PTR id) {
+  return Windows().KillTimer(m_hWnd, id);
+}
 
 bool CWnd::PostMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   return Windows().PostMessage(m_hWnd, msg, wParam, lParam);

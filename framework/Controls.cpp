@@ -9,7 +9,9 @@ bool CBitmapButton::LoadBitmaps(int normal, int selected, int focused, int disab
   return normal != 0;
 }
 
-void CBitmapButton::SizeToContent() { Windows().SizeToBitmap(m_hWnd); }
+void CBitmapButton::SizeToContent() {
+  Windows().SizeToBitmap(m_hWnd);
+}
 
 CString CListControl::GetItemText(int index) const {
   std::string text;

@@ -25,6 +25,7 @@ struct AFX_MSGMAP {
 // Finds the entry for a message; nullptr when no class in the chain has one.
 const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* map, UINT message, UINT code, UINT id);
 
+// clang-format off
 #define DECLARE_MESSAGE_MAP()                    \
  public:                                         \
   static const AFX_MSGMAP* GetThisMessageMap();  \
@@ -71,6 +72,8 @@ const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* map, UINT message,
   {WM_LBUTTONDOWN, 0, 0, AFX_THUNK(pThis->OnLButtonDown(static_cast<UINT>(wParam), lParam); return 0;)},
 #define ON_WM_SETCURSOR() {WM_SETCURSOR, 0, 0, AFX_THUNK(return pThis->OnSetCursor(wParam, lParam);)},
 #define ON_WM_DRAWITEM() {WM_DRAWITEM, 0, 0, AFX_THUNK(return pThis->OnDrawItem(wParam, lParam);)},
+
+// clang-format on
 
 // Base of every class with a message map.
 class CCmdTarget {

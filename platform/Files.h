@@ -14,9 +14,9 @@ enum FileMode : unsigned {
   kModeRead = 0x1,
   kModeWrite = 0x2,
   kModeReadWrite = kModeRead | kModeWrite,
-  kModeCreate = 0x10,       // create when missing
-  kModeNoTruncate = 0x20,   // with kModeCreate: keep an existing file's content
-  kModeText = 0x100,        // CR LF and code page translation
+  kModeCreate = 0x10,      // create when missing
+  kModeNoTruncate = 0x20,  // with kModeCreate: keep an existing file's content
+  kModeText = 0x100,       // CR LF and code page translation
 };
 
 class IFile {
@@ -50,8 +50,9 @@ class IFiles {
   // GetPrivateProfileStringA; bufferSize counts the terminating NUL.
   virtual UINT GetProfileInt(std::string_view section, std::string_view key, int defaultValue,
                              std::string_view path) = 0;
-  virtual DWORD GetProfileString(std::string_view section, std::string_view key, std::string_view defaultValue,
-                                 std::string& out, DWORD bufferSize, std::string_view path) = 0;
+  virtual DWORD GetProfileString(std::string_view section, std::string_view key,
+                                 std::string_view defaultValue, std::string& out, DWORD bufferSize,
+                                 std::string_view path) = 0;
 };
 
 }  // namespace plat

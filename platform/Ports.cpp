@@ -7,8 +7,14 @@ thread_local const Ports* t_ports = nullptr;
 const Ports* g_defaultPorts = nullptr;
 }  // namespace
 
-const Ports& Current() { return t_ports ? *t_ports : *g_defaultPorts; }
-void SetCurrent(const Ports* ports) { t_ports = ports; }
-void SetProcessDefault(const Ports* ports) { g_defaultPorts = ports; }
+const Ports& Current() {
+  return t_ports ? *t_ports : *g_defaultPorts;
+}
+void SetCurrent(const Ports* ports) {
+  t_ports = ports;
+}
+void SetProcessDefault(const Ports* ports) {
+  g_defaultPorts = ports;
+}
 
 }  // namespace plat

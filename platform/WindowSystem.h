@@ -102,7 +102,7 @@ class IWindowSystem {
   virtual void ResetContent(HWND list) = 0;
   virtual int GetCount(HWND list) = 0;
   virtual int GetCurSel(HWND list) = 0;
-  virtual int SetCurSel(HWND list, int index) = 0;  // -1 when out of range
+  virtual int SetCurSel(HWND list, int index) = 0;                       // -1 when out of range
   virtual int GetItemText(HWND list, int index, std::string& text) = 0;  // length or -1
 
   // Progress bar.

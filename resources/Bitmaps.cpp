@@ -10,7 +10,7 @@ struct BitmapSize {
 };
 
 constexpr BitmapSize kBitmapSizes[] = {
-    {IDB_CONNECT, 96, 28},        {IDB_CONNECT_DOWN, 96, 28}, {IDB_DISCONNECT, 96, 28},
+    {IDB_CONNECT, 96, 28},         {IDB_CONNECT_DOWN, 96, 28}, {IDB_DISCONNECT, 96, 28},
     {IDB_DISCONNECT_DOWN, 96, 28}, {IDB_BACKGROUND, 380, 463}, {IDB_SELECT_SERVER, 56, 36},
 };
 

@@ -4,6 +4,7 @@
 
 namespace {
 
+// clang-format off
 using plat::ControlKind;
 using enum plat::ControlStyle;
 
@@ -55,8 +56,16 @@ const plat::ControlTemplate kMainControls[] = {
     {IDC_BUTTON18, ControlKind::OwnerDrawButton, "Button18", {140, 131, 25, 18}, false, 0, 0},
 };
 
+// clang-format on
+
 }  // namespace
 
 const plat::DialogTemplate kMainDialogTemplate = {
-    IDD_MAIN, "", 168, 191, kDialogFontFace, 12,
-    plat::kDlgCaption | plat::kDlgSysMenu | plat::kDlgMinimizeBox | plat::kDlgAppWindow, kMainControls};
+    IDD_MAIN,
+    "",
+    168,
+    191,
+    kDialogFontFace,
+    12,
+    plat::kDlgCaption | plat::kDlgSysMenu | plat::kDlgMinimizeBox | plat::kDlgAppWindow,
+    kMainControls};

@@ -14,7 +14,8 @@ const plat::MenuTemplate kTrayMenu = {IDR_TRAY_MENU, "Pop", kTrayMenuItems, 1};
 }  // namespace
 
 const plat::DialogTemplate* AfxFindDialogTemplate(int id) {
-  for (const plat::DialogTemplate* tmpl : {&kAboutDialogTemplate, &kMainDialogTemplate, &kServerDialogTemplate})
+  for (const plat::DialogTemplate* tmpl :
+       {&kAboutDialogTemplate, &kMainDialogTemplate, &kServerDialogTemplate})
     if (tmpl->id == id) return tmpl;
   return nullptr;
 }
@@ -30,4 +31,6 @@ bool AfxLoadString(int id, CString& text) {
   return false;
 }
 
-const plat::MenuTemplate* AfxFindMenu(int id) { return id == IDR_TRAY_MENU ? &kTrayMenu : nullptr; }
+const plat::MenuTemplate* AfxFindMenu(int id) {
+  return id == IDR_TRAY_MENU ? &kTrayMenu : nullptr;
+}

@@ -1,10 +1,11 @@
 // Templates 100 (About box) and 155 (server select).
-#include "resources/DialogTemplates.h"
 #include "platform/WinConstants.h"
+#include "resources/DialogTemplates.h"
 #include "resources/resource.h"
 
 namespace {
 
+// clang-format off
 using plat::ControlKind;
 
 const plat::ControlTemplate kAboutControls[] = {
@@ -22,12 +23,26 @@ const plat::ControlTemplate kServerControls[] = {
     {IDC_CONNECT, ControlKind::OwnerDrawButton, "", {52, 23, 35, 22}, true, 0, 0},
 };
 
+// clang-format on
+
 }  // namespace
 
 const plat::DialogTemplate kAboutDialogTemplate = {
-    IDD_ABOUTBOX, "About Dorvanta", 235, 55, kDialogFontFace, 9,
-    plat::kDlgCaption | plat::kDlgSysMenu | plat::kDlgModalFrame, kAboutControls};
+    IDD_ABOUTBOX,
+    "About Dorvanta",
+    235,
+    55,
+    kDialogFontFace,
+    9,
+    plat::kDlgCaption | plat::kDlgSysMenu | plat::kDlgModalFrame,
+    kAboutControls};
 
 const plat::DialogTemplate kServerDialogTemplate = {
-    IDD_SERVER, "Server", 146, 52, "System", 10,
-    plat::kDlgCaption | plat::kDlgSysMenu | plat::kDlgModalFrame | plat::kDlgToolWindow, kServerControls};
+    IDD_SERVER,
+    "Server",
+    146,
+    52,
+    "System",
+    10,
+    plat::kDlgCaption | plat::kDlgSysMenu | plat::kDlgModalFrame | plat::kDlgToolWindow,
+    kServerControls};

@@ -7,9 +7,13 @@ namespace sim {
 
 namespace {
 
-WPARAM CommandParam(int id, UINT code) { return (static_cast<WPARAM>(code) << 16) | static_cast<WPARAM>(id & 0xFFFF); }
+WPARAM CommandParam(int id, UINT code) {
+  return (static_cast<WPARAM>(code) << 16) | static_cast<WPARAM>(id & 0xFFFF);
+}
 
-std::string Describe(int controlId) { return "control " + std::to_string(controlId); }
+std::string Describe(int controlId) {
+  return "control " + std::to_string(controlId);
+}
 
 }  // namespace
 
@@ -122,7 +126,8 @@ std::string Driver::Select(int controlId, int index) {
     if (index < 0 || index >= static_cast<int>(control->items.size()))
       return Describe(controlId) + " has no entry " + std::to_string(index);
     control->curSel = index;
-    if (control->kind != plat::ControlKind::ListBox) control->text = control->items[static_cast<size_t>(index)];
+    if (control->kind != plat::ControlKind::ListBox)
+      control->text = control->items[static_cast<size_t>(index)];
     m_machine.Screen().Post(dialog->hwnd, WM_COMMAND, CommandParam(controlId, CBN_SELCHANGE),
                             reinterpret_cast<LPARAM>(control->hwnd));
   }
@@ -143,9 +148,15 @@ std::string Driver::PressEnter() {
   return PostToActive(WM_COMMAND, CommandParam(id, BN_CLICKED), 0);
 }
 
-std::string Driver::PressEscape() { return PostToActive(WM_COMMAND, CommandParam(IDCANCEL, BN_CLICKED), 0); }
-std::string Driver::Close() { return PostToActive(WM_SYSCOMMAND, SC_CLOSE, 0); }
-std::string Driver::Minimize() { return PostToActive(WM_SYSCOMMAND, SC_MINIMIZE, 0); }
+std::string Driver::PressEscape() {
+  return PostToActive(WM_COMMAND, CommandParam(IDCANCEL, BN_CLICKED), 0);
+}
+std::string Driver::Close() {
+  return PostToActive(WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+std::string Driver::Minimize() {
+  return PostToActive(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
 
 std::string Driver::SysCommand(UINT id) {
   {

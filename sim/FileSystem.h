@@ -19,7 +19,8 @@ class FileSystem {
 
   // Host path of a Windows path; a relative path is taken from currentDir.
   // Missing components keep their given spelling. nullopt for other drives.
-  std::optional<std::filesystem::path> HostPath(std::string_view windowsPath, std::string_view currentDir) const;
+  std::optional<std::filesystem::path> HostPath(std::string_view windowsPath,
+                                                std::string_view currentDir) const;
   static std::string Join(std::string_view folder, std::string_view name);
   static std::string FolderOf(std::string_view windowsPath);
 

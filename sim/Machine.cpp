@@ -61,18 +61,21 @@ int Machine::StartProcess(const std::string& modulePath, std::function<int()> en
   InstallProcessPorts(*this, *process);
   Process* raw = process.get();
   m_processes.emplace(raw->pid, std::move(process));
-  StartThread(raw->pid, &raw->ports, [this, raw, entry = std::move(entry)] {
-    int code = 0;
-    try {
-      code = entry();
-    } catch (const ProcessExit& exit) {
-      code = static_cast<int>(exit.code);
-    } catch (const ThreadKilled&) {
-      code = raw->exitCode.value_or(0);
-    }
-    auto lock = Lock();
-    EndProcess(raw->pid, code);
-  }, "gui");
+  StartThread(
+      raw->pid, &raw->ports,
+      [this, raw, entry = std::move(entry)] {
+        int code = 0;
+        try {
+          code = entry();
+        } catch (const ProcessExit& exit) {
+          code = static_cast<int>(exit.code);
+        } catch (const ThreadKilled&) {
+          code = raw->exitCode.value_or(0);
+        }
+        auto lock = Lock();
+        EndProcess(raw->pid, code);
+      },
+      "gui");
   return raw->pid;
 }
 

@@ -12,8 +12,8 @@ class SimRemoteAccess final : public plat::IRemoteAccess {
  public:
   SimRemoteAccess(Machine& machine, Process& process) : m_machine(machine), m_process(process) {}
 
-  DWORD Dial(std::string_view phonebookPath, const plat::RasDialParams& params, plat::RasDialNotifier notifier,
-             HRASCONN* handle) override;
+  DWORD Dial(std::string_view phonebookPath, const plat::RasDialParams& params,
+             plat::RasDialNotifier notifier, HRASCONN* handle) override;
   DWORD GetErrorString(DWORD code, std::string& text) override;
   DWORD GetIpAddress(HRASCONN conn, std::string& address) override;
   DWORD GetConnectStatus(HRASCONN conn, DWORD& state) override;

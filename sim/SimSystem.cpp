@@ -5,10 +5,18 @@
 
 namespace sim {
 
-plat::OsVersion SimSystem::GetVersion() { return m_machine.Version(); }
-std::string SimSystem::GetSystemDirectory() { return m_machine.SystemDirectory(); }
-std::string SimSystem::GetModuleFileName() { return m_process.modulePath; }
-std::string SimSystem::GetCurrentDirectory() { return m_process.currentDirectory; }
+plat::OsVersion SimSystem::GetVersion() {
+  return m_machine.Version();
+}
+std::string SimSystem::GetSystemDirectory() {
+  return m_machine.SystemDirectory();
+}
+std::string SimSystem::GetModuleFileName() {
+  return m_process.modulePath;
+}
+std::string SimSystem::GetCurrentDirectory() {
+  return m_process.currentDirectory;
+}
 
 DWORD SimSystem::GetTickCount() {
   auto lock = m_machine.Lock();
@@ -35,12 +43,14 @@ plat::KernelHandle SimSystem::CreateMutex(std::string_view name, bool) {
 
 plat::KernelHandle SimSystem::CreateThread(std::function<void()> body) {
   auto lock = m_machine.Lock();
-  return plat::KernelHandle(this, m_machine.StartThread(m_process.pid, &m_process.ports, std::move(body), "worker"));
+  return plat::KernelHandle(
+      this, m_machine.StartThread(m_process.pid, &m_process.ports, std::move(body), "worker"));
 }
 
 plat::KernelHandle SimSystem::CreateEvent(bool manualReset, bool initialState) {
   auto lock = m_machine.Lock();
-  auto object = std::make_shared<KernelObject>(KernelObject{KernelObject::Kind::Event, {}, initialState, manualReset});
+  auto object =
+      std::make_shared<KernelObject>(KernelObject{KernelObject::Kind::Event, {}, initialState, manualReset});
   return plat::KernelHandle(this, m_machine.CreateHandle(m_process.pid, object));
 }
 
@@ -61,7 +71,8 @@ DWORD SimSystem::WaitForSingleObject(const plat::KernelHandle& handle, DWORD tim
   if (!object) return 0xFFFFFFFF;  // WAIT_FAILED
   std::optional<VirtualTime> deadline;
   if (timeoutMs != INFINITE) deadline = m_machine.Sched().Now() + timeoutMs;
-  bool signaled = m_machine.Sched().Block(lock, [&] { return object->signaled; }, deadline);
+  bool signaled = m_machine.Sched().Block(
+      lock, [&] { return object->signaled; }, deadline);
   if (!signaled) return WAIT_TIMEOUT;
   if (object->kind == KernelObject::Kind::Event && !object->manualReset) object->signaled = false;
   return WAIT_OBJECT_0;

@@ -42,4 +42,6 @@ class SimEnvironment final : public ContractEnvironment {
 
 }  // namespace
 
-std::unique_ptr<ContractEnvironment> MakeContractEnvironment() { return std::make_unique<SimEnvironment>(); }
+std::unique_ptr<ContractEnvironment> MakeContractEnvironment() {
+  return std::make_unique<SimEnvironment>();
+}
