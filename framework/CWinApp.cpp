@@ -19,7 +19,8 @@ CWinApp* AfxGetApp() {
 int AfxWinMain() {
   CWinApp* app = AfxGetApp();
   if (app == nullptr) return -1;
-  if (!app->InitInstance()) return app->ExitInstance();
+  // The dialer runs its window inside the instance set-up and has no message loop of its own.
+  app->InitInstance();
   return app->ExitInstance();
 }
 

@@ -1,10 +1,6 @@
 #include "framework/Controls.h"
 
 bool CBitmapButton::LoadBitmaps(int normal, int selected, int focused, int disabled) {
-  m_nBitmaps[0] = normal;
-  m_nBitmaps[1] = selected;
-  m_nBitmaps[2] = focused;
-  m_nBitmaps[3] = disabled;
   Windows().SetButtonBitmaps(m_hWnd, normal, selected, focused, disabled);
   return normal != 0;
 }

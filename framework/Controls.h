@@ -14,10 +14,6 @@ class CBitmapButton : public CButton {
   // Bitmap resource ids for the normal, selected, focused and disabled images (0 = none).
   bool LoadBitmaps(int normal, int selected = 0, int focused = 0, int disabled = 0);
   void SizeToContent();
-  int GetBitmap(int index) const { return m_nBitmaps[index]; }
-
- private:
-  int m_nBitmaps[4] = {};
 };
 
 // Combo boxes and list boxes: entries in insertion order, no sorting.

@@ -100,10 +100,6 @@ bool Scheduler::IsQuiescent() const {
   return m_scheduled.empty() || m_scheduled.begin()->first > m_now;
 }
 
-bool Scheduler::AnyThreadRunning() const {
-  return !IsQuiescent();
-}
-
 bool Scheduler::WaitQuiescent(std::unique_lock<std::mutex>& lock) {
   auto giveUp = std::chrono::steady_clock::now() + kSettleGuard;
   while (true) {

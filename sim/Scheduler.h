@@ -81,11 +81,9 @@ class Scheduler {
   void Advance(std::unique_lock<std::mutex>& lock, std::uint32_t ms);
   // Waits until no registered thread can run; false after the real-time guard.
   bool WaitQuiescent(std::unique_lock<std::mutex>& lock);
-  bool AnyThreadRunning() const;
   // Lets a blocked thread move the clock itself when nothing else can run
   // (for a machine without a driver, such as the contract tests').
   void SetAutoAdvance(bool on) { m_autoAdvance = on; }
-  int ThreadCount() const { return static_cast<int>(m_threads.size()); }
   // A description of what each thread waits for, for deadlock reports.
   std::string DescribeThreads() const;
 
