@@ -2,6 +2,7 @@
 // texts, projection, status, enumeration, hang-up).
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,8 +35,10 @@ constexpr DWORD kRasErrorBufferTooSmall = 603;
 constexpr DWORD kRasErrorInvalidHandle = 6;
 constexpr DWORD kRasErrorAlreadyDialing = 756;
 
-// The RasDialFunc notifier: message, connection state, error code.
-using RasDialNotifier = void (*)(UINT message, DWORD state, DWORD error);
+// A dial's notifier: message, connection state, error code. Each dial has
+// its own; the service calls it on a thread of its own, never after the
+// dial's final notification.
+using RasDialNotifier = std::function<void(UINT message, DWORD state, DWORD error)>;
 
 class IRemoteAccess {
  public:

@@ -1,7 +1,6 @@
 // Port: sockets (raw ICMP, select, name resolution).
 #pragma once
 
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -9,11 +8,15 @@
 
 namespace plat {
 
+constexpr int kWsaHostNotFound = 11001;
+
 class ISockets {
  public:
   virtual ~ISockets() = default;
-  // Resolves a host name or dotted address; 0 when unknown (network byte order).
-  virtual DWORD Resolve(std::string_view host) = 0;
+  // gethostbyname: a host name or a dotted IPv4 address. Fills the host's
+  // addresses in the resolver's order, in network byte order. 0 on success,
+  // else the socket layer's error code.
+  virtual int Resolve(std::string_view host, std::vector<DWORD>& addresses) = 0;
 };
 
 }  // namespace plat

@@ -15,6 +15,7 @@
 #include "platform/Ports.h"
 #include "sim/Desktop.h"
 #include "sim/FileSystem.h"
+#include "sim/Network.h"
 #include "sim/RasService.h"
 #include "sim/Scheduler.h"
 #include "sim/SimShell.h"
@@ -60,6 +61,7 @@ class Machine {
   Desktop& Screen() { return m_desktop; }
   FileSystem& Disk() { return m_files; }
   RasService& Ras() { return m_ras; }
+  Network& Net() { return m_network; }
   // The service's web hosts, and every shell call (lock held for the calls).
   WebServers& Web() { return m_web; }
   std::vector<ShellCall>& ShellCalls() { return m_shellCalls; }
@@ -103,6 +105,7 @@ class Machine {
   Desktop m_desktop;
   FileSystem m_files;
   RasService m_ras{m_scheduler};
+  Network m_network;
   WebServers m_web;
   std::vector<ShellCall> m_shellCalls;
   DWORD m_tickBase = 0x1000;

@@ -5,6 +5,7 @@
 #include "sim/SimFiles.h"
 #include "sim/SimRemoteAccess.h"
 #include "sim/SimShell.h"
+#include "sim/SimSockets.h"
 #include "sim/SimSystem.h"
 #include "sim/SimWindowSystem.h"
 
@@ -28,6 +29,7 @@ void InstallProcessPorts(Machine& machine, Process& process) {
   process.ports.ras = Adapter<SimRemoteAccess>(machine, process);
   process.ports.download = Adapter<SimDownload>(machine, process);
   process.ports.shell = Adapter<SimShell>(machine, process);
+  process.ports.sockets = Adapter<SimSockets>(machine, process);
 }
 
 }  // namespace sim

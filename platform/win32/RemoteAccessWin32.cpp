@@ -1,9 +1,10 @@
 #include "platform/win32/RemoteAccessWin32.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cstring>
+#include <map>
 #include <memory>
+#include <mutex>
 
 #include "platform/win32/WinApi.h"
 #include "platform/win32/WinText.h"
@@ -35,11 +36,49 @@ static_assert(sizeof(RasDialParamsRecord) == 1060);
 #endif
 static_assert(sizeof(RasPppIp) == 48);
 
-// The dialer's notifier; RasDial calls it through the WINAPI trampoline.
-std::atomic<plat::RasDialNotifier> g_notifier{nullptr};
+// Each dial's notifier under the callback id of its dial record; RasDial
+// hands the id back with every notification (notifier type 2).
+class DialNotifiers {
+ public:
+  ULONG_PTR Add(plat::RasDialNotifier notifier) {
+    std::lock_guard guard(m_lock);
+    ULONG_PTR id = m_nextId++;
+    m_notifiers.emplace(id, std::move(notifier));
+    return id;
+  }
+  void Remove(ULONG_PTR id) {
+    std::lock_guard guard(m_lock);
+    m_notifiers.erase(id);
+  }
+  // The dial's notifier; a final notification also forgets it.
+  plat::RasDialNotifier Take(ULONG_PTR id, bool final) {
+    std::lock_guard guard(m_lock);
+    auto found = m_notifiers.find(id);
+    if (found == m_notifiers.end()) return {};
+    plat::RasDialNotifier notifier = final ? std::move(found->second) : found->second;
+    if (final) m_notifiers.erase(found);
+    return notifier;
+  }
 
-VOID WINAPI NotifierTrampoline(UINT message, RASCONNSTATE state, DWORD error) {
-  if (plat::RasDialNotifier notifier = g_notifier.load()) notifier(message, static_cast<DWORD>(state), error);
+ private:
+  std::mutex m_lock;
+  std::map<ULONG_PTR, plat::RasDialNotifier> m_notifiers;
+  ULONG_PTR m_nextId = 1;
+};
+
+DialNotifiers& Notifiers() {
+  static DialNotifiers notifiers;
+  return notifiers;
+}
+
+constexpr DWORD kNotifierType2 = 2;
+
+DWORD WINAPI DialNotifier2(ULONG_PTR callbackId, DWORD, HRASCONN, UINT message, RASCONNSTATE state,
+                           DWORD error, DWORD) {
+  bool final = error != 0 || state == RASCS_Connected || state == RASCS_Disconnected;
+  if (plat::RasDialNotifier notifier = Notifiers().Take(callbackId, final))
+    notifier(message, static_cast<DWORD>(state), error);
+  return 1;  // keep notifying
 }
 
 // Copies UTF-8 text into an ANSI field, cut to the field with a NUL and
@@ -74,10 +113,12 @@ DWORD RemoteAccessWin32::Dial(std::string_view phonebookPath, const plat::RasDia
   CopyAnsiField(record->szUserName, params.userName);
   CopyAnsiField(record->szPassword, params.password);
   CopyAnsiField(record->szDomain, params.domain);
-  g_notifier.store(notifier);
+  record->dwCallbackId = Notifiers().Add(std::move(notifier));
   std::string path = Utf8ToAnsi(phonebookPath);
-  DWORD result = ::RasDialA(nullptr, path.c_str(), reinterpret_cast<LPRASDIALPARAMSA>(record.get()), 0,
-                            reinterpret_cast<LPVOID>(&NotifierTrampoline), handle);
+  DWORD result = ::RasDialA(nullptr, path.c_str(), reinterpret_cast<LPRASDIALPARAMSA>(record.get()),
+                            kNotifierType2, reinterpret_cast<LPVOID>(&DialNotifier2), handle);
+  // A refused dial is never notified.
+  if (result != 0) Notifiers().Remove(record->dwCallbackId);
   ::SecureZeroMemory(record->szPassword, sizeof(record->szPassword));
   return result;
 }

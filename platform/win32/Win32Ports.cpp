@@ -11,6 +11,7 @@ Win32Ports::Win32Ports() : m_windows(::GetModuleHandleW(nullptr)) {
   m_ports.ras = &m_ras;
   m_ports.download = &m_download;
   m_ports.shell = &m_shell;
+  m_ports.sockets = &m_sockets;
 }
 
 }  // namespace win32

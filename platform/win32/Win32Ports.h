@@ -6,6 +6,7 @@
 #include "platform/win32/FilesWin32.h"
 #include "platform/win32/RemoteAccessWin32.h"
 #include "platform/win32/ShellWin32.h"
+#include "platform/win32/SocketsWin32.h"
 #include "platform/win32/SystemWin32.h"
 #include "platform/win32/WindowSystemWin32.h"
 
@@ -27,6 +28,7 @@ class Win32Ports {
   RemoteAccessWin32 m_ras;
   DownloadWin32 m_download;
   ShellWin32 m_shell;
+  SocketsWin32 m_sockets;
   plat::Ports m_ports;
 };
 

@@ -14,6 +14,7 @@ void RegisterPopupCommands(Registry& registry);
 void RegisterTrayCommands(Registry& registry);
 void RegisterConnectionCommands(Registry& registry);
 void RegisterShellCommands(Registry& registry);
+void RegisterNetworkCommands(Registry& registry);
 
 void RegisterAllCommands(Registry& registry) {
   RegisterProcessCommands(registry);
@@ -26,6 +27,7 @@ void RegisterAllCommands(Registry& registry) {
   RegisterTrayCommands(registry);
   RegisterConnectionCommands(registry);
   RegisterShellCommands(registry);
+  RegisterNetworkCommands(registry);
 }
 
 }  // namespace sim::scenario

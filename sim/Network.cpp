@@ -1,0 +1,70 @@
+#include "sim/Network.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+
+#include "platform/Sockets.h"
+
+namespace sim {
+
+namespace {
+
+std::string Lower(std::string_view text) {
+  std::string lower(text);
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+  return lower;
+}
+
+}  // namespace
+
+std::optional<DWORD> ParseDottedAddress(std::string_view text) {
+  DWORD address = 0;
+  const char* at = text.data();
+  const char* end = text.data() + text.size();
+  for (int part = 0; part < 4; ++part) {
+    if (part > 0) {
+      if (at == end || *at != '.') return std::nullopt;
+      ++at;
+    }
+    unsigned value = 0;
+    auto [next, ec] = std::from_chars(at, end, value);
+    if (ec != std::errc() || next == at || value > 255) return std::nullopt;
+    at = next;
+    address |= static_cast<DWORD>(value) << (8 * part);
+  }
+  if (at != end) return std::nullopt;
+  return address;
+}
+
+std::string FormatDottedAddress(DWORD address) {
+  std::string text;
+  for (int part = 0; part < 4; ++part) {
+    if (part > 0) text += '.';
+    text += std::to_string((address >> (8 * part)) & 0xFF);
+  }
+  return text;
+}
+
+void Network::SetHost(std::string_view name, std::vector<DWORD> addresses) {
+  m_hosts[Lower(name)] = std::move(addresses);
+}
+
+void Network::RemoveHost(std::string_view name) {
+  m_hosts.erase(Lower(name));
+}
+
+int Network::Resolve(std::string_view host, std::vector<DWORD>& addresses) const {
+  addresses.clear();
+  if (std::optional<DWORD> dotted = ParseDottedAddress(host)) {
+    addresses.push_back(*dotted);
+    return 0;
+  }
+  auto found = m_hosts.find(Lower(host));
+  if (found == m_hosts.end() || found->second.empty()) return plat::kWsaHostNotFound;
+  addresses = found->second;
+  return 0;
+}
+
+}  // namespace sim
