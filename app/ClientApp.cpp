@@ -1,10 +1,10 @@
 #include "app/ClientApp.h"
 
 #include "app/MainDlg.h"
+#include "resources/Texts.h"
 
 namespace {
 constexpr const char* kInstanceMutex = "Qim";
-constexpr const char* kMainWindowTitle = "Velk VPN";
 }  // namespace
 
 CClientApp theApp;
@@ -18,7 +18,7 @@ BOOL CClientApp::InitInstance() {
   plat::ISystem& system = *plat::Current().system;
   if (plat::KernelHandle running = system.OpenMutex(kInstanceMutex)) {
     plat::IWindowSystem& windows = CWnd::Windows();
-    HWND owner = windows.FindWindow(kMainWindowTitle);
+    HWND owner = windows.FindWindow(texts::kWindowTitle);
     windows.ShowWindow(owner, SW_RESTORE);
     windows.SetForegroundWindow(owner);
     return FALSE;

@@ -1,6 +1,6 @@
 #include "app/MainDlg.h"
 
-CMainDlg::CMainDlg(CWnd* pParent) : CDialog(IDD_MAIN, pParent) {
+CMainDlg::CMainDlg(CWnd* pParent) : CDialog(IDD_MAIN, pParent), m_ports(plat::Current()) {
   m_hIcon = Windows().LoadIcon(IDI_MAIN);
 }
 

@@ -1,25 +1,30 @@
-// The main window and the program's state record.
+// The main window: the template's controls and their data-exchange members,
+// the message map, and handlers that hand each command to its subsystem.
 #pragma once
 
+#include <memory>
+
+#include "app/Settings.h"
+#include "connection/ConnectCommand.h"
+#include "connection/ConnectionMonitor.h"
 #include "desktop/TrayIcon.h"
+#include "directory/ServerDirectory.h"
+#include "directory/ServerList.h"
 #include "framework/CDialog.h"
 #include "framework/Controls.h"
+#include "relay/RelayCommand.h"
 #include "resources/resource.h"
+#include "update/Updater.h"
 
 constexpr UINT WM_TRAY_NOTIFY = WM_USER + 100;
 
-// Main-window timers.
-constexpr UINT_PTR kMainLineTimer = 1;
-constexpr UINT_PTR kRelayLineTimer = 12;
-constexpr UINT kMonitorPeriodMs = 3000;
-
-class CMainDlg : public CDialog {
+class CMainDlg : public CDialog, private IConnectView, private IRelayView, private IMonitorView {
  public:
   explicit CMainDlg(CWnd* pParent = nullptr);
   ~CMainDlg() override;
 
-  void ShowBalloon(const CString& strText);
   void LoadSaveConfig(BOOL bLoad);
+  void ShowBalloon(const CString& strText);
 
   BOOL m_bVistaOrLater = 0;
   BOOL m_bWindows7 = 0;
@@ -45,16 +50,6 @@ class CMainDlg : public CDialog {
   HICON m_hIcon = nullptr;
   CTrayIcon m_trayIcon{IDI_MAIN};
   CString m_strSysDir;
-  CString m_strEntryName;
-  CString m_strRelayEntryName;
-  int m_nAvgRtt = 0;
-  int m_nBestRtt = 0;
-  int m_aRtt[5] = {};
-  int m_nBestIndex = 0;
-  int m_nRttCount = 0;
-  int m_nProbeIndex = 0;
-  int m_bSplitRoute = 0;
-  CString m_aServerAddr[100];
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
@@ -70,42 +65,61 @@ class CMainDlg : public CDialog {
   void OnTrayExit();
   void OnNothing() {}
 
-  // Connection.
+  // Commands.
   void OnConnect();
-  void RunConnectCommand(int nRefusals);
-  bool ChooseServerAddress(CString& strAddress);
-  void ConnectMainLine(const CString& strAddress, int nRefusals);
-  void OnMainDialFailed();
-  void OnMainLineConnected();
-  void DisconnectMainLine();
-  void WaitForDialOutcome();
-  void EnableLockedControls(bool bEnable);
-  void ReportPhonebookFailure();
-  bool ApplyL2tpPolicy();
-  void AddTunnelRoutes(const std::string& strTunnelIp);
-  void OnTimer(UINT_PTR nIDEvent);
-  void CheckMainLine();
-  void CheckRelayLine();
-
-  // Relay line.
   void OnRelay();
-  void RunRelayCommand(int nRefusals);
-  void ConnectRelayLine(int nRefusals);
-  void DisconnectRelayLine();
-
-  // Start-up steps of later subsystems.
-  void AdoptRunningLines();
-  void ShowConnectLook(bool bConnected);
-  void NavigateBanner();
-  bool DownloadServerList();
-  void LoadServerList();
-  void LoadDirectoryLists();
-
-  // Server directory and self-update.
+  void OnTimer(UINT_PTR nIDEvent);
   void OnGroupChange();
-  void FillLineList(const CString& strSection);
   void OnChooseServer();
   void OnUpdate();
 
   DECLARE_MESSAGE_MAP()
+
+ private:
+  // Start-up steps, in the order OnInitDialog runs them.
+  void AddAboutMenuItem();
+  void SetUpWindowFace();
+  void ReadSystemFacts();
+  void BuildSubsystems();
+  void AdoptRunningLines();
+  void LoadDirectoryLists();
+  bool DownloadServerList();
+  void LoadServerList();
+
+  // The views the subsystems are given.
+  void SetStatus(const CString& strText) override;
+  void PushFields() override;
+  void PullFields() override;
+  void KeepPainted() override;
+  int MessageBox(const CString& strText, const CString& strCaption, UINT nType) override;
+  int AppMessageBox(const CString& strText, UINT nType) override;
+  int AppNamedMessageBox(const CString& strText) override;
+  CConnectFields ConnectFields() override;
+  CString ConnectCaption() override;
+  void ShowConnectLook(bool bConnected) override;
+  void LockControls(bool bLock) override;
+  void SaveSettings() override;
+  void HideWindow() override;
+  void StartTimer(UINT_PTR nId, UINT nPeriodMs) override;
+  void StopTimer(UINT_PTR nId) override;
+  CString User() override { return m_strUser; }
+  CString Password() override { return m_strPassword; }
+  CString RelayLineText() override;
+  CString RelayCaption() override;
+  void SetRelayCaption(const CString& strCaption) override;
+
+  // Handed to the subsystems when they are built.
+  const plat::Ports& m_ports;
+  std::unique_ptr<CSettings> m_settings;
+  std::unique_ptr<CServerList> m_serverList;
+  std::unique_ptr<CServerDirectory> m_directory;
+  std::unique_ptr<CUpdater> m_updater;
+  std::unique_ptr<CDialEngine> m_dialEngine;
+  std::unique_ptr<CDialSession> m_mainLine;
+  std::unique_ptr<CDialSession> m_relayLine;
+  std::unique_ptr<CL2tpPolicy> m_l2tpPolicy;
+  std::unique_ptr<CRouteStep> m_routeStep;
+  std::unique_ptr<CConnectCommand> m_connect;
+  std::unique_ptr<CRelayCommand> m_relay;
+  std::unique_ptr<CConnectionMonitor> m_monitor;
 };

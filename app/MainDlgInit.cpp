@@ -1,86 +1,95 @@
-// Initialisation of the main window.
+// Initialisation of the main window, step by step.
 #include "app/MainDlg.h"
-#include "connection/DialEngine.h"
-#include "connection/DialState.h"
+#include "framework/CWinApp.h"
 #include "framework/Resources.h"
-
-namespace {
-constexpr const char* kWindowTitle = "Velk VPN";
-}
+#include "resources/Texts.h"
 
 BOOL CMainDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-
-  CString strAboutMenu;
-  AfxLoadString(IDS_ABOUTBOX, strAboutMenu);
-  if (!strAboutMenu.IsEmpty()) {
-    CMenu sysMenu(m_hWnd);
-    sysMenu.AppendMenu(MF_SEPARATOR);
-    sysMenu.AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu);
-  }
-
-  SetIcon(m_hIcon, TRUE);
-  SetIcon(m_hIcon, FALSE);
-  Windows().SetDefaultId(m_hWnd, IDC_CONNECT);
-  m_btnSelectServer.LoadBitmaps(IDB_SELECT_SERVER, IDB_SELECT_SERVER, IDB_SELECT_SERVER, IDB_SELECT_SERVER);
-
-  SetWindowText(kWindowTitle);
-
+  AddAboutMenuItem();
+  SetUpWindowFace();
+  SetWindowText(texts::kWindowTitle);
   m_nRouteMode = 0;
   UpdateData(FALSE);
-
-  plat::OsVersion version = plat::Current().system->GetVersion();
-  m_bVistaOrLater = version.major > 5 ? 1 : 0;
-  m_bWindows7 = version.major == 6 && version.minor == 1 ? 1 : 0;
-
-  m_strSysDir = CString(plat::Current().system->GetSystemDirectory()) + "\\";
-  m_strEntryName = "tarno";
-  m_strRelayEntryName = "TarnoTransfer";
-
+  ReadSystemFacts();
+  BuildSubsystems();
   AdoptRunningLines();
-
   LoadSaveConfig(TRUE);
-
-  m_bSplitRoute = 0;
+  LoadDirectoryLists();
+  m_connect->m_bSplitRoute = 0;
   UpdateData(FALSE);
-
-  plat::Current().system->TrimWorkingSet();
-
-  NavigateBanner();
-
+  m_ports.system->TrimWorkingSet();
   if (!DownloadServerList()) return TRUE;
   LoadServerList();
   return TRUE;
 }
 
-// Lines left up by an earlier run keep their entry names; take them over.
-void CMainDlg::AdoptRunningLines() {
-  g_mainConn = FindConnection(m_strEntryName);
-  if (g_mainConn) {
-    UpdateData(TRUE);
-    m_strStatus = "접속되었습니다";
-    SetTimer(kMainLineTimer, kMonitorPeriodMs);
-    ShowConnectLook(true);
-    UpdateData(FALSE);
-  } else {
-    ShowConnectLook(false);
-  }
-
-  g_relayConn = FindConnection(m_strRelayEntryName);
-  if (g_relayConn) {
-    UpdateData(TRUE);
-    m_btnRelay.SetWindowText("断开");
-    UpdateData(FALSE);
-  }
+void CMainDlg::AddAboutMenuItem() {
+  CString strAboutMenu;
+  AfxLoadString(IDS_ABOUTBOX, strAboutMenu);
+  if (strAboutMenu.IsEmpty()) return;
+  CMenu sysMenu(m_hWnd);
+  sysMenu.AppendMenu(MF_SEPARATOR);
+  sysMenu.AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu);
 }
 
-void CMainDlg::ShowConnectLook(bool bConnected) {
-  if (bConnected) {
-    m_btnConnect.SetWindowText("Disconnect");
-    m_btnConnect.LoadBitmaps(IDB_DISCONNECT, IDB_DISCONNECT_DOWN, IDB_DISCONNECT, IDB_DISCONNECT);
-  } else {
-    m_btnConnect.SetWindowText("Connect");
-    m_btnConnect.LoadBitmaps(IDB_CONNECT, IDB_CONNECT_DOWN, IDB_CONNECT, IDB_CONNECT);
-  }
-  m_btnConnect.SizeToContent();
+void CMainDlg::SetUpWindowFace() {
+  SetIcon(m_hIcon, TRUE);
+  SetIcon(m_hIcon, FALSE);
+  Windows().SetDefaultId(m_hWnd, IDC_CONNECT);
+  m_btnSelectServer.LoadBitmaps(IDB_SELECT_SERVER, IDB_SELECT_SERVER, IDB_SELECT_SERVER, IDB_SELECT_SERVER);
+}
+
+void CMainDlg::ReadSystemFacts() {
+  plat::OsVersion version = m_ports.system->GetVersion();
+  m_bVistaOrLater = version.major > 5 ? 1 : 0;
+  m_bWindows7 = version.major == 6 && version.minor == 1 ? 1 : 0;
+  m_strSysDir = CString(m_ports.system->GetSystemDirectory()) + "\\";
+}
+
+// Every subsystem gets the ports it needs and, where it changes what the
+// window shows, the window's view of itself.
+void CMainDlg::BuildSubsystems() {
+  plat::ISystem& system = *m_ports.system;
+  m_settings = std::make_unique<CSettings>(*m_ports.files, m_strSysDir);
+  m_serverList = std::make_unique<CServerList>(*m_ports.download, system);
+  m_directory = std::make_unique<CServerDirectory>(*m_ports.files, m_strSysDir);
+  m_updater = std::make_unique<CUpdater>(system, *m_ports.shell);
+  m_dialEngine = std::make_unique<CDialEngine>(*m_ports.ras, system);
+  m_mainLine = std::make_unique<CDialSession>(kMainLine, *m_dialEngine);
+  m_relayLine = std::make_unique<CDialSession>(kRelayLine, *m_dialEngine);
+  m_l2tpPolicy = std::make_unique<CL2tpPolicy>();
+  m_routeStep = std::make_unique<CRouteStep>();
+  IConnectView& connectView = *this;
+  IRelayView& relayView = *this;
+  IMonitorView& monitorView = *this;
+  m_connect = std::make_unique<CConnectCommand>(*m_mainLine,
+                                                CConnectSteps{*m_serverList, *m_l2tpPolicy, *m_routeStep},
+                                                connectView, m_bVistaOrLater != 0);
+  m_relay = std::make_unique<CRelayCommand>(*m_relayLine, relayView);
+  m_monitor = std::make_unique<CConnectionMonitor>(*m_mainLine, *m_relayLine, *m_dialEngine, monitorView);
+}
+
+// Lines left up by an earlier run keep their entry names; take them over.
+void CMainDlg::AdoptRunningLines() {
+  m_connect->AdoptRunningLine();
+  m_relay->AdoptRunningLine();
+}
+
+// The version check runs before the lists are filled.
+void CMainDlg::LoadDirectoryLists() {
+  m_updater->CheckPublishedVersion(m_directory->ReadPublishedVersion());
+  for (const CString& strGroup : m_directory->ReadGroups()) m_comboGroup.AddString(strGroup);
+  for (const CString& strRelay : m_directory->ReadRelayLines()) m_comboRelay.AddString(strRelay);
+}
+
+bool CMainDlg::DownloadServerList() {
+  if (m_serverList->DownloadServerList()) return true;
+  AfxMessageBox(texts::ko::kServerListFailed, MB_OK | MB_ICONEXCLAMATION);
+  return false;
+}
+
+void CMainDlg::LoadServerList() {
+  for (const CString& strName : m_serverList->LoadServerList()) m_comboServer.AddString(strName);
+  m_comboServer.SetCurSel(0);
 }

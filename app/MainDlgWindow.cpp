@@ -1,6 +1,18 @@
-// System menu, minimising, painting and the About box.
+// System menu, minimising, painting, the About box and the tray icon.
 #include "app/AboutDlg.h"
 #include "app/MainDlg.h"
+
+int CMainDlg::OnCreate() {
+  if (CDialog::OnCreate() == -1) return -1;
+  m_trayIcon.AttachWindow(this, WM_TRAY_NOTIFY);
+  m_trayIcon.ShowFromResource(IDI_TRAY);
+  return 0;
+}
+
+LRESULT CMainDlg::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
+  if (static_cast<UINT>(lParam) == WM_LBUTTONDOWN) ShowWindow(SW_SHOW);
+  return m_trayIcon.HandleNotify(wParam, lParam);
+}
 
 void CMainDlg::OnSysCommand(UINT nID, LPARAM) {
   switch (nID & 0xFFF0) {

@@ -2,7 +2,6 @@
 find_package(Iconv REQUIRED)
 
 file(GLOB SIM_SOURCES CONFIGURE_DEPENDS sim/*.cpp sim/scenario/*.cpp)
-list(FILTER SIM_SOURCES EXCLUDE REGEX ".*/ConsoleMain\\.cpp$")
 add_library(dorvanta_sim STATIC ${SIM_SOURCES})
 target_link_libraries(dorvanta_sim PUBLIC dorvanta_dialer Iconv::Iconv)
 # The machine's web servers and its download port speak HTTP with cpp-httplib (libcpp-httplib-dev).
@@ -13,8 +12,13 @@ target_link_libraries(dorvanta_sim PRIVATE PkgConfig::HTTPLIB)
 target_precompile_headers(dorvanta_sim PRIVATE
   <condition_variable> <filesystem> <functional> <list> <map> <memory> <mutex> <optional> <string> <thread> <vector>)
 
-add_executable(dorvanta sim/ConsoleMain.cpp)
-target_link_libraries(dorvanta PRIVATE dorvanta_sim)
+# The console and its demo service world: the dialer handed to the machine.
+file(GLOB DEMO_SOURCES CONFIGURE_DEPENDS console/Demo*.cpp)
+add_library(dorvanta_demo STATIC ${DEMO_SOURCES})
+target_link_libraries(dorvanta_demo PUBLIC dorvanta_sim)
+
+add_executable(dorvanta console/ConsoleMain.cpp)
+target_link_libraries(dorvanta PRIVATE dorvanta_demo)
 
 if(DORVANTA_TESTS)
   enable_testing()

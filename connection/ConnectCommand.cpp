@@ -1,55 +1,98 @@
-// The Connect / Disconnect command: server choice, then dial or hang up.
-#include <cstdlib>
+#include "connection/ConnectCommand.h"
 
-#include "app/MainDlg.h"
-#include "connection/DialEngine.h"
-#include "connection/DialState.h"
-#include "connection/ServerChoice.h"
-#include "framework/CWinApp.h"
+#include "resources/Texts.h"
 
-namespace {
-constexpr int kMinAddressLength = 4;
-constexpr int kButtonTextMax = 256;
-constexpr int kServerSlots = 100;
-}  // namespace
+CConnectCommand::CConnectCommand(CDialSession& session, CConnectSteps steps, IConnectView& view,
+                                 bool bVistaOrLater)
+    : m_session(session), m_steps(steps), m_view(view), m_bVistaOrLater(bVistaOrLater) {}
 
-void CMainDlg::OnConnect() {
-  RunConnectCommand(0);
-}
-
-void CMainDlg::RunConnectCommand(int nRefusals) {
-  CString strAddress;
-  if (!ChooseServerAddress(strAddress)) {
-    AfxMessageBox("올바른 서버를 선택하세요");
-    return;
-  }
-  UpdateData(TRUE);
-  if (m_btnConnect.GetWindowText(kButtonTextMax) == "Disconnect")
+void CConnectCommand::OnConnect() {
+  if (!ChooseServer()) return;
+  m_view.PullFields();
+  if (IsLineUp())
     DisconnectMainLine();
   else
-    ConnectMainLine(strAddress, nRefusals);
+    ConnectMainLine();
 }
 
-// The selected entry's address; a random-pick entry gives one of the
-// entries before it. False when there is no usable address.
-bool CMainDlg::ChooseServerAddress(CString& strAddress) {
-  int nSel = m_comboServer.GetCurSel();
-  if (nSel < 0 || nSel >= kServerSlots || m_aServerAddr[nSel].GetLength() < kMinAddressLength) return false;
-  strAddress = m_aServerAddr[nSel];
-  if (strAddress.Find(kRandomPickMarker) < 0) return true;
-  int nPick = RandomPickIndex(nSel, std::rand());
-  if (nPick < 0) return false;
-  strAddress = m_aServerAddr[nPick];
+void CConnectCommand::AdoptRunningLine() {
+  if (!m_session.AdoptRunningLine()) {
+    m_view.ShowConnectLook(false);
+    return;
+  }
+  m_view.PullFields();
+  m_view.SetStatus(texts::ko::kAdoptedLine);
+  m_view.StartTimer(m_session.Line().nTimerId, kMonitorPeriodMs);
+  m_view.ShowConnectLook(true);
+  m_view.PushFields();
+}
+
+void CConnectCommand::DisconnectIfUp() {
+  if (IsLineUp()) OnConnect();
+}
+
+// The selected entry's address, checked before the caption is looked at.
+bool CConnectCommand::ChooseServer() {
+  if (m_steps.serverList.ChooseServerAddress(m_view.ConnectFields().nServerSel, m_strAddress)) return true;
+  m_view.AppMessageBox(texts::ko::kChooseValidServer, MB_OK);
+  return false;
+}
+
+void CConnectCommand::ConnectMainLine() {
+  m_bServerChosen = true;
+  DialOutcome outcome = m_session.Run(*this, m_view);
+  if (outcome == DialOutcome::Stopped) return;
+  if (outcome == DialOutcome::Connected) OnMainLineConnected();
+  m_view.PushFields();
+  m_session.RemovePhonebookFile();
+}
+
+// Each attempt, a 756 retry included, runs from the server choice on.
+bool CConnectCommand::PrepareDial(CDialRequest& request) {
+  if (!m_bServerChosen) {
+    if (!ChooseServer()) return false;
+    m_view.PullFields();
+  }
+  m_bServerChosen = false;
+  m_session.SetHandle(nullptr);
+  CConnectFields fields = m_view.ConnectFields();
+  if (fields.strUser.IsEmpty() || fields.strPassword.IsEmpty()) {
+    m_view.MessageBox(texts::zh::kEnterCredentials, texts::zh::kHintCaption, MB_OK);
+    return false;
+  }
+  m_view.PullFields();
+  m_view.SaveSettings();
+  if (!m_session.CreatePhonebookFile(m_view)) return false;
+  PhonebookTemplate tmpl = m_session.Line().tmpl;
+  if (m_view.ConnectFields().bL2tp > 0) {
+    if (!m_steps.policy.ApplyL2tpPolicy()) return false;
+    tmpl = PhonebookTemplate::L;
+  }
+  m_view.PullFields();
+  fields = m_view.ConnectFields();
+  m_bSplitRoute = fields.nRouteMode != 0 ? 1 : 0;
+  if (!m_session.WritePhonebookEntry(tmpl, m_bSplitRoute && m_bVistaOrLater, m_view)) return false;
+  request = CDialRequest{m_strAddress, fields.strUser, fields.strPassword};
   return true;
 }
 
-void CMainDlg::DisconnectMainLine() {
-  KillTimer(kMainLineTimer);
-  if (HangUpEntry(m_strEntryName)) {
-    g_mainConn = nullptr;
-    ShowConnectLook(false);
-    m_strStatus = "접속종료";
-    EnableLockedControls(true);
+void CConnectCommand::OnMainLineConnected() {
+  m_view.ShowConnectLook(true);
+  m_view.LockControls(true);
+  CString strTunnelIp = m_session.TunnelAddress();
+  m_view.SetStatus(m_session.StatusText());
+  m_view.ShowBalloon(texts::ko::kConnectedBalloon);
+  m_view.HideWindow();
+  if (m_bSplitRoute == 1) m_steps.routes.ApplyRouteFile(strTunnelIp);
+  m_view.StartTimer(m_session.Line().nTimerId, kMonitorPeriodMs);
+}
+
+void CConnectCommand::DisconnectMainLine() {
+  m_view.StopTimer(m_session.Line().nTimerId);
+  if (m_session.HangUp()) {
+    m_view.ShowConnectLook(false);
+    m_view.SetStatus(texts::ko::kDisconnected);
+    m_view.LockControls(false);
   }
-  UpdateData(FALSE);
+  m_view.PushFields();
 }

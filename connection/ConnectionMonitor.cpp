@@ -1,47 +1,44 @@
-// The connection monitor: timer 1 watches the main line, timer 12 the relay line.
-#include "app/MainDlg.h"
-#include "connection/DialProgressText.h"
-#include "connection/DialState.h"
-#include "framework/CWinApp.h"
+#include "connection/ConnectionMonitor.h"
 
-namespace {
+#include "resources/Texts.h"
 
-bool LineIsUp(HRASCONN conn) {
-  DWORD state = 0;
-  return plat::Current().ras->GetConnectStatus(conn, state) == 0 && state == RASCS_Connected;
-}
-
-}  // namespace
-
-void CMainDlg::OnTimer(UINT_PTR nIDEvent) {
-  if (nIDEvent == kMainLineTimer)
+bool CConnectionMonitor::OnTimer(UINT_PTR nIDEvent) {
+  if (nIDEvent == m_mainLine.Line().nTimerId)
     CheckMainLine();
-  else if (nIDEvent == kRelayLineTimer)
+  else if (nIDEvent == m_relayLine.Line().nTimerId)
     CheckRelayLine();
-  Default();
+  else
+    return false;
+  return true;
 }
 
-void CMainDlg::CheckMainLine() {
-  if (g_mainConn == nullptr || LineIsUp(g_mainConn)) return;
-  KillTimer(kMainLineTimer);
-  g_mainConn = nullptr;
-  ShowConnectLook(false);
-  m_strStatus = "접속이 끊겼습니다";
-  EnableLockedControls(true);
-  UpdateData(FALSE);
-  MessageBox("접속이 끊겼습니다", AfxGetAppName(), MB_OK);
+// A null handle is no line to watch; a failed status query counts as down.
+bool CConnectionMonitor::IsDown(const CDialSession& session) {
+  return session.Handle() != nullptr && !m_engine.IsLineUp(session.Handle());
 }
 
-void CMainDlg::CheckRelayLine() {
-  if (g_relayConn == nullptr || LineIsUp(g_relayConn)) return;
-  KillTimer(kMainLineTimer);
-  KillTimer(kRelayLineTimer);
-  g_relayConn = nullptr;
-  g_mainConn = nullptr;
-  ShowConnectLook(false);
-  m_btnRelay.SetWindowText("启用");
-  m_strStatus = "접속이 끊겼습니다!";
-  EnableLockedControls(true);
-  UpdateData(FALSE);
-  MessageBox("접속이 끊겼습니다!", AfxGetAppName(), MB_OK);
+void CConnectionMonitor::CheckMainLine() {
+  if (!IsDown(m_mainLine)) return;
+  m_view.StopTimer(m_mainLine.Line().nTimerId);
+  m_mainLine.SetHandle(nullptr);
+  m_view.ShowConnectLook(false);
+  m_view.SetStatus(texts::ko::kLineDropped);
+  m_view.LockControls(false);
+  m_view.PushFields();
+  m_view.AppNamedMessageBox(texts::ko::kLineDropped);
+}
+
+// A relay drop resets the main line's side of the window too.
+void CConnectionMonitor::CheckRelayLine() {
+  if (!IsDown(m_relayLine)) return;
+  m_view.StopTimer(m_mainLine.Line().nTimerId);
+  m_view.StopTimer(m_relayLine.Line().nTimerId);
+  m_relayLine.SetHandle(nullptr);
+  m_mainLine.SetHandle(nullptr);
+  m_view.ShowConnectLook(false);
+  m_view.SetRelayCaption(texts::kRelayOff);
+  m_view.SetStatus(texts::ko::kRelayLineDropped);
+  m_view.LockControls(false);
+  m_view.PushFields();
+  m_view.AppNamedMessageBox(texts::ko::kRelayLineDropped);
 }

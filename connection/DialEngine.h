@@ -1,31 +1,29 @@
-// The dial engine over the remote-access port.
+// The dial engine over the remote-access port: find, hang up, error texts.
 #pragma once
 
 #include "framework/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/RemoteAccess.h"
+#include "platform/System.h"
 
-constexpr int kMainSlot = 0;
-constexpr int kRelaySlot = 1;
-constexpr const char* kDialSuccessText = "연결성공";
-// Refusals with 756 retried under a fresh entry name before the refusal is
-// reported like any other dial error.
-constexpr int kMaxDialRefusals = 5;
+class CDialEngine {
+ public:
+  CDialEngine(plat::IRemoteAccess& ras, plat::ISystem& system) : m_ras(ras), m_system(system) {}
 
-// Starts a dial of one phonebook entry; slot 0 fills g_mainConn, any other
-// slot g_relayConn. 0 when the outcome will arrive through OnDialProgress.
-DWORD DialEntry(int slot, const CString& phonebookPath, const CString& entryName, const CString& phoneNumber,
-                const CString& userName, const CString& password, const CString& domain);
+  plat::IRemoteAccess& Ras() { return m_ras; }
+  plat::ISystem& System() { return m_system; }
 
-// The remote-access notifier; runs on the service's thread.
-void OnDialProgress(UINT message, DWORD state, DWORD error);
+  // The handle of the active connection whose entry name equals entryName
+  // exactly (case-sensitive), or null.
+  HRASCONN FindConnection(const CString& entryName);
+  // Hangs up and waits at most 10 s for the release. FALSE when refused.
+  BOOL HangUpConnection(HRASCONN conn);
+  BOOL HangUpEntry(const CString& entryName);
+  // The service's text for an error code.
+  CString RasErrorString(DWORD code);
+  // Whether the line reports the connected state.
+  bool IsLineUp(HRASCONN conn);
 
-// The handle of the active connection whose entry name equals entryName
-// exactly (case-sensitive), or null.
-HRASCONN FindConnection(const CString& entryName);
-
-// Hangs up and waits at most 10 s for the release. FALSE when refused.
-BOOL HangUpConnection(HRASCONN conn);
-BOOL HangUpEntry(const CString& entryName);
-
-// The service's text for an error code.
-CString RasErrorString(DWORD code);
+ private:
+  plat::IRemoteAccess& m_ras;
+  plat::ISystem& m_system;
+};

@@ -1,5 +1,7 @@
 #include "connection/DialProgressText.h"
 
+#include "resources/Texts.h"
+
 namespace {
 
 struct StateText {
@@ -32,8 +34,8 @@ constexpr StateText kStateTexts[] = {
     {0x1001, "This state corresponds to the retry authentication state supported by RASPHONE.EXE"},
     {0x1002, "This state corresponds to the callback state supported by RASPHONE.EXE"},
     {0x1003, "This state corresponds to the change password state supported by RASPHONE.EXE"},
-    {RASCS_Connected, "연결성공"},
-    {RASCS_Disconnected, "연결실패"},
+    {RASCS_Connected, texts::ko::kDialSucceeded},
+    {RASCS_Disconnected, texts::ko::kDialFailed},
 };
 
 }  // namespace
@@ -48,7 +50,7 @@ CString DialProgressText(DWORD state) {
 
 CString DialErrorText(DWORD code, const CString& serviceText) {
   CString text;
-  text.Format("메시지：%d\n", static_cast<int>(code));
+  text.Format(texts::ko::kDialErrorFormat, static_cast<int>(code));
   text += serviceText.View();
   return text;
 }

@@ -4,9 +4,6 @@
 #include "connection/PhonebookTemplates.h"
 #include "framework/CString.h"
 
-constexpr const char* kMainPhonebookPath = "C:\\0001.tmp";
-constexpr const char* kRelayPhonebookPath = "C:\\0002.tmp";
-
 // The entry text: the template with its name replaced and, for the main
 // line, the authentication and encryption edits; bPreferLocalRoutes (only
 // with the main-line edits) lets local routes win over the tunnel's.

@@ -5,6 +5,8 @@
 
 namespace {
 
+constexpr UINT kBalloonTimeoutMs = 1000;
+
 void LoadTip(UINT uID, char (&tip)[128]) {
   CString text;
   AfxLoadString(static_cast<int>(uID), text);
@@ -52,6 +54,16 @@ BOOL CTrayIcon::ShowIcon(HICON hIcon, const char* pszTip) {
   BOOL result = CWnd::Windows().NotifyIcon(operation, m_nid) ? TRUE : FALSE;
   if (operation == NIM_DELETE || !result) m_nid.hIcon = nullptr;
   return result;
+}
+
+BOOL CTrayIcon::ShowBalloon(const CString& strTitle, const CString& strText, const CString& strTip) {
+  m_nid.uFlags = NIF_TIP | NIF_INFO;
+  m_nid.uTimeout = kBalloonTimeoutMs;
+  m_nid.dwInfoFlags = NIIF_USER;
+  CopyTextToField(m_nid.szInfoTitle, sizeof m_nid.szInfoTitle, strTitle.View());
+  CopyTextToField(m_nid.szInfo, sizeof m_nid.szInfo, strText.View());
+  CopyTextToField(m_nid.szTip, sizeof m_nid.szTip, strTip.View());
+  return CWnd::Windows().NotifyIcon(NIM_MODIFY, m_nid) ? TRUE : FALSE;
 }
 
 LRESULT CTrayIcon::HandleNotify(WPARAM wID, LPARAM lEvent) {

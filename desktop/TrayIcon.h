@@ -15,9 +15,9 @@ class CTrayIcon : public CCmdTarget {
   BOOL ShowFromResource(UINT uID);
   BOOL ShowIcon(HICON hIcon, const char* pszTip);
   virtual LRESULT HandleNotify(WPARAM wID, LPARAM lEvent);
+  // A balloon from the icon; the tip keeps its text afterwards.
+  BOOL ShowBalloon(const CString& strTitle, const CString& strText, const CString& strTip);
 
-  // The notification record, for callers that fill the balloon fields.
-  plat::NotifyIconRecord& Data() { return m_nid; }
   static constexpr DWORD kRecordSize = 488;  // the shell's ANSI layout with balloon fields
 
  private:

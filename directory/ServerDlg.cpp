@@ -4,6 +4,7 @@
 #include "directory/ServerLines.h"
 #include "framework/CStdioFile.h"
 #include "framework/CWinApp.h"
+#include "resources/Texts.h"
 #include "resources/resource.h"
 
 namespace {
@@ -24,7 +25,8 @@ void FillFromListFile(CComboBox& combo) {
 
 }  // namespace
 
-CServerDlg::CServerDlg(CWnd* pParent) : CDialog(IDD_SERVER, pParent) {}
+CServerDlg::CServerDlg(plat::IDownload& download, CWnd* pParent)
+    : CDialog(IDD_SERVER, pParent), m_download(download) {}
 
 CServerDlg::~CServerDlg() = default;
 
@@ -38,8 +40,8 @@ BOOL CServerDlg::OnInitDialog() {
   CDialog::OnInitDialog();
 
   CString strUrl = endpoints::DirectoryUrl(endpoints::kServerSelectPath);
-  if (plat::Current().download->DownloadToFile(strUrl.View(), kListFile) != plat::kDownloadOk) {
-    AfxMessageBox("서버정보 불러오기 실패", MB_OK | MB_ICONEXCLAMATION);
+  if (m_download.DownloadToFile(strUrl.View(), kListFile) != plat::kDownloadOk) {
+    AfxMessageBox(texts::ko::kServerListFailed, MB_OK | MB_ICONEXCLAMATION);
     OnCancel();
     return TRUE;
   }
@@ -57,5 +59,5 @@ void CServerDlg::OnOK() {
     CDialog::OnOK();
     return;
   }
-  AfxMessageBox("올바른 서버를 선택하세요", MB_OK | MB_ICONEXCLAMATION);
+  AfxMessageBox(texts::ko::kChooseValidServer, MB_OK | MB_ICONEXCLAMATION);
 }

@@ -4,10 +4,11 @@
 
 #include "framework/CDialog.h"
 #include "framework/Controls.h"
+#include "platform/Download.h"
 
 class CServerDlg : public CDialog {
  public:
-  explicit CServerDlg(CWnd* pParent = nullptr);
+  explicit CServerDlg(plat::IDownload& download, CWnd* pParent = nullptr);
   ~CServerDlg() override;
 
   CString m_strChosenAddr;
@@ -18,4 +19,7 @@ class CServerDlg : public CDialog {
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
   void OnOK() override;
+
+ private:
+  plat::IDownload& m_download;
 };

@@ -1,36 +1,44 @@
-// The downloaded server list.
+#include "directory/ServerList.h"
+
 #include "app/Endpoints.h"
-#include "app/MainDlg.h"
-#include "directory/ServerLines.h"
+#include "directory/ServerChoice.h"
 #include "framework/CStdioFile.h"
-#include "framework/CWinApp.h"
 
 namespace {
 constexpr const char* kServerListFile = "server.ini";
 constexpr const char* kServerListReadName = "Server.ini";
+constexpr int kMinAddressLength = 4;
 }  // namespace
 
-bool CMainDlg::DownloadServerList() {
+bool CServerList::DownloadServerList() {
   CString strUrl = endpoints::DirectoryUrl(endpoints::kServerListPath);
-  if (plat::Current().download->DownloadToFile(strUrl.View(), kServerListFile) == plat::kDownloadOk)
-    return true;
-  AfxMessageBox("서버정보 불러오기 실패", MB_OK | MB_ICONEXCLAMATION);
-  return false;
+  return m_download.DownloadToFile(strUrl.View(), kServerListFile) == plat::kDownloadOk;
 }
 
-void CMainDlg::LoadServerList() {
+std::vector<CString> CServerList::LoadServerList() {
+  std::vector<CString> names;
   CStdioFile file;
-  if (file.Open(kServerListReadName,
-                CFile::modeReadWrite | CFile::modeCreate | CFile::modeNoTruncate | CFile::typeText)) {
-    CString strLine;
-    // The address store bounds the list: lines past it are dropped.
-    while (m_comboServer.GetCount() < kMaxServerEntries && file.ReadString(strLine)) {
-      CServerLine line = SplitServerLine(strLine);
-      int nIndex = m_comboServer.AddString(line.strName);
-      if (nIndex < 0 || nIndex >= kMaxServerEntries) break;
-      m_aServerAddr[nIndex] = line.strAddr;
-    }
-    file.Close();
+  if (!file.Open(kServerListReadName,
+                 CFile::modeReadWrite | CFile::modeCreate | CFile::modeNoTruncate | CFile::typeText))
+    return names;
+  CString strLine;
+  // The address store bounds the list: lines past it are dropped.
+  while (names.size() < static_cast<size_t>(kMaxServerEntries) && file.ReadString(strLine)) {
+    CServerLine line = SplitServerLine(strLine);
+    m_aServerAddr[names.size()] = line.strAddr;
+    names.push_back(line.strName);
   }
-  m_comboServer.SetCurSel(0);
+  file.Close();
+  return names;
+}
+
+bool CServerList::ChooseServerAddress(int nSel, CString& strAddress) {
+  if (nSel < 0 || nSel >= kMaxServerEntries || m_aServerAddr[nSel].GetLength() < kMinAddressLength)
+    return false;
+  strAddress = m_aServerAddr[nSel];
+  if (strAddress.Find(kRandomPickMarker) < 0) return true;
+  int nPick = RandomPickIndex(nSel, m_system.Random());
+  if (nPick < 0) return false;
+  strAddress = m_aServerAddr[nPick];
+  return true;
 }

@@ -69,6 +69,10 @@ class ISystem {
   virtual void ResetEvent(const KernelHandle& event) = 0;
   virtual DWORD WaitForSingleObject(const KernelHandle& handle, DWORD timeoutMs) = 0;
 
+  // The C library's generator (srand, rand): 0 to 32767.
+  virtual void SeedRandom(unsigned seed) = 0;
+  virtual int Random() = 0;
+
   virtual void TrimWorkingSet() = 0;
   [[noreturn]] virtual void ExitProcess(UINT exitCode) = 0;
 

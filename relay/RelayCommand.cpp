@@ -1,89 +1,62 @@
-// The relay button: raises or drops the second tunnel through a relay line.
-#include <cstdlib>
+#include "relay/RelayCommand.h"
 
-#include "app/MainDlg.h"
-#include "connection/DialEngine.h"
-#include "connection/DialProgressText.h"
-#include "connection/DialState.h"
-#include "connection/Phonebook.h"
-#include "connection/ServerChoice.h"
-#include "framework/CStdioFile.h"
+#include "directory/ServerLines.h"
+#include "resources/Texts.h"
 
-namespace {
-constexpr int kButtonTextMax = 256;
-}
-
-void CMainDlg::OnRelay() {
-  RunRelayCommand(0);
-}
-
-void CMainDlg::RunRelayCommand(int nRefusals) {
-  UpdateData(TRUE);
-  if (m_btnRelay.GetWindowText(kButtonTextMax) == "断开")
+void CRelayCommand::OnRelay() {
+  m_view.PullFields();
+  if (m_view.RelayCaption() == texts::kRelayOn)
     DisconnectRelayLine();
   else
-    ConnectRelayLine(nRefusals);
+    ConnectRelayLine();
 }
 
-void CMainDlg::DisconnectRelayLine() {
-  KillTimer(kRelayLineTimer);
-  if (HangUpEntry(m_strRelayEntryName)) {
-    g_relayConn = nullptr;
-    m_btnRelay.SetWindowText("启用");
-    m_strStatus = "中转连接已断开！";
-  }
-  UpdateData(FALSE);
+void CRelayCommand::AdoptRunningLine() {
+  if (!m_session.AdoptRunningLine()) return;
+  m_view.PullFields();
+  m_view.SetRelayCaption(texts::kRelayOn);
+  m_view.PushFields();
 }
 
-void CMainDlg::ConnectRelayLine(int nRefusals) {
-  g_relayConn = nullptr;
-  if (m_strUser.IsEmpty() || m_strPassword.IsEmpty()) {
-    MessageBox("请完整输入用户名和密码！", "提示", MB_OK);
-    return;
+void CRelayCommand::DisconnectRelayLine() {
+  m_view.StopTimer(m_session.Line().nTimerId);
+  if (m_session.HangUp()) {
+    m_view.SetRelayCaption(texts::kRelayOff);
+    m_view.SetStatus(texts::zh::kRelayDisconnected);
   }
-  int nRelaySel = m_comboRelay.GetCurSel();
-  CString strItem = nRelaySel >= 0 ? m_comboRelay.GetItemText(nRelaySel) : m_comboRelay.GetWindowText();
+  m_view.PushFields();
+}
+
+void CRelayCommand::ConnectRelayLine() {
+  DialOutcome outcome = m_session.Run(*this, m_view);
+  if (outcome == DialOutcome::Stopped) return;
+  if (outcome == DialOutcome::Connected) {
+    CString strText = m_session.StatusText();
+    m_view.SetRelayCaption(texts::kRelayOn);
+    m_view.SetStatus(strText);
+    m_view.MessageBox(strText, texts::ko::kDialSucceeded, MB_OK | MB_ICONINFORMATION);
+    m_view.StartTimer(m_session.Line().nTimerId, kMonitorPeriodMs);
+  }
+  m_view.PushFields();
+  m_session.RemovePhonebookFile();
+}
+
+// Each attempt, a 756 retry included, runs the whole press again.
+bool CRelayCommand::PrepareDial(CDialRequest& request) {
+  m_view.PullFields();
+  m_session.SetHandle(nullptr);
+  if (m_view.User().IsEmpty() || m_view.Password().IsEmpty()) {
+    m_view.MessageBox(texts::zh::kEnterCredentials, texts::zh::kHintCaption, MB_OK);
+    return false;
+  }
+  CString strItem = m_view.RelayLineText();
   if (strItem.IsEmpty()) {
-    MessageBox("请输入或者选择一个IP地址。", "提示", MB_OK);
-    return;
+    m_view.MessageBox(texts::zh::kEnterRelayAddress, texts::zh::kHintCaption, MB_OK);
+    return false;
   }
-  UpdateData(TRUE);
-  LoadSaveConfig(FALSE);
-
-  if (!WritePhonebookEntry(kRelayPhonebookPath, PhonebookTemplate::L, m_strRelayEntryName, false, false)) {
-    CFile::Remove(kRelayPhonebookPath);
-    ReportPhonebookFailure();
-    return;
-  }
-  CString strPhone = AddressOfListItem(strItem);
-
-  g_dialDone.store(0, std::memory_order_relaxed);
-  g_relayConn = nullptr;
-  SetDialStatusText(CString());
-  DWORD result =
-      DialEntry(kRelaySlot, kRelayPhonebookPath, m_strRelayEntryName, strPhone, m_strUser, m_strPassword, "");
-  if (result == plat::kRasErrorAlreadyDialing && nRefusals < kMaxDialRefusals) {
-    std::srand(plat::Current().system->GetTickCount());
-    m_strRelayEntryName.Format("TarnoTransfer%d", std::rand() % 100);
-    RunRelayCommand(nRefusals + 1);
-    return;
-  }
-  if (result != 0)
-    SetDialStatusText(DialErrorText(result, RasErrorString(result)));
-  else
-    WaitForDialOutcome();
-
-  if (GetDialStatusText() == kDialSuccessText) {
-    m_btnRelay.SetWindowText("断开");
-    m_strStatus = GetDialStatusText();
-    MessageBox(m_strStatus, "연결성공", MB_OK | MB_ICONINFORMATION);
-    SetTimer(kRelayLineTimer, kMonitorPeriodMs);
-  } else {
-    if (g_relayConn) plat::Current().ras->HangUp(g_relayConn);
-    m_strStatus = FlattenDialStatusText();
-    MessageBox(m_strStatus, "연결실패", MB_OK | MB_ICONINFORMATION);
-    HangUpConnection(g_relayConn);
-  }
-  UpdateData(FALSE);
-  CFile::Remove(kRelayPhonebookPath);
+  m_view.PullFields();
+  m_view.SaveSettings();
+  if (!m_session.WritePhonebookEntry(m_session.Line().tmpl, false, m_view)) return false;
+  request = CDialRequest{AddressOfEntry(strItem), m_view.User(), m_view.Password()};
+  return true;
 }

@@ -1,6 +1,5 @@
 #include "sim/Driver.h"
 
-#include "app/ClientApp.h"
 #include "platform/WinConstants.h"
 
 namespace sim {
@@ -18,7 +17,7 @@ std::string Describe(int controlId) {
 }  // namespace
 
 int Driver::Start(const std::string& modulePath) {
-  int pid = m_machine.StartProcess(modulePath, [] { return DialerMain(); });
+  int pid = m_machine.StartProcess(modulePath, m_program);
   if (m_pid == 0) m_pid = pid;
   WaitIdle();
   return pid;

@@ -3,6 +3,7 @@
 // with WaitIdle. Actions return an empty text, or what went wrong.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,7 +18,10 @@ enum class TrayClick { Left, Right, Double };
 
 class Driver {
  public:
-  explicit Driver(Machine& machine) : m_machine(machine) {}
+  // The program the driver starts: its entry point, as the process's main.
+  using Program = std::function<int()>;
+
+  Driver(Machine& machine, Program program) : m_machine(machine), m_program(std::move(program)) {}
 
   Machine& Box() { return m_machine; }
 
@@ -69,6 +73,7 @@ class Driver {
   std::string ControlForInput(int controlId, SimWnd*& control, SimWnd*& dialog);
 
   Machine& m_machine;
+  Program m_program;
   int m_pid = 0;
 };
 

@@ -96,6 +96,13 @@ class Machine {
 
   void NoteWorkingSetTrim() { ++m_workingSetTrims; }
 
+  // The C library's generator as Windows has it: seeded with 1 until srand.
+  void SeedRandom(unsigned seed) { m_randomState = seed; }
+  int Random() {
+    m_randomState = m_randomState * 214013u + 2531011u;
+    return static_cast<int>((m_randomState >> 16) & 0x7FFF);
+  }
+
  private:
   void EndProcess(int pid, int code);
 
@@ -110,6 +117,7 @@ class Machine {
   std::vector<ShellCall> m_shellCalls;
   DWORD m_tickBase = 0x1000;
   int m_workingSetTrims = 0;
+  unsigned m_randomState = 1;
   int m_nextPid = 1000;
   std::map<int, std::unique_ptr<Process>> m_processes;
   struct HandleEntry {

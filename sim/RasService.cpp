@@ -12,6 +12,8 @@ const std::map<DWORD, std::string>& StandardErrorTexts() {
       {621, "The system could not open the phone book file."},
       {623, "The system could not find the phone book entry for this connection."},
       {678, "The remote computer did not respond."},
+      {628, "The connection was terminated by the remote computer before it could be completed."},
+      {638, "The request has timed out."},
       {691, "Access was denied because the username and/or password was invalid on the domain."},
       {756, "This connection is already being dialed."},
       {800, "Unable to establish the VPN connection. The VPN server may be unreachable."},
@@ -66,7 +68,10 @@ void RasService::AddAccount(const std::string& userName, const std::string& pass
 
 void RasService::DropAt(const std::string& entryName, VirtualTime at) {
   m_scheduler.ScheduleAt(at, [this, entryName] {
-    if (RasLine* line = FindByName(entryName)) Remove(line->handle);
+    if (RasLine* line = FindByName(entryName)) {
+      m_dropped.insert(line->handle);
+      Remove(line->handle);
+    }
   });
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@ constexpr DWORD kRasAuthenticate = 5;
 constexpr DWORD kRasErrorCannotOpenPhonebook = 621;
 constexpr DWORD kRasErrorCannotFindEntry = 623;
 constexpr DWORD kRasErrorAuthFailure = 691;
+// The line went away before the dial completed.
+constexpr DWORD kRasErrorPortDisconnected = 628;
 
 struct RasLine {
   HRASCONN handle = nullptr;
@@ -91,6 +94,8 @@ class RasService {
   void SetReleaseDelay(DWORD ms) { m_releaseDelayMs = ms; }
   // The line of that entry name goes away at the given time.
   void DropAt(const std::string& entryName, VirtualTime at);
+  // Whether the service dropped the line (a hang-up is no drop).
+  bool WasDropped(HRASCONN handle) const { return m_dropped.contains(handle); }
   void SetErrorText(DWORD code, const std::string& text) { m_errorTexts[code] = text; }
   std::string ErrorText(DWORD code) const;
 
@@ -111,6 +116,7 @@ class RasService {
   DWORD m_releaseDelayMs = 0;
   std::map<DWORD, std::string> m_errorTexts;
   std::vector<RasDialRecord> m_dials;
+  std::set<HRASCONN> m_dropped;
 };
 
 }  // namespace sim

@@ -6,8 +6,11 @@ namespace sim {
 
 namespace {
 
+enum class StepResult { Reached, HungUp, Dropped };
+
 // Runs one dial's notifications at their times, as the service's own
-// thread does; stops early when the line is hung up.
+// thread does. A hang-up ends them silently; a line the service dropped
+// before the outcome ends the dial as failed.
 void RunNotifier(Machine& machine, RasDialPlan plan, plat::RasDialNotifier notifier) {
   VirtualTime start;
   {
@@ -20,19 +23,41 @@ void RunNotifier(Machine& machine, RasDialPlan plan, plat::RasDialNotifier notif
     bool gone = machine.Sched().Block(
         lock, [&] { return ras.Find(plan.handle) == nullptr; }, start + atMs);
     RasLine* line = ras.Find(plan.handle);
-    if (gone || line == nullptr || line->releasing) return false;
+    if (gone || line == nullptr)
+      return ras.WasDropped(plan.handle) ? StepResult::Dropped : StepResult::HungUp;
+    if (line->releasing) return StepResult::HungUp;
     line->state = state;
     if (outcome && plan.error == 0) line->ipAddress = plan.ipAddress;
     if (outcome && plan.error != 0) line->state = kRasDisconnected;
     machine.Sched().Notify();
-    return true;
+    return StepResult::Reached;
+  };
+  auto ended = [&](StepResult result) {
+    if (result == StepResult::Dropped) notifier(0, kRasDisconnected, kRasErrorPortDisconnected);
+    return result != StepResult::Reached;
   };
   for (const RasDialStep& step : plan.steps) {
-    if (!waitUntil(step.atMs, step.state, false)) return;
+    if (ended(waitUntil(step.atMs, step.state, false))) return;
     notifier(0, step.state, 0);
   }
-  if (!waitUntil(plan.outcomeAtMs, plan.error == 0 ? kRasConnected : plan.outcomeState, true)) return;
+  if (ended(waitUntil(plan.outcomeAtMs, plan.error == 0 ? kRasConnected : plan.outcomeState, true))) return;
   notifier(0, plan.error == 0 ? kRasConnected : plan.outcomeState, plan.error);
+}
+
+// A text field as the service receives it: in the machine's code page, cut
+// to the record's field (width bytes and a NUL) at a whole character.
+std::string RecordField(const FileSystem& disk, std::string_view utf8, size_t width) {
+  std::string ansi;
+  for (size_t at = 0; at < utf8.size();) {
+    size_t length = 1;
+    while (at + length < utf8.size() && (static_cast<unsigned char>(utf8[at + length]) & 0xC0) == 0x80)
+      ++length;
+    std::string piece = disk.ToAnsi(utf8.substr(at, length));
+    if (ansi.size() + piece.size() > width) break;
+    ansi += piece;
+    at += length;
+  }
+  return disk.FromAnsi(ansi);
 }
 
 bool IsAbsolute(std::string_view path) {
@@ -55,11 +80,11 @@ DWORD SimRemoteAccess::Dial(std::string_view phonebookPath, const plat::RasDialP
     std::erase(text, '\r');
     record.phonebookText = std::move(text);
   }
-  record.entryName = params.entryName;
-  record.phoneNumber = params.phoneNumber;
-  record.userName = params.userName;
-  record.password = params.password;
-  record.domain = params.domain;
+  record.entryName = RecordField(disk, params.entryName, plat::kRasMaxEntryName);
+  record.phoneNumber = RecordField(disk, params.phoneNumber, plat::kRasMaxPhoneNumber);
+  record.userName = RecordField(disk, params.userName, plat::kRasMaxUserName);
+  record.password = RecordField(disk, params.password, plat::kRasMaxPassword);
+  record.domain = RecordField(disk, params.domain, plat::kRasMaxDomain);
   std::optional<RasDialPlan> plan = m_machine.Ras().BeginDial(std::move(record), handle);
   if (!plan) return m_machine.Ras().Dials().back().result;
   void* thread = m_machine.StartThread(

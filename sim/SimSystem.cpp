@@ -78,6 +78,16 @@ DWORD SimSystem::WaitForSingleObject(const plat::KernelHandle& handle, DWORD tim
   return WAIT_OBJECT_0;
 }
 
+void SimSystem::SeedRandom(unsigned seed) {
+  auto lock = m_machine.Lock();
+  m_machine.SeedRandom(seed);
+}
+
+int SimSystem::Random() {
+  auto lock = m_machine.Lock();
+  return m_machine.Random();
+}
+
 void SimSystem::TrimWorkingSet() {
   auto lock = m_machine.Lock();
   m_machine.NoteWorkingSetTrim();

@@ -1,6 +1,5 @@
 #include "update/Updater.h"
 
-#include "platform/Ports.h"
 #include "platform/WinConstants.h"
 
 CString UpdaterPathFor(const CString& strModulePath) {
@@ -10,14 +9,14 @@ CString UpdaterPathFor(const CString& strModulePath) {
   return CString(folder) + "\\updata.exe";
 }
 
-void LaunchUpdater() {
+void CUpdater::LaunchUpdater() {
   // The module path as a 260-character buffer would hold it.
-  std::string modulePath = plat::Current().system->GetModuleFileName();
+  std::string modulePath = m_system.GetModuleFileName();
   if (modulePath.size() > 259) modulePath.resize(259);
   CString strUpdater = UpdaterPathFor(modulePath);
-  plat::Current().shell->Execute("open", strUpdater.View(), "", "", SW_SHOW);
+  m_shell.Execute("open", strUpdater.View(), "", "", SW_SHOW);
 }
 
-void CheckPublishedVersion(int nPublished) {
+void CUpdater::CheckPublishedVersion(int nPublished) {
   if (nPublished > kOwnVersion) LaunchUpdater();
 }

@@ -2,13 +2,25 @@
 #pragma once
 
 #include "framework/CString.h"
+#include "platform/Shell.h"
+#include "platform/System.h"
 
 // Version 1.4.6 without its points.
 constexpr int kOwnVersion = 146;
 
 // The folder of modulePath (cut at its last "\") followed by "\updata.exe".
 CString UpdaterPathFor(const CString& strModulePath);
-// Opens the updater beside the running executable; its result is not looked at.
-void LaunchUpdater();
-// Launches the updater when the published version is newer than ours.
-void CheckPublishedVersion(int nPublished);
+
+class CUpdater {
+ public:
+  CUpdater(plat::ISystem& system, plat::IShell& shell) : m_system(system), m_shell(shell) {}
+
+  // Opens the updater beside the running executable; its result is not looked at.
+  void LaunchUpdater();
+  // Launches the updater when the published version is newer than ours.
+  void CheckPublishedVersion(int nPublished);
+
+ private:
+  plat::ISystem& m_system;
+  plat::IShell& m_shell;
+};

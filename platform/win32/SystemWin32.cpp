@@ -1,5 +1,6 @@
 #include "platform/win32/SystemWin32.h"
 
+#include <cstdlib>
 #include <memory>
 
 #include "platform/Ports.h"
@@ -101,6 +102,14 @@ void SystemWin32::ResetEvent(const plat::KernelHandle& event) {
 
 DWORD SystemWin32::WaitForSingleObject(const plat::KernelHandle& handle, DWORD timeoutMs) {
   return ::WaitForSingleObject(handle.Get(), timeoutMs);
+}
+
+void SystemWin32::SeedRandom(unsigned seed) {
+  std::srand(seed);
+}
+
+int SystemWin32::Random() {
+  return std::rand();
 }
 
 void SystemWin32::TrimWorkingSet() {

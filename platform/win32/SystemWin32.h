@@ -24,6 +24,8 @@ class SystemWin32 final : public plat::ISystem {
   void ResetEvent(const plat::KernelHandle& event) override;
   DWORD WaitForSingleObject(const plat::KernelHandle& handle, DWORD timeoutMs) override;
 
+  void SeedRandom(unsigned seed) override;
+  int Random() override;
   void TrimWorkingSet() override;
   [[noreturn]] void ExitProcess(UINT exitCode) override;
 

@@ -1,6 +1,6 @@
 // The console's demo service fills the window.
 #include "resources/resource.h"
-#include "sim/DemoWorld.h"
+#include "console/DemoWorld.h"
 #include "tests/behaviour/ServiceFixture.h"
 
 namespace {

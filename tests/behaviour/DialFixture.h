@@ -10,6 +10,7 @@
 #include "app/Endpoints.h"
 #include "platform/WinConstants.h"
 #include "resources/resource.h"
+#include "app/ClientApp.h"
 #include "sim/Driver.h"
 
 namespace dialtest {
@@ -19,7 +20,7 @@ using Servers = std::vector<std::pair<std::string, std::string>>;
 class DialFixture : public ::testing::Test {
  protected:
   sim::Machine machine;
-  sim::Driver driver{machine};
+  sim::Driver driver{machine, DialerMain};
 
   void ServeServers(const Servers& servers) {
     std::string body;

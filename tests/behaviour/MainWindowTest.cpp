@@ -4,6 +4,7 @@
 #include "app/Endpoints.h"
 #include "platform/WinConstants.h"
 #include "resources/resource.h"
+#include "app/ClientApp.h"
 #include "sim/Driver.h"
 
 namespace {
@@ -15,7 +16,7 @@ class MainWindowTest : public ::testing::Test {
     driver.Start();
   }
   sim::Machine machine;
-  sim::Driver driver{machine};
+  sim::Driver driver{machine, DialerMain};
 };
 
 TEST_F(MainWindowTest, ControlsStartShownHiddenOrDisabledAsLaidOut) {
@@ -91,7 +92,7 @@ TEST_F(MainWindowTest, CloseQuestionYesEndsWithCodeOneAfterRemovingTheIcon) {
 
 TEST_F(MainWindowTest, AdoptedMainLineStartsConnected) {
   sim::Machine other;
-  sim::Driver second{other};
+  sim::Driver second{other, DialerMain};
   {
     auto lock = other.Lock();
     other.Ras().AddConnection("tarno");
@@ -109,7 +110,7 @@ TEST_F(MainWindowTest, AdoptedMainLineStartsConnected) {
 
 TEST_F(MainWindowTest, NamesDifferingInCaseAreNotAdopted) {
   sim::Machine other;
-  sim::Driver second{other};
+  sim::Driver second{other, DialerMain};
   {
     auto lock = other.Lock();
     other.Ras().AddConnection("Tarno");

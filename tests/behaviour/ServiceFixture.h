@@ -9,6 +9,7 @@
 
 #include "app/Endpoints.h"
 #include "platform/WinConstants.h"
+#include "app/ClientApp.h"
 #include "sim/Driver.h"
 
 class ServiceTest : public ::testing::Test {
@@ -46,5 +47,5 @@ class ServiceTest : public ::testing::Test {
   }
 
   sim::Machine machine;
-  sim::Driver driver{machine};
+  sim::Driver driver{machine, DialerMain};
 };

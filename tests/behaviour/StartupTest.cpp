@@ -3,6 +3,7 @@
 
 #include "app/Endpoints.h"
 #include "resources/resource.h"
+#include "app/ClientApp.h"
 #include "sim/Driver.h"
 
 namespace {
@@ -14,7 +15,7 @@ class StartupTest : public ::testing::Test {
   }
 
   sim::Machine machine;
-  sim::Driver driver{machine};
+  sim::Driver driver{machine, DialerMain};
 };
 
 TEST_F(StartupTest, ShowsMainWindowWithTrayIcon) {

@@ -114,3 +114,14 @@ TEST_F(SystemContract, ThreadRunsOnItsCreatorsPortsAndSignalsItsEnd) {
 }
 
 }  // namespace
+
+// The C library's generator, as the dialer's random picks rely on it.
+TEST_F(SystemContract, RandomFollowsTheCLibrarySequenceForASeed) {
+  plat::ISystem& system = System();
+  system.SeedRandom(1);
+  EXPECT_EQ(system.Random(), 41);
+  EXPECT_EQ(system.Random(), 18467);
+  EXPECT_EQ(system.Random(), 6334);
+  system.SeedRandom(1);
+  EXPECT_EQ(system.Random(), 41);
+}

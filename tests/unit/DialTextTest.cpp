@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "connection/DialProgressText.h"
-#include "connection/ServerChoice.h"
+#include "directory/ServerChoice.h"
 
 namespace {
 
@@ -42,12 +42,6 @@ TEST(DialTextTest, RandomPickStaysAmongEntriesBeforeTheSelection) {
   }
   EXPECT_EQ(RandomPickIndex(1, 12345), 0);
   EXPECT_EQ(RandomPickIndex(0, 7), -1);
-}
-
-TEST(DialTextTest, AddressOfListItemIsTextAfterFirstBar) {
-  EXPECT_EQ(AddressOfListItem("Seoul                                       |10.0.0.1"), "10.0.0.1");
-  EXPECT_EQ(AddressOfListItem("a|b|c"), "b|c");
-  EXPECT_EQ(AddressOfListItem("10.0.0.9"), "10.0.0.9");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "app/ClientApp.h"
 #include "sim/scenario/Runner.h"
 
 namespace {
@@ -19,7 +20,7 @@ class ScenarioCommandsTest : public ::testing::Test {
   }
 
   sim::Machine machine;
-  sim::Driver driver{machine};
+  sim::Driver driver{machine, DialerMain};
   std::ostringstream out;
   sim::scenario::Context context{machine, driver, out};
   sim::scenario::Registry registry;

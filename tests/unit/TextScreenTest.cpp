@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "app/Endpoints.h"
+#include "app/ClientApp.h"
 #include "sim/Driver.h"
 #include "sim/TextScreen.h"
 
@@ -44,7 +45,7 @@ TEST(TextScreen, WideCharactersTakeTwoColumns) {
 class TextScreenTest : public ::testing::Test {
  protected:
   sim::Machine machine;
-  sim::Driver driver{machine};
+  sim::Driver driver{machine, DialerMain};
 };
 
 TEST_F(TextScreenTest, DrawsVisibleControlsTrayAndClock) {

@@ -1,4 +1,4 @@
-#include "connection/ServerChoice.h"
+#include "directory/ServerChoice.h"
 
 #include <algorithm>
 
@@ -6,9 +6,4 @@ int RandomPickIndex(int nSelection, int nRandomValue) {
   int nCandidates = std::min(nSelection, kRandomPickSpan);
   if (nCandidates <= 0) return -1;
   return nSelection - 1 - (nRandomValue % nCandidates);
-}
-
-CString AddressOfListItem(const CString& strItem) {
-  int bar = strItem.Find('|');
-  return bar < 0 ? strItem : strItem.Mid(bar + 1);
 }

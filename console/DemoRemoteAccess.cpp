@@ -1,4 +1,4 @@
-#include "sim/DemoRemoteAccess.h"
+#include "console/DemoRemoteAccess.h"
 
 #include "sim/RasService.h"
 

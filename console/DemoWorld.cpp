@@ -1,7 +1,7 @@
-#include "sim/DemoWorld.h"
+#include "console/DemoWorld.h"
 
-#include "sim/DemoDirectory.h"
-#include "sim/DemoRemoteAccess.h"
+#include "console/DemoDirectory.h"
+#include "console/DemoRemoteAccess.h"
 #include "sim/Machine.h"
 
 namespace sim {

@@ -1,4 +1,4 @@
-// Which address a Connect press dials, and what a relay line item dials.
+// Which entry a random-pick entry of the server list dials.
 #pragma once
 
 #include "framework/CString.h"
@@ -10,6 +10,3 @@ constexpr int kRandomPickSpan = 12;
 // The index a random pick dials: one of the (at most twelve) entries just
 // before the selected one, chosen by randomValue; -1 when none precedes it.
 int RandomPickIndex(int nSelection, int nRandomValue);
-
-// The text after the first "|" of a list item, or the whole text.
-CString AddressOfListItem(const CString& strItem);

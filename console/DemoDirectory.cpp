@@ -1,4 +1,4 @@
-#include "sim/DemoDirectory.h"
+#include "console/DemoDirectory.h"
 
 #include <string>
 

@@ -1,0 +1,63 @@
+// The main window's commands, each handed to its subsystem.
+#include "app/MainDlg.h"
+#include "directory/ServerDlg.h"
+#include "resources/Texts.h"
+
+void CMainDlg::OnConnect() {
+  m_connect->OnConnect();
+}
+
+void CMainDlg::OnRelay() {
+  m_relay->OnRelay();
+}
+
+void CMainDlg::OnTimer(UINT_PTR nIDEvent) {
+  m_monitor->OnTimer(nIDEvent);
+  Default();
+}
+
+void CMainDlg::LoadSaveConfig(BOOL bLoad) {
+  UpdateData(TRUE);
+  CConfigValues values{m_strUser, m_strPassword, m_nRouteMode, m_bL2tp, m_bRemember};
+  if (bLoad) {
+    m_settings->Load(values);
+    m_strUser = values.strUser;
+    m_strPassword = values.strPassword;
+    m_nRouteMode = values.nRouteMode;
+    m_bL2tp = values.bL2tp;
+    m_bRemember = values.bRemember;
+  } else {
+    m_settings->Save(values);
+  }
+  UpdateData(FALSE);
+}
+
+void CMainDlg::ShowBalloon(const CString& strText) {
+  m_trayIcon.ShowBalloon(texts::kBalloonTitle, strText, strText);
+}
+
+void CMainDlg::OnGroupChange() {
+  UpdateData(TRUE);
+  CString strSection = m_comboGroup.GetWindowText(kDirectoryValueBuffer - 1);
+  for (int i = m_comboLine.GetCount() - 1; i >= 0; --i) m_comboLine.DeleteString(i);
+  for (const CString& strEntry : m_directory->ReadGroupLines(strSection)) m_comboLine.AddString(strEntry);
+  if (m_comboLine.GetCount() > 0) m_comboLine.SetCurSel(0);
+  UpdateData(FALSE);
+}
+
+void CMainDlg::OnChooseServer() {
+  UpdateData(TRUE);
+  CServerDlg dlg(*m_ports.download);
+  if (dlg.DoModal() == IDOK) {
+    // Copied out as the window hands it over; nothing in the main window uses it.
+    CString strChosen = dlg.m_strChosenAddr;
+    (void)strChosen;
+  }
+  UpdateData(FALSE);
+}
+
+void CMainDlg::OnUpdate() {
+  UpdateData(TRUE);
+  m_updater->LaunchUpdater();
+  UpdateData(FALSE);
+}

@@ -1,0 +1,94 @@
+// What the subsystems may see and change of the main window.
+#include "app/MainDlg.h"
+#include "framework/CWinApp.h"
+#include "resources/Texts.h"
+
+namespace {
+
+// Buttons' captions are read into a buffer of this many characters.
+constexpr int kCaptionMax = 256;
+
+constexpr int kLockedControls[] = {IDC_LINE,     IDC_GROUP, IDC_USER, IDC_PASSWORD,
+                                   IDC_REMEMBER, IDC_SPEED, IDC_RELAY};
+
+}  // namespace
+
+void CMainDlg::SetStatus(const CString& strText) {
+  m_strStatus = strText;
+}
+
+void CMainDlg::PushFields() {
+  UpdateData(FALSE);
+}
+
+void CMainDlg::PullFields() {
+  UpdateData(TRUE);
+}
+
+void CMainDlg::KeepPainted() {
+  Windows().DispatchPaintMessages();
+}
+
+int CMainDlg::MessageBox(const CString& strText, const CString& strCaption, UINT nType) {
+  return CDialog::MessageBox(strText, strCaption, nType);
+}
+
+int CMainDlg::AppMessageBox(const CString& strText, UINT nType) {
+  return AfxMessageBox(strText, nType);
+}
+
+int CMainDlg::AppNamedMessageBox(const CString& strText) {
+  return CDialog::MessageBox(strText, AfxGetAppName(), MB_OK);
+}
+
+CConnectFields CMainDlg::ConnectFields() {
+  return CConnectFields{m_strUser, m_strPassword, m_nRouteMode, m_bL2tp, m_comboServer.GetCurSel()};
+}
+
+CString CMainDlg::ConnectCaption() {
+  return m_btnConnect.GetWindowText(kCaptionMax);
+}
+
+void CMainDlg::ShowConnectLook(bool bConnected) {
+  if (bConnected) {
+    m_btnConnect.SetWindowText(texts::kDisconnect);
+    m_btnConnect.LoadBitmaps(IDB_DISCONNECT, IDB_DISCONNECT_DOWN, IDB_DISCONNECT, IDB_DISCONNECT);
+  } else {
+    m_btnConnect.SetWindowText(texts::kConnect);
+    m_btnConnect.LoadBitmaps(IDB_CONNECT, IDB_CONNECT_DOWN, IDB_CONNECT, IDB_CONNECT);
+  }
+  m_btnConnect.SizeToContent();
+}
+
+void CMainDlg::LockControls(bool bLock) {
+  for (int id : kLockedControls) Windows().EnableWindow(GetDlgItem(id), !bLock);
+}
+
+void CMainDlg::SaveSettings() {
+  LoadSaveConfig(FALSE);
+}
+
+void CMainDlg::HideWindow() {
+  ShowWindow(SW_HIDE);
+}
+
+void CMainDlg::StartTimer(UINT_PTR nId, UINT nPeriodMs) {
+  SetTimer(nId, nPeriodMs);
+}
+
+void CMainDlg::StopTimer(UINT_PTR nId) {
+  KillTimer(nId);
+}
+
+CString CMainDlg::RelayLineText() {
+  int nSel = m_comboRelay.GetCurSel();
+  return nSel >= 0 ? m_comboRelay.GetItemText(nSel) : m_comboRelay.GetWindowText();
+}
+
+CString CMainDlg::RelayCaption() {
+  return m_btnRelay.GetWindowText(kCaptionMax);
+}
+
+void CMainDlg::SetRelayCaption(const CString& strCaption) {
+  m_btnRelay.SetWindowText(strCaption);
+}

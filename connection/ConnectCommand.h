@@ -1,0 +1,72 @@
+// The Connect / Disconnect command of the main line (button 1004).
+#pragma once
+
+#include "connection/DialSession.h"
+#include "connection/L2tpPolicy.h"
+#include "directory/ServerList.h"
+#include "resources/Texts.h"
+#include "routing/RouteStep.h"
+
+// The main window's fields the command reads, as the controls hold them.
+struct CConnectFields {
+  CString strUser;
+  CString strPassword;
+  int nRouteMode = 0;
+  int bL2tp = 0;
+  int nServerSel = -1;
+};
+
+class IConnectView : public IDialView {
+ public:
+  virtual void PullFields() = 0;
+  virtual CConnectFields ConnectFields() = 0;
+  virtual CString ConnectCaption() = 0;
+  virtual void ShowConnectLook(bool bConnected) = 0;
+  virtual void LockControls(bool bLock) = 0;
+  virtual void SaveSettings() = 0;
+  virtual int AppMessageBox(const CString& strText, UINT nType) = 0;
+  virtual void ShowBalloon(const CString& strText) = 0;
+  virtual void HideWindow() = 0;
+  virtual void StartTimer(UINT_PTR nId, UINT nPeriodMs) = 0;
+  virtual void StopTimer(UINT_PTR nId) = 0;
+
+ protected:
+  ~IConnectView() = default;
+};
+
+// Collaborators of the command, built before it.
+struct CConnectSteps {
+  CServerList& serverList;
+  CL2tpPolicy& policy;
+  CRouteStep& routes;
+};
+
+class CConnectCommand : private IDialAttempt {
+ public:
+  CConnectCommand(CDialSession& session, CConnectSteps steps, IConnectView& view, bool bVistaOrLater);
+
+  void OnConnect();
+  // Start-up: a main line left up by an earlier run is taken over.
+  void AdoptRunningLine();
+  // The close and exit paths: hangs up only a line that is still up.
+  void DisconnectIfUp();
+  // The close path without a line up: a dial's handle is hung up unwaited.
+  void HangUpWithoutWaiting() { m_session.HangUpWithoutWaiting(); }
+  bool IsLineUp() { return m_view.ConnectCaption() == texts::kDisconnect; }
+
+  int m_bSplitRoute = 0;
+
+ private:
+  bool ChooseServer();
+  void ConnectMainLine();
+  bool PrepareDial(CDialRequest& request) override;
+  void OnMainLineConnected();
+  void DisconnectMainLine();
+
+  CDialSession& m_session;
+  CConnectSteps m_steps;
+  IConnectView& m_view;
+  bool m_bVistaOrLater;
+  CString m_strAddress;
+  bool m_bServerChosen = false;  // the first attempt's choice is already made
+};

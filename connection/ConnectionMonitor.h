@@ -1,0 +1,40 @@
+// The connection monitor: timer 1 watches the main line, timer 12 the relay
+// line. A line that is no longer connected returns the window to its idle
+// state; nothing is hung up or redialled.
+#pragma once
+
+#include "connection/DialSession.h"
+
+class IMonitorView {
+ public:
+  virtual void StopTimer(UINT_PTR nId) = 0;
+  virtual void ShowConnectLook(bool bConnected) = 0;
+  virtual void SetRelayCaption(const CString& strCaption) = 0;
+  virtual void SetStatus(const CString& strText) = 0;
+  virtual void LockControls(bool bLock) = 0;
+  virtual void PushFields() = 0;
+  // A box captioned with the application's name.
+  virtual int AppNamedMessageBox(const CString& strText) = 0;
+
+ protected:
+  ~IMonitorView() = default;
+};
+
+class CConnectionMonitor {
+ public:
+  CConnectionMonitor(CDialSession& mainLine, CDialSession& relayLine, CDialEngine& engine, IMonitorView& view)
+      : m_mainLine(mainLine), m_relayLine(relayLine), m_engine(engine), m_view(view) {}
+
+  // False for a timer that is not a monitor's.
+  bool OnTimer(UINT_PTR nIDEvent);
+
+ private:
+  void CheckMainLine();
+  void CheckRelayLine();
+  bool IsDown(const CDialSession& session);
+
+  CDialSession& m_mainLine;
+  CDialSession& m_relayLine;
+  CDialEngine& m_engine;
+  IMonitorView& m_view;
+};

@@ -1,0 +1,105 @@
+// One remote-access line of the dialer: its entry, phonebook file, handle
+// and dial state. The main line and the relay line are two sessions.
+#pragma once
+
+#include <memory>
+
+#include "connection/DialEngine.h"
+#include "connection/DialStatus.h"
+#include "connection/PhonebookTemplates.h"
+#include "framework/CString.h"
+#include "platform/WinConstants.h"
+
+// What tells the lines apart.
+struct CDialLine {
+  const char* pszEntryBase;      // entry name; a 756 refusal appends 0 to 99
+  const char* pszPhonebookPath;  // the one-entry phonebook written before each dial
+  PhonebookTemplate tmpl;        // the template unless the command chooses another
+  bool bMainLineEdits;           // authentication and encryption edits of the main line
+  UINT_PTR nTimerId;             // the line's monitor timer
+};
+
+inline constexpr CDialLine kMainLine{"tarno", "C:\\0001.tmp", PhonebookTemplate::P, true, 1};
+inline constexpr CDialLine kRelayLine{"TarnoTransfer", "C:\\0002.tmp", PhonebookTemplate::L, false, 12};
+
+// Period of both line monitors.
+constexpr UINT kMonitorPeriodMs = 3000;
+// Refusals with 756 retried under a fresh entry name before the refusal is
+// reported like any other dial error.
+constexpr int kMaxDialRefusals = 5;
+// A dial whose outcome has not arrived after this long is given up as 638
+// (the request timed out).
+constexpr DWORD kDialOutcomeWaitMs = 120000;
+
+struct CDialRequest {
+  CString strPhone;
+  CString strUser;
+  CString strPassword;
+};
+
+// The window's side of a dial.
+class IDialView {
+ public:
+  virtual void SetStatus(const CString& strText) = 0;
+  virtual void PushFields() = 0;
+  // Lets the blocked window repaint (no input is dispatched).
+  virtual void KeepPainted() = 0;
+  virtual int MessageBox(const CString& strText, const CString& strCaption, UINT nType) = 0;
+
+ protected:
+  ~IDialView() = default;
+};
+
+// A command's steps before each dial of its line; a 756 refusal runs them again.
+class IDialAttempt {
+ public:
+  // False ends the command without a dial.
+  virtual bool PrepareDial(CDialRequest& request) = 0;
+
+ protected:
+  ~IDialAttempt() = default;
+};
+
+enum class DialOutcome { Stopped, Connected, Failed };
+
+class CDialSession {
+ public:
+  CDialSession(const CDialLine& line, CDialEngine& engine);
+
+  const CDialLine& Line() const { return m_line; }
+  const CString& EntryName() const { return m_strEntryName; }
+  HRASCONN Handle() const { return m_hConn; }
+  void SetHandle(HRASCONN hConn) { m_hConn = hConn; }
+  CString StatusText() const { return m_status->Text(); }
+
+  // Takes over a line left up by an earlier run; true when there is one.
+  bool AdoptRunningLine();
+  // The command's attempts until one is not refused with 756; a failed dial
+  // has been reported and hung up when this returns.
+  DialOutcome Run(IDialAttempt& attempt, IDialView& view);
+
+  // The phonebook file, created empty first where the command needs it.
+  bool CreatePhonebookFile(IDialView& view);
+  bool WritePhonebookEntry(PhonebookTemplate tmpl, bool bPreferLocalRoutes, IDialView& view);
+  void RemovePhonebookFile();
+
+  DWORD DialEntry(const CDialRequest& request);
+  // Hangs up the line by its entry name; the handle is cleared when accepted.
+  BOOL HangUp();
+  void HangUpWithoutWaiting();
+  // The address the service gave this computer on the line, or "".
+  CString TunnelAddress();
+
+ private:
+  bool AwaitOutcome(DWORD result, IDialView& view);
+  void ReportFailedDial(IDialView& view);
+  void RenameAfterRefusal();
+  bool ReportPhonebookFailure(IDialView& view);
+
+  const CDialLine& m_line;
+  CDialEngine& m_engine;
+  CString m_strEntryName;
+  HRASCONN m_hConn = nullptr;
+  // Shared with the notifier thread, which may outlive a dial.
+  std::shared_ptr<CDialStatus> m_status;
+};

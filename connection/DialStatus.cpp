@@ -1,0 +1,47 @@
+#include "connection/DialStatus.h"
+
+#include "connection/DialProgressText.h"
+
+unsigned CDialStatus::BeginDial() {
+  std::lock_guard guard(m_lock);
+  m_strText = CString();
+  m_done.store(0, std::memory_order_relaxed);
+  return ++m_serial;
+}
+
+void CDialStatus::OnDialProgress(unsigned serial, UINT, DWORD state, DWORD error) {
+  CString strText;
+  if (error != 0) {
+    std::string serviceText;
+    m_ras.GetErrorString(error, serviceText);
+    strText = DialErrorText(error, serviceText);
+  } else {
+    strText = DialProgressText(state);
+  }
+  bool bFinal = error != 0 || state == RASCS_Connected;
+  std::lock_guard guard(m_lock);
+  if (serial != m_serial || Done()) return;
+  m_strText = strText;
+  if (bFinal) m_done.store(1, std::memory_order_release);
+}
+
+void CDialStatus::Finish(const CString& strText) {
+  std::lock_guard guard(m_lock);
+  ++m_serial;
+  m_strText = strText;
+  m_done.store(1, std::memory_order_release);
+}
+
+CString CDialStatus::Text() const {
+  std::lock_guard guard(m_lock);
+  return m_strText;
+}
+
+CString CDialStatus::Flatten() {
+  std::lock_guard guard(m_lock);
+  std::string text = m_strText.Str();
+  for (char& ch : text)
+    if (ch == '\n') ch = ':';
+  m_strText = text;
+  return m_strText;
+}

@@ -1,4 +1,0 @@
-// The banner browser.
-#include "app/MainDlg.h"
-
-void CMainDlg::NavigateBanner() {}

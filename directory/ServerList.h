@@ -1,0 +1,30 @@
+// The downloaded server list: its entries' addresses and the choice of the
+// address a Connect press dials.
+#pragma once
+
+#include <vector>
+
+#include "directory/ServerLines.h"
+#include "framework/CString.h"
+#include "platform/Download.h"
+#include "platform/System.h"
+
+class CServerList {
+ public:
+  CServerList(plat::IDownload& download, plat::ISystem& system) : m_download(download), m_system(system) {}
+
+  // Fetches the list into "server.ini" in the current folder.
+  bool DownloadServerList();
+  // Reads the list file: the entries' names in file order (at most
+  // kMaxServerEntries); their addresses are kept here.
+  std::vector<CString> LoadServerList();
+  // The address of entry nSel; a random-pick entry gives one of the entries
+  // before it. False when there is no usable address.
+  bool ChooseServerAddress(int nSel, CString& strAddress);
+
+  CString m_aServerAddr[kMaxServerEntries];
+
+ private:
+  plat::IDownload& m_download;
+  plat::ISystem& m_system;
+};

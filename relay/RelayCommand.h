@@ -1,0 +1,38 @@
+// The relay button (1023): raises or drops the second tunnel through a relay line.
+#pragma once
+
+#include "connection/DialSession.h"
+
+class IRelayView : public IDialView {
+ public:
+  virtual void PullFields() = 0;
+  virtual CString User() = 0;
+  virtual CString Password() = 0;
+  // The chosen relay line's entry text.
+  virtual CString RelayLineText() = 0;
+  virtual CString RelayCaption() = 0;
+  virtual void SetRelayCaption(const CString& strCaption) = 0;
+  virtual void SaveSettings() = 0;
+  virtual void StartTimer(UINT_PTR nId, UINT nPeriodMs) = 0;
+  virtual void StopTimer(UINT_PTR nId) = 0;
+
+ protected:
+  ~IRelayView() = default;
+};
+
+class CRelayCommand : private IDialAttempt {
+ public:
+  CRelayCommand(CDialSession& session, IRelayView& view) : m_session(session), m_view(view) {}
+
+  void OnRelay();
+  // Start-up: a relay line left up by an earlier run is taken over, unwatched.
+  void AdoptRunningLine();
+
+ private:
+  bool PrepareDial(CDialRequest& request) override;
+  void ConnectRelayLine();
+  void DisconnectRelayLine();
+
+  CDialSession& m_session;
+  IRelayView& m_view;
+};

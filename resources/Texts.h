@@ -1,0 +1,45 @@
+// The dialer's own texts, each defined once. The captions that record a
+// line's state are compared byte for byte by the commands.
+#pragma once
+
+namespace texts {
+
+// Captions that carry the lines' state.
+constexpr const char* kConnect = "Connect";
+constexpr const char* kDisconnect = "Disconnect";
+constexpr const char* kRelayOff = "启用";  // relay line down
+constexpr const char* kRelayOn = "断开";   // relay line up
+
+constexpr const char* kWindowTitle = "Velk VPN";
+constexpr const char* kBalloonTitle = "Velk VPN";
+
+// Korean (code page 949 on the users' systems).
+namespace ko {
+constexpr const char* kChooseValidServer = "올바른 서버를 선택하세요";
+constexpr const char* kServerListFailed = "서버정보 불러오기 실패";
+constexpr const char* kDialSucceeded = "연결성공";
+constexpr const char* kDialFailed = "연결실패";
+constexpr const char* kDialErrorFormat = "메시지：%d\n";
+constexpr const char* kAdoptedLine = "접속되었습니다";
+constexpr const char* kDisconnected = "접속종료";
+constexpr const char* kLineDropped = "접속이 끊겼습니다";
+constexpr const char* kRelayLineDropped = "접속이 끊겼습니다!";
+constexpr const char* kConnectedBalloon = "VPN 연결되었습니다";
+constexpr const char* kPhonebookFailed = "전화번호부 파일을 만들 수 없습니다";
+constexpr const char* kCloseQuestion = "접속을 해제하고 프로그램을 종료합니다";
+constexpr const char* kExitQuestion = "접속을 해제하고 프로그램을 종료하시겠습니까?";
+constexpr const char* kExitCaption = "종료";
+constexpr const char* kDisconnectQuestion = "접속을 해제하시겠습니까?";
+constexpr const char* kDisconnectCaption = "접속해제";
+}  // namespace ko
+
+// Chinese (code page 936 on the users' systems).
+namespace zh {
+constexpr const char* kEnterCredentials = "请完整输入用户名和密码！";
+constexpr const char* kEnterRelayAddress = "请输入或者选择一个IP地址。";
+constexpr const char* kHintCaption = "提示";
+constexpr const char* kRelayDisconnected = "中转连接已断开！";
+constexpr const char* kNoServerList = "无法获取服务器列表";
+}  // namespace zh
+
+}  // namespace texts
