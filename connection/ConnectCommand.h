@@ -18,17 +18,13 @@ struct CConnectFields {
 
 class IConnectView : public IDialView {
  public:
-  virtual void PullFields() = 0;
   virtual CConnectFields ConnectFields() = 0;
   virtual CString ConnectCaption() = 0;
   virtual void ShowConnectLook(bool bConnected) = 0;
   virtual void LockControls(bool bLock) = 0;
-  virtual void SaveSettings() = 0;
   virtual int AppMessageBox(const CString& strText, UINT nType) = 0;
   virtual void ShowBalloon(const CString& strText) = 0;
   virtual void HideWindow() = 0;
-  virtual void StartTimer(UINT_PTR nId, UINT nPeriodMs) = 0;
-  virtual void StopTimer(UINT_PTR nId) = 0;
 
  protected:
   ~IConnectView() = default;

@@ -37,11 +37,15 @@ struct CDialRequest {
   CString strPassword;
 };
 
-// The window's side of a dial.
+// The window's side of a command on a line.
 class IDialView {
  public:
-  virtual void SetStatus(const CString& strText) = 0;
+  virtual void PullFields() = 0;
   virtual void PushFields() = 0;
+  virtual void SetStatus(const CString& strText) = 0;
+  virtual void SaveSettings() = 0;
+  virtual void StartTimer(UINT_PTR nId, UINT nPeriodMs) = 0;
+  virtual void StopTimer(UINT_PTR nId) = 0;
   // Lets the blocked window repaint (no input is dispatched).
   virtual void KeepPainted() = 0;
   virtual int MessageBox(const CString& strText, const CString& strCaption, UINT nType) = 0;

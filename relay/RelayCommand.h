@@ -5,16 +5,12 @@
 
 class IRelayView : public IDialView {
  public:
-  virtual void PullFields() = 0;
   virtual CString User() = 0;
   virtual CString Password() = 0;
   // The chosen relay line's entry text.
   virtual CString RelayLineText() = 0;
   virtual CString RelayCaption() = 0;
   virtual void SetRelayCaption(const CString& strCaption) = 0;
-  virtual void SaveSettings() = 0;
-  virtual void StartTimer(UINT_PTR nId, UINT nPeriodMs) = 0;
-  virtual void StopTimer(UINT_PTR nId) = 0;
 
  protected:
   ~IRelayView() = default;
