@@ -26,9 +26,12 @@ void CSettings::Save(const CConfigValues& values) {
     CFile::Remove(m_strPath);
     return;
   }
+  // The password is stored as typed: only Administrators and SYSTEM may read
+  // the file, from before the first byte is written.
   CStdioFile file;
   if (!file.Open(m_strTempPath, CFile::modeWrite | CFile::modeCreate | CFile::typeText)) return;
-  bool bWritten = file.WriteString(ComposeConfig(values));
+  bool bWritten =
+      m_files.RestrictToAdministrators(m_strTempPath.View()) && file.WriteString(ComposeConfig(values));
   if (file.Close() && bWritten && m_files.Replace(m_strTempPath.View(), m_strPath.View())) return;
   CFile::Remove(m_strTempPath);
 }

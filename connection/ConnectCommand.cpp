@@ -60,6 +60,7 @@ bool CConnectCommand::PrepareDial(CDialRequest& request) {
     m_view.MessageBox(texts::zh::kEnterCredentials, texts::zh::kHintCaption, MB_OK);
     return false;
   }
+  if (!m_session.AcceptsCredentials(fields.strUser, fields.strPassword, m_view)) return false;
   m_view.PullFields();
   m_view.SaveSettings();
   if (!m_session.CreatePhonebookFile(m_view)) return false;

@@ -36,6 +36,14 @@ DialOutcome CDialSession::Run(IDialAttempt& attempt, IDialView& view) {
   }
 }
 
+bool CDialSession::AcceptsCredentials(const CString& strUser, const CString& strPassword, IDialView& view) {
+  plat::ISystem& system = m_engine.System();
+  if (system.CanConvertToAnsi(strUser.View()) && system.CanConvertToAnsi(strPassword.View())) return true;
+  view.MessageBox(texts::ko::kCredentialsNotStorable, texts::ko::kInputErrorCaption,
+                  MB_OK | MB_ICONEXCLAMATION);
+  return false;
+}
+
 bool CDialSession::CreatePhonebookFile(IDialView& view) {
   return ::CreatePhonebookFile(m_line.pszPhonebookPath) || ReportPhonebookFailure(view);
 }

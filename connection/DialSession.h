@@ -82,6 +82,9 @@ class CDialSession {
   // has been reported and hung up when this returns.
   DialOutcome Run(IDialAttempt& attempt, IDialView& view);
 
+  // Credentials the system's code page cannot hold would be saved and
+  // dialled mangled: the user is told, and nothing is saved or dialled.
+  bool AcceptsCredentials(const CString& strUser, const CString& strPassword, IDialView& view);
   // The phonebook file, created empty first where the command needs it.
   bool CreatePhonebookFile(IDialView& view);
   bool WritePhonebookEntry(PhonebookTemplate tmpl, bool bPreferLocalRoutes, IDialView& view);

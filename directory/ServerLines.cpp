@@ -7,9 +7,7 @@ CServerLine SplitServerLine(const CString& strLine) {
 }
 
 CString ComposeLineEntry(const CString& strName, const CString& strAddr) {
-  CString strEntry;
-  strEntry.Format("%s                                       |%s", strName.GetString(), strAddr.GetString());
-  return strEntry;
+  return strName + "                                       |" + strAddr.View();
 }
 
 CString AddressOfEntry(const CString& strEntry) {

@@ -45,6 +45,10 @@ class IFiles {
   virtual bool Replace(std::string_view source, std::string_view target) = 0;
   virtual DWORD GetAttributes(std::string_view path) = 0;
   virtual bool SetAttributes(std::string_view path, DWORD attributes) = 0;
+  // Access to the file for Administrators and SYSTEM alone (a protected
+  // list of exactly those two), and whether a file has exactly that.
+  virtual bool RestrictToAdministrators(std::string_view path) = 0;
+  virtual bool IsRestrictedToAdministrators(std::string_view path) = 0;
 
   // Profile (INI) reads with the semantics of GetPrivateProfileIntA and
   // GetPrivateProfileStringA; bufferSize counts the terminating NUL.

@@ -69,6 +69,10 @@ class ISystem {
   virtual void ResetEvent(const KernelHandle& event) = 0;
   virtual DWORD WaitForSingleObject(const KernelHandle& handle, DWORD timeoutMs) = 0;
 
+  // Whether every character of the text has a form in the system's ANSI
+  // code page (in which files and remote-access records are stored).
+  virtual bool CanConvertToAnsi(std::string_view text) = 0;
+
   // The C library's generator (srand, rand): 0 to 32767.
   virtual void SeedRandom(unsigned seed) = 0;
   virtual int Random() = 0;

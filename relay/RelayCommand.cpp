@@ -54,6 +54,7 @@ bool CRelayCommand::PrepareDial(CDialRequest& request) {
     m_view.MessageBox(texts::zh::kEnterRelayAddress, texts::zh::kHintCaption, MB_OK);
     return false;
   }
+  if (!m_session.AcceptsCredentials(m_view.User(), m_view.Password(), m_view)) return false;
   m_view.PullFields();
   m_view.SaveSettings();
   if (!m_session.WritePhonebookEntry(m_session.Line().tmpl, false, m_view)) return false;

@@ -26,6 +26,10 @@ constexpr const char* kLineDropped = "접속이 끊겼습니다";
 constexpr const char* kRelayLineDropped = "접속이 끊겼습니다!";
 constexpr const char* kConnectedBalloon = "VPN 연결되었습니다";
 constexpr const char* kPhonebookFailed = "전화번호부 파일을 만들 수 없습니다";
+constexpr const char* kCredentialsNotStorable =
+    "사용자 이름이나 암호에 이 컴퓨터의 문자 코드로 저장할 수 없는 글자가 있어 연결하지 않았습니다. "
+    "다른 글자로 다시 입력하세요.";
+constexpr const char* kInputErrorCaption = "입력 오류";
 constexpr const char* kCloseQuestion = "접속을 해제하고 프로그램을 종료합니다";
 constexpr const char* kExitQuestion = "접속을 해제하고 프로그램을 종료하시겠습니까?";
 constexpr const char* kExitCaption = "종료";

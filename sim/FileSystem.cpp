@@ -101,6 +101,17 @@ void FileSystem::SetReadOnly(const std::string& windowsPath, bool readOnly) {
     m_readOnly.erase(Lower(host->string()));
 }
 
+void FileSystem::SetAdministratorsOnly(const std::filesystem::path& hostPath, bool restricted) {
+  if (restricted)
+    m_adminOnly.insert(Lower(hostPath.string()));
+  else
+    m_adminOnly.erase(Lower(hostPath.string()));
+}
+
+bool FileSystem::IsAdministratorsOnly(const std::filesystem::path& hostPath) const {
+  return m_adminOnly.count(Lower(hostPath.string())) > 0;
+}
+
 bool FileSystem::IsReadOnly(const std::filesystem::path& hostPath) const {
   return m_readOnly.count(Lower(hostPath.string())) > 0;
 }
@@ -163,6 +174,21 @@ std::string ConvertText(std::string_view text, const char* from, const char* to)
   iconv_close(cd);
   out.resize(out.size() - outLeft);
   return out;
+}
+
+bool FileSystem::CanConvertToAnsi(std::string_view utf8) const {
+  const char* charset = CharsetOfCodePage(m_codePage);
+  if (utf8.empty() || std::string_view(charset) == "UTF-8") return true;
+  iconv_t cd = iconv_open(charset, "UTF-8");
+  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+  std::string out(utf8.size() * 4 + 16, '\0');
+  char* in = const_cast<char*>(utf8.data());
+  size_t inLeft = utf8.size();
+  char* outPtr = out.data();
+  size_t outLeft = out.size();
+  bool converted = iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1);
+  iconv_close(cd);
+  return converted && inLeft == 0;
 }
 
 std::string FileSystem::ToAnsi(std::string_view utf8) const {

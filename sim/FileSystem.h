@@ -29,6 +29,9 @@ class FileSystem {
   bool IsDenied(const std::filesystem::path& hostPath) const;
   void SetReadOnly(const std::string& windowsPath, bool readOnly);
   bool IsReadOnly(const std::filesystem::path& hostPath) const;
+  // Files whose access list holds Administrators and SYSTEM alone.
+  void SetAdministratorsOnly(const std::filesystem::path& hostPath, bool restricted);
+  bool IsAdministratorsOnly(const std::filesystem::path& hostPath) const;
 
   // Set-up helpers for the driver (absolute Windows paths, raw bytes).
   bool WriteBytes(std::string_view windowsPath, std::string_view bytes);
@@ -39,12 +42,15 @@ class FileSystem {
   void SetCodePage(int codePage) { m_codePage = codePage; }
   int CodePage() const { return m_codePage; }
   std::string ToAnsi(std::string_view utf8) const;
+  // Whether every character of the text has a form in the code page.
+  bool CanConvertToAnsi(std::string_view utf8) const;
   std::string FromAnsi(std::string_view ansi) const;
 
  private:
   std::filesystem::path m_root;
-  std::set<std::string> m_denied;    // lower-case host paths
-  std::set<std::string> m_readOnly;  // lower-case host paths
+  std::set<std::string> m_denied;     // lower-case host paths
+  std::set<std::string> m_readOnly;   // lower-case host paths
+  std::set<std::string> m_adminOnly;  // lower-case host paths
   int m_codePage = 936;
 };
 

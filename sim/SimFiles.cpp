@@ -104,6 +104,7 @@ bool SimFiles::Delete(std::string_view path) {
   std::error_code ec;
   if (!host || disk.IsDenied(*host) || disk.IsReadOnly(*host) || !std::filesystem::is_regular_file(*host, ec))
     return false;
+  disk.SetAdministratorsOnly(*host, false);
   return std::filesystem::remove(*host, ec);
 }
 
@@ -117,7 +118,28 @@ bool SimFiles::Replace(std::string_view source, std::string_view target) {
       !std::filesystem::is_regular_file(*from, ec))
     return false;
   std::filesystem::rename(*from, *to, ec);
-  return !ec;
+  if (ec) return false;
+  // The moved file keeps its own access list.
+  disk.SetAdministratorsOnly(*to, disk.IsAdministratorsOnly(*from));
+  disk.SetAdministratorsOnly(*from, false);
+  return true;
+}
+
+bool SimFiles::RestrictToAdministrators(std::string_view path) {
+  auto lock = m_machine.Lock();
+  FileSystem& disk = m_machine.Disk();
+  auto host = disk.HostPath(path, m_process.currentDirectory);
+  std::error_code ec;
+  if (!host || disk.IsDenied(*host) || !std::filesystem::is_regular_file(*host, ec)) return false;
+  disk.SetAdministratorsOnly(*host, true);
+  return true;
+}
+
+bool SimFiles::IsRestrictedToAdministrators(std::string_view path) {
+  auto lock = m_machine.Lock();
+  FileSystem& disk = m_machine.Disk();
+  auto host = disk.HostPath(path, m_process.currentDirectory);
+  return host && disk.IsAdministratorsOnly(*host);
 }
 
 DWORD SimFiles::GetAttributes(std::string_view path) {

@@ -78,6 +78,11 @@ DWORD SimSystem::WaitForSingleObject(const plat::KernelHandle& handle, DWORD tim
   return WAIT_OBJECT_0;
 }
 
+bool SimSystem::CanConvertToAnsi(std::string_view text) {
+  auto lock = m_machine.Lock();
+  return m_machine.Disk().CanConvertToAnsi(text);
+}
+
 void SimSystem::SeedRandom(unsigned seed) {
   auto lock = m_machine.Lock();
   m_machine.SeedRandom(seed);

@@ -25,6 +25,7 @@ class SimSystem final : public plat::ISystem {
   void SetEvent(const plat::KernelHandle& event) override;
   void ResetEvent(const plat::KernelHandle& event) override;
   DWORD WaitForSingleObject(const plat::KernelHandle& handle, DWORD timeoutMs) override;
+  bool CanConvertToAnsi(std::string_view text) override;
   void SeedRandom(unsigned seed) override;
   int Random() override;
   void TrimWorkingSet() override;

@@ -1,5 +1,11 @@
 #include "platform/win32/FilesWin32.h"
 
+// After <windows.h>.
+#include <aclapi.h>
+#include <sddl.h>
+
+#include <memory>
+
 #include "platform/win32/FileWin32.h"
 #include "platform/win32/WinText.h"
 
@@ -80,6 +86,67 @@ DWORD FilesWin32::GetProfileString(std::string_view section, std::string_view ke
   ansi.resize(AnsiPrefixLength(ansi, bufferSize - 1));
   out = AnsiToUtf8(ansi);
   return static_cast<DWORD>(ansi.size());
+}
+
+namespace {
+
+// Memory the security calls allocate with LocalAlloc.
+struct LocalFreeDeleter {
+  void operator()(void* memory) const { ::LocalFree(memory); }
+};
+using LocalMemory = std::unique_ptr<void, LocalFreeDeleter>;
+
+// Protected (nothing inherited): full access for Administrators and SYSTEM.
+constexpr wchar_t kAdministratorsOnly[] = L"D:P(A;;FA;;;BA)(A;;FA;;;SY)";
+
+bool IsAllowedFor(void* ace, WELL_KNOWN_SID_TYPE who) {
+  auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(ace);
+  return allowed->Header.AceType == ACCESS_ALLOWED_ACE_TYPE && allowed->Mask == FILE_ALL_ACCESS &&
+         ::IsWellKnownSid(reinterpret_cast<PSID>(&allowed->SidStart), who);
+}
+
+}  // namespace
+
+bool FilesWin32::RestrictToAdministrators(std::string_view path) {
+  PSECURITY_DESCRIPTOR raw = nullptr;
+  if (!::ConvertStringSecurityDescriptorToSecurityDescriptorW(kAdministratorsOnly, SDDL_REVISION_1, &raw,
+                                                              nullptr))
+    return false;
+  LocalMemory descriptor(raw);
+  BOOL present = FALSE;
+  BOOL defaulted = FALSE;
+  PACL dacl = nullptr;
+  if (!::GetSecurityDescriptorDacl(raw, &present, &dacl, &defaulted) || !present) return false;
+  std::wstring wide = Utf8ToWide(path);
+  return ::SetNamedSecurityInfoW(wide.data(), SE_FILE_OBJECT,
+                                 DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, nullptr,
+                                 nullptr, dacl, nullptr) == ERROR_SUCCESS;
+}
+
+bool FilesWin32::IsRestrictedToAdministrators(std::string_view path) {
+  std::wstring wide = Utf8ToWide(path);
+  PACL dacl = nullptr;
+  PSECURITY_DESCRIPTOR raw = nullptr;
+  if (::GetNamedSecurityInfoW(wide.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                              &dacl, nullptr, &raw) != ERROR_SUCCESS)
+    return false;
+  LocalMemory descriptor(raw);
+  SECURITY_DESCRIPTOR_CONTROL control = 0;
+  DWORD revision = 0;
+  if (dacl == nullptr || !::GetSecurityDescriptorControl(raw, &control, &revision) ||
+      (control & SE_DACL_PROTECTED) == 0)
+    return false;
+  ACL_SIZE_INFORMATION size{};
+  if (!::GetAclInformation(dacl, &size, sizeof(size), AclSizeInformation) || size.AceCount != 2) return false;
+  bool administrators = false;
+  bool system = false;
+  for (DWORD i = 0; i < size.AceCount; ++i) {
+    void* ace = nullptr;
+    if (!::GetAce(dacl, i, &ace)) return false;
+    administrators = administrators || IsAllowedFor(ace, WinBuiltinAdministratorsSid);
+    system = system || IsAllowedFor(ace, WinLocalSystemSid);
+  }
+  return administrators && system;
 }
 
 }  // namespace win32

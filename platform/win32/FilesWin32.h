@@ -12,6 +12,8 @@ class FilesWin32 final : public plat::IFiles {
   bool Replace(std::string_view source, std::string_view target) override;
   DWORD GetAttributes(std::string_view path) override;
   bool SetAttributes(std::string_view path, DWORD attributes) override;
+  bool RestrictToAdministrators(std::string_view path) override;
+  bool IsRestrictedToAdministrators(std::string_view path) override;
 
   UINT GetProfileInt(std::string_view section, std::string_view key, int defaultValue,
                      std::string_view path) override;

@@ -104,6 +104,16 @@ DWORD SystemWin32::WaitForSingleObject(const plat::KernelHandle& handle, DWORD t
   return ::WaitForSingleObject(handle.Get(), timeoutMs);
 }
 
+bool SystemWin32::CanConvertToAnsi(std::string_view text) {
+  // A UTF-8 system code page holds every character.
+  if (text.empty() || ::GetACP() == CP_UTF8) return true;
+  std::wstring wide = Utf8ToWide(text);
+  BOOL usedDefault = FALSE;
+  int size = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
+                                   nullptr, 0, nullptr, &usedDefault);
+  return size > 0 && !usedDefault;
+}
+
 void SystemWin32::SeedRandom(unsigned seed) {
   std::srand(seed);
 }

@@ -24,6 +24,7 @@ class SystemWin32 final : public plat::ISystem {
   void ResetEvent(const plat::KernelHandle& event) override;
   DWORD WaitForSingleObject(const plat::KernelHandle& handle, DWORD timeoutMs) override;
 
+  bool CanConvertToAnsi(std::string_view text) override;
   void SeedRandom(unsigned seed) override;
   int Random() override;
   void TrimWorkingSet() override;

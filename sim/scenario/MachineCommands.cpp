@@ -87,6 +87,16 @@ std::string ExpectFile(Arguments& args, Context& context) {
     args.End();
     return actual ? "the file exists with " + Quote(*actual) : std::string();
   }
+  if (args.TakeKeyword("administrators")) {
+    bool restricted = args.Keyword({"only", "not"}) == "only";
+    args.End();
+    if (!actual) return "the file does not exist";
+    auto host = context.machine.Disk().HostPath(path, "C:\\");
+    bool isRestricted = host && context.machine.Disk().IsAdministratorsOnly(*host);
+    if (isRestricted == restricted) return {};
+    return isRestricted ? "only Administrators and SYSTEM may open the file"
+                        : "the file's access is not limited to Administrators and SYSTEM";
+  }
   std::string expected = Content(args, context);
   args.End();
   if (!actual) return "the file does not exist, expected " + Quote(expected);
@@ -152,9 +162,9 @@ void RegisterMachineCommands(Registry& registry) {
   registry.Add({"ras down", "NAME", "The line drops (the service forgets it).", "ras down \"tarno\"",
                 Group::Action, RasDown});
   registry.Add(
-      {"expect file", "PATH absent | PATH [ansi] \"TEXT\"",
-       "The file is absent, or holds exactly these bytes (with ansi: this text in the machine's code "
-       "page).",
+      {"expect file", "PATH absent | PATH administrators only|not | PATH [ansi] \"TEXT\"",
+       "The file is absent, or only Administrators and SYSTEM may open it (or not), or it holds exactly "
+       "these bytes (with ansi: this text in the machine's code page).",
        "expect file \"C:\\\\0001.tmp\" absent", Group::Expectation, ExpectFile});
   registry.Add({"expect ras", "up NAME [ip ADDRESS] | down NAME",
                 "The remote-access service has (or has not) an active line of that entry name.",

@@ -153,6 +153,24 @@ TEST_F(FilesContract, ReplaceMovesSourceOverTarget) {
   EXPECT_EQ(ReadLines(other, plat::kModeText), (Lines{"new"}));
 }
 
+// The settings file's protection: written restricted, then moved over the old one.
+TEST_F(FilesContract, AdministratorsOnlyAccessSurvivesTheMoveOverTheTarget) {
+  std::string source = PathOf("secret.tmp");
+  std::string target = PathOf("secret.dat");
+  WriteFile(source, "pass\n", plat::kModeText);
+  WriteFile(target, "old\n", plat::kModeText);
+  EXPECT_FALSE(Files().IsRestrictedToAdministrators(source));
+  EXPECT_FALSE(Files().IsRestrictedToAdministrators(PathOf("absent.dat")));
+
+  ASSERT_TRUE(Files().RestrictToAdministrators(source));
+  EXPECT_TRUE(Files().IsRestrictedToAdministrators(source));
+  EXPECT_FALSE(Files().RestrictToAdministrators(PathOf("absent.dat")));
+
+  ASSERT_TRUE(Files().Replace(source, target));
+  EXPECT_TRUE(Files().IsRestrictedToAdministrators(target));
+  EXPECT_EQ(ReadLines(target, plat::kModeText), (Lines{"pass"}));
+}
+
 TEST_F(FilesContract, AttributesTellFilesFromFoldersAndKeepReadOnly) {
   std::string path = PathOf("attributes.txt");
   WriteFile(path, "x", 0);

@@ -125,3 +125,13 @@ TEST_F(SystemContract, RandomFollowsTheCLibrarySequenceForASeed) {
   system.SeedRandom(1);
   EXPECT_EQ(system.Random(), 41);
 }
+
+// On code page 936 (the contract runs use it) Chinese converts, Hangul does not.
+TEST_F(SystemContract, AnsiConversionCheckKnowsTheCodePage) {
+  plat::ISystem& system = System();
+  EXPECT_TRUE(system.CanConvertToAnsi("abc 123"));
+  EXPECT_TRUE(system.CanConvertToAnsi("无法获取服务器列表"));
+  EXPECT_TRUE(system.CanConvertToAnsi(""));
+  EXPECT_FALSE(system.CanConvertToAnsi("김철수"));
+  EXPECT_FALSE(system.CanConvertToAnsi("ab김"));
+}

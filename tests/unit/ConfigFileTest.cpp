@@ -53,3 +53,14 @@ TEST(ConfigFile, OtherLinesChangeNothing) {
 }
 
 }  // namespace
+
+// A NUL ends a value: the text kept is the one shown, dialled and saved again.
+TEST(ConfigFile, ValuesEndAtANulAndSaveWhole) {
+  CConfigValues values;
+  ApplyConfigLine(CString(std::string("userkim\0hidden", 14)), values);
+  ApplyConfigLine(CString(std::string("pass\0secret", 11)), values);
+  EXPECT_EQ(values.strUser, "kim");
+  EXPECT_EQ(values.strPassword, "");
+  values.strPassword = CString(std::string("a\0b", 3));
+  EXPECT_EQ(ComposeConfig(values).View(), std::string_view("userkim\npassa\0b\nmode0\nl2tp0\n", 28));
+}
