@@ -50,7 +50,8 @@ TEST_F(MainWindowTest, InitialisationDecoratesTheWindow) {
   auto connect = driver.Control(IDC_CONNECT);
   EXPECT_EQ(connect->bitmaps[0], IDB_CONNECT);
   EXPECT_EQ(connect->bitmaps[1], IDB_CONNECT_DOWN);
-  EXPECT_EQ(connect->rect.Width(), 96);  // sized to its bitmap
+  EXPECT_EQ(connect->rect.Width(), 127);  // sized to its bitmap
+  EXPECT_EQ(connect->rect.Height(), 43);
   EXPECT_EQ(machine.WorkingSetTrims(), 1);
   EXPECT_TRUE(driver.Timers().empty());
 }
