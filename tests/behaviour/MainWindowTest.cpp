@@ -56,6 +56,22 @@ TEST_F(MainWindowTest, InitialisationDecoratesTheWindow) {
   EXPECT_TRUE(driver.Timers().empty());
 }
 
+TEST_F(MainWindowTest, SkinCoversTheWholeClientAreaAndControlsSitAtTwoPixelsPerUnit) {
+  auto window = driver.Window();
+  ASSERT_TRUE(window);
+  EXPECT_EQ(window->rect.Width(), 338);
+  EXPECT_EQ(window->rect.Height(), 385);
+  auto skin = driver.Control(IDC_BACKGROUND);
+  EXPECT_EQ(skin->rect, window->rect);  // the image's own size: no bare strip, nothing cut off
+  auto server = driver.Control(IDC_SERVER);
+  EXPECT_EQ(server->rect.left - window->rect.left, 90);
+  EXPECT_EQ(server->rect.top - window->rect.top, 240);
+  EXPECT_EQ(server->rect.Width(), 232);
+  auto connect = driver.Control(IDC_CONNECT);
+  EXPECT_EQ(connect->rect.left - window->rect.left, 14);
+  EXPECT_LE(connect->rect.bottom, window->rect.bottom);
+}
+
 TEST_F(MainWindowTest, EnterRunsTheDefaultButtonAndLeavesTheWindowOpen) {
   EXPECT_EQ(driver.Type(IDC_PASSWORD, "secret"), "");
   EXPECT_EQ(driver.PressEnter(), "");
