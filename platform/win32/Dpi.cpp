@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace win32 {
@@ -72,6 +74,10 @@ void Resample(const uint8_t* from, int fromCx, int fromCy, uint8_t* to, int toCx
   }
 }
 
+SIZE Scaled(int cx, int cy, UINT dpi) {
+  return {std::max(1, ScaleToDpi(cx, dpi)), std::max(1, ScaleToDpi(cy, dpi))};
+}
+
 }  // namespace
 
 void DeclareDpiAwareness() {
@@ -107,13 +113,30 @@ SIZE WindowSizeForClient(HWND hwnd, int cx, int cy, UINT dpi) {
   return {rc.right - rc.left, rc.bottom - rc.top};
 }
 
+SIZE ScaledBitmapSize(HMODULE module, int id, UINT dpi) {
+  HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), RT_BITMAP);
+  HGLOBAL loaded = found ? ::LoadResource(module, found) : nullptr;
+  const void* data = loaded ? ::LockResource(loaded) : nullptr;
+  if (data == nullptr || ::SizeofResource(module, found) < sizeof(BITMAPCOREHEADER)) return {0, 0};
+  BITMAPINFOHEADER header{};
+  std::memcpy(&header, data, std::min<size_t>(sizeof(header), ::SizeofResource(module, found)));
+  if (header.biSize == sizeof(BITMAPCOREHEADER)) {
+    BITMAPCOREHEADER core{};
+    std::memcpy(&core, data, sizeof(core));
+    return Scaled(core.bcWidth, core.bcHeight, dpi);
+  }
+  if (header.biWidth <= 0 || header.biHeight == 0) return {0, 0};
+  return Scaled(header.biWidth, std::abs(header.biHeight), dpi);
+}
+
 UniqueGdiObject LoadScaledBitmap(HMODULE module, int id, UINT dpi) {
   UniqueGdiObject original(
       ::LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   BITMAP info{};
   if (!original || ::GetObjectW(original.Get(), sizeof(info), &info) == 0) return {};
   const int cx = info.bmWidth, cy = info.bmHeight;
-  const int toCx = std::max(1, ScaleToDpi(cx, dpi)), toCy = std::max(1, ScaleToDpi(cy, dpi));
+  const SIZE to = Scaled(cx, cy, dpi);
+  const int toCx = to.cx, toCy = to.cy;
 
   std::vector<uint8_t> pixels(RowBytes(cx) * static_cast<size_t>(cy));
   BITMAPINFO fromInfo = TopDown24(cx, cy);

@@ -28,6 +28,10 @@ void TakeOverDpiScaling(HWND dialog);
 // Window rectangle size for a client area at a DPI.
 SIZE WindowSizeForClient(HWND hwnd, int cx, int cy, UINT dpi);
 
+// The size of a bitmap resource scaled from 96 DPI to dpi, read from its
+// header without loading it; zero when there is no such resource.
+SIZE ScaledBitmapSize(HMODULE module, int id, UINT dpi);
+
 // A bitmap resource as a 24-bit image scaled from 96 DPI to dpi; null when
 // there is no such resource.
 UniqueGdiObject LoadScaledBitmap(HMODULE module, int id, UINT dpi);

@@ -98,8 +98,7 @@ SIZE PixelLayout::ClientSizeAt(UINT dpi) const {
   // A picture shows its image at the image's own size, clipped to its rectangle.
   for (const plat::ControlTemplate& ct : m_tmpl.controls) {
     if (!IsImagePicture(ct) || !ct.visible) continue;
-    UniqueGdiObject image = LoadScaledBitmap(m_module, ct.imageId, dpi);
-    SIZE size = BitmapSize(image.Get());
+    SIZE size = ScaledBitmapSize(m_module, ct.imageId, dpi);
     RECT rc = PixelRect(ct.rc, dpi);
     client.cx = std::max(client.cx, std::min(rc.right, rc.left + size.cx));
     client.cy = std::max(client.cy, std::min(rc.bottom, rc.top + size.cy));
