@@ -34,12 +34,22 @@ SIZE BitmapSize(HGDIOBJ bitmap) {
   return {info.bmWidth, info.bmHeight};
 }
 
-// The controls in template order: the dialog manager creates them so.
-std::vector<HWND> Children(HWND dialog) {
-  std::vector<HWND> children;
+// The template's controls: by id, and the unnamed ones in creation order
+// (which is the dialog manager's z-order), so that windows added later to
+// the dialog do not shift the others.
+std::vector<HWND> TemplateControls(HWND dialog, const plat::DialogTemplate& tmpl) {
+  std::vector<HWND> unnamed;
   for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-    children.push_back(child);
-  return children;
+    if (::GetDlgCtrlID(child) == -1) unnamed.push_back(child);
+  std::vector<HWND> controls;
+  size_t nextUnnamed = 0;
+  for (const plat::ControlTemplate& ct : tmpl.controls) {
+    if (ct.id != -1)
+      controls.push_back(::GetDlgItem(dialog, ct.id));
+    else
+      controls.push_back(nextUnnamed < unnamed.size() ? unnamed[nextUnnamed++] : nullptr);
+  }
+  return controls;
 }
 
 // Sets the closed height of a combo box: its field follows the item height,
@@ -117,11 +127,11 @@ void PixelLayout::Apply(HWND dialog, UINT dpi) {
                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                                      Utf8ToWide(m_tmpl.fontFace ? m_tmpl.fontFace : "").c_str()));
   std::vector<UniqueGdiObject> images;
-  std::vector<HWND> children = Children(dialog);
-  const size_t count = std::min(children.size(), m_tmpl.controls.size());
-  for (size_t i = 0; i < count; ++i) {
-    HWND control = children[i];
+  std::vector<HWND> controls = TemplateControls(dialog, m_tmpl);
+  for (size_t i = 0; i < controls.size(); ++i) {
+    HWND control = controls[i];
     const plat::ControlTemplate& ct = m_tmpl.controls[i];
+    if (control == nullptr) continue;
     if (font) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
     if (IsImagePicture(ct)) {
       images.push_back(LoadScaledBitmap(m_module, ct.imageId, dpi));

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/win32/Dpi.h"
 #include "platform/win32/WinApi.h"
+#include "platform/win32/WinText.h"
 #include "platform/win32/WindowSystemWin32.h"
 #include "resources/DialogTemplates.h"
 #include "resources/resource.h"
@@ -63,12 +65,24 @@ class PixelLayoutWin32 : public ::testing::Test {
     ASSERT_EQ(m_windows.DialogBox(tmpl, nullptr, sink), 5);
   }
 
-  // Every named control of the template at its place for dpi.
+  // Every control of the template at its place for dpi: the named ones by
+  // id, the unnamed labels in order.
   static void ExpectControlsAt(HWND dlg, const plat::DialogTemplate& tmpl, UINT dpi) {
+    std::vector<HWND> unnamed;
+    for (HWND child = ::GetWindow(dlg, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+      if (::GetDlgCtrlID(child) == -1) unnamed.push_back(child);
+    size_t nextUnnamed = 0;
     for (const plat::ControlTemplate& ct : tmpl.controls) {
-      if (ct.id <= 0 || ct.kind == plat::ControlKind::Picture) continue;
+      if (ct.kind == plat::ControlKind::Picture) continue;
+      SCOPED_TRACE(ct.text);
       SCOPED_TRACE(ct.id);
-      RECT rc = ClientRectOf(::GetDlgItem(dlg, ct.id));
+      HWND control = ct.id != -1 ? ::GetDlgItem(dlg, ct.id) : unnamed.at(nextUnnamed++);
+      if (ct.id == -1) {
+        wchar_t text[32] = {};
+        ::GetWindowTextW(control, text, 32);
+        EXPECT_EQ(win32::WideToUtf8(text), ct.text);
+      }
+      RECT rc = ClientRectOf(control);
       EXPECT_EQ(rc.left, Px(ct.rc.x, dpi));
       EXPECT_EQ(rc.top, Px(ct.rc.y, dpi));
       EXPECT_EQ(rc.right, Px(ct.rc.x + ct.rc.cx, dpi));
