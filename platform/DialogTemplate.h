@@ -57,7 +57,12 @@ enum DialogStyle : DWORD {
   kDlgAppWindow = 0x8,  // shown in the task bar
   kDlgToolWindow = 0x10,
   kDlgModalFrame = 0x20,
+  // Two pixels per dialog unit in both directions, whatever the font, times
+  // the monitor's scale; the client area also covers its real-size pictures.
+  kDlgPixelLayout = 0x40,
 };
+
+inline constexpr int kPixelsPerDialogUnit = 2;
 
 struct DialogTemplate {
   int id;

@@ -1,28 +1,19 @@
-// Sizes of the bitmap resources (the images themselves are in the
-// executable's resource script).
+// Sizes of the bitmap resources, read from the headers of the very files
+// that the executable's resource script carries.
+#include <span>
+
+#include "framework/BmpSize.h"
 #include "framework/Resources.h"
-#include "resources/resource.h"
-
-namespace {
-
-struct BitmapSize {
-  int id, cx, cy;
-};
-
-constexpr BitmapSize kBitmapSizes[] = {
-    {IDB_CONNECT, 96, 28},         {IDB_CONNECT_DOWN, 96, 28}, {IDB_DISCONNECT, 96, 28},
-    {IDB_DISCONNECT_DOWN, 96, 28}, {IDB_BACKGROUND, 380, 463}, {IDB_SELECT_SERVER, 56, 36},
-};
-
-}  // namespace
+#include "resources/BitmapHeaders.h"
 
 bool AfxGetBitmapSize(int id, int& cx, int& cy) {
-  for (const BitmapSize& size : kBitmapSizes) {
-    if (size.id == id) {
-      cx = size.cx;
-      cy = size.cy;
-      return true;
-    }
+  for (const BitmapHeader& header : std::span(kBitmapHeaders, static_cast<size_t>(kBitmapHeaderCount))) {
+    if (header.id != id) continue;
+    std::optional<BmpSize> size = ReadBmpSize(header.bytes);
+    if (!size) return false;
+    cx = size->cx;
+    cy = size->cy;
+    return true;
   }
   return false;
 }

@@ -60,12 +60,9 @@ const plat::ControlTemplate kMainControls[] = {
 
 }  // namespace
 
-const plat::DialogTemplate kMainDialogTemplate = {
-    IDD_MAIN,
-    "",
-    168,
-    191,
-    kDialogFontFace,
-    12,
-    plat::kDlgCaption | plat::kDlgSysMenu | plat::kDlgMinimizeBox | plat::kDlgAppWindow,
-    kMainControls};
+// Laid out in pixels: the skin is drawn at two pixels per dialog unit.
+constexpr DWORD kMainStyle = plat::kDlgCaption | plat::kDlgSysMenu | plat::kDlgMinimizeBox |
+                             plat::kDlgAppWindow | plat::kDlgPixelLayout;
+
+const plat::DialogTemplate kMainDialogTemplate = {IDD_MAIN,        "", 168,        191,
+                                                  kDialogFontFace, 12, kMainStyle, kMainControls};

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/Resources.h"
 #include "platform/WinConstants.h"
 
 namespace sim {
@@ -16,6 +17,21 @@ plat::Rect PixelsOf(const plat::DialogUnits& du, int originX, int originY) {
   int left = originX + du.x * kPixelsPerDialogUnitX;
   int top = originY + du.y * kPixelsPerDialogUnitY;
   return {left, top, left + du.cx * kPixelsPerDialogUnitX, top + du.cy * kPixelsPerDialogUnitY};
+}
+
+// A pixel-laid-out dialog shows a picture's image at its own size, clipped
+// to the picture's rectangle, and its client area covers the picture.
+void FitPictures(SimWnd& dialog, std::vector<SimWnd*>& controls) {
+  for (SimWnd* control : controls) {
+    int cx = 0, cy = 0;
+    if (control->kind != plat::ControlKind::Picture || !control->visible ||
+        !AfxGetBitmapSize(control->imageId, cx, cy))
+      continue;
+    control->rect.right = std::min(control->rect.right, control->rect.left + cx);
+    control->rect.bottom = std::min(control->rect.bottom, control->rect.top + cy);
+    dialog.rect.right = std::max(dialog.rect.right, control->rect.right);
+    dialog.rect.bottom = std::max(dialog.rect.bottom, control->rect.bottom);
+  }
 }
 
 }  // namespace
@@ -54,6 +70,7 @@ HWND Desktop::CreateDialogWindow(const plat::DialogTemplate& tmpl, HWND parent, 
   dialog->dialogTemplate = &tmpl;
   dialog->text = tmpl.title;
   dialog->rect = {100, 100, 100 + tmpl.cx * kPixelsPerDialogUnitX, 100 + tmpl.cy * kPixelsPerDialogUnitY};
+  std::vector<SimWnd*> controls;
   for (const plat::ControlTemplate& ct : tmpl.controls) {
     auto control = std::make_unique<SimWnd>();
     control->hwnd = reinterpret_cast<HWND>(m_nextHandle += 4);
@@ -69,8 +86,10 @@ HWND Desktop::CreateDialogWindow(const plat::DialogTemplate& tmpl, HWND parent, 
     control->enabled = !(ct.style & plat::kStyleDisabled);
     control->rect = PixelsOf(ct.rc, dialog->rect.left, dialog->rect.top);
     dialog->controls.push_back(control->hwnd);
+    controls.push_back(control.get());
     m_windows.emplace(Key(control->hwnd), std::move(control));
   }
+  if (tmpl.style & plat::kDlgPixelLayout) FitPictures(*dialog, controls);
   HWND hwnd = dialog->hwnd;
   m_windows.emplace(Key(hwnd), std::move(dialog));
   m_foreground = hwnd;

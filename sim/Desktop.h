@@ -184,8 +184,8 @@ class Desktop : public IClockSource {
   std::uint64_t m_textChangeCount = 0;
 };
 
-// Dialog units to pixels on the simulated screen.
-constexpr int kPixelsPerDialogUnitX = 2;
-constexpr int kPixelsPerDialogUnitY = 2;
+// Dialog units to pixels on the simulated screen (a 96 DPI one).
+constexpr int kPixelsPerDialogUnitX = plat::kPixelsPerDialogUnit;
+constexpr int kPixelsPerDialogUnitY = plat::kPixelsPerDialogUnit;
 
 }  // namespace sim

@@ -2,21 +2,35 @@
 
 #include <iterator>
 
+#include "platform/win32/Dpi.h"
+
 namespace win32 {
 
 namespace {
 enum Slot { kNormal, kSelected, kFocused, kDisabled };
 }
 
+void ButtonImages::Load(HWND button, Images& images, UINT dpi) {
+  for (size_t i = 0; i < images.ids.size(); ++i)
+    images.bitmaps[i] =
+        images.ids[i] != 0 ? LoadScaledBitmap(images.module, images.ids[i], dpi) : UniqueGdiObject();
+  ::InvalidateRect(button, nullptr, FALSE);
+}
+
 void ButtonImages::Set(HWND button, HMODULE module, const std::array<int, 4>& ids) {
   Images images;
-  for (size_t i = 0; i < ids.size(); ++i) {
-    if (ids[i] == 0) continue;
-    images.bitmaps[i].Reset(
-        ::LoadImageW(module, MAKEINTRESOURCEW(ids[i]), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-  }
+  images.module = module;
+  images.ids = ids;
+  Load(button, images, DpiOf(button));
   m_buttons[button] = std::move(images);
-  ::InvalidateRect(button, nullptr, FALSE);
+}
+
+bool ButtonImages::SizeToContent(HWND button) {
+  SIZE size{};
+  if (!NormalSize(button, size)) return false;
+  m_buttons[button].sizedToContent = true;
+  ::SetWindowPos(button, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return true;
 }
 
 bool ButtonImages::NormalSize(HWND button, SIZE& size) const {
@@ -26,6 +40,14 @@ bool ButtonImages::NormalSize(HWND button, SIZE& size) const {
   if (::GetObjectW(it->second.bitmaps[kNormal].Get(), sizeof(info), &info) == 0) return false;
   size = {info.bmWidth, info.bmHeight};
   return true;
+}
+
+void ButtonImages::Rescale(HWND dialog, UINT dpi) {
+  for (auto& [button, images] : m_buttons) {
+    if (::GetParent(button) != dialog) continue;
+    Load(button, images, dpi);
+    if (images.sizedToContent) SizeToContent(button);
+  }
 }
 
 HBITMAP ButtonImages::Pick(const Images& images, UINT state) {

@@ -18,7 +18,7 @@ bool IsIconResource(HMODULE module, int id) {
 
 }  // namespace
 
-ControlCreation DescribeControl(const plat::ControlTemplate& control, HMODULE module) {
+ControlCreation DescribeControl(const plat::ControlTemplate& control, HMODULE module, bool pixelLayout) {
   using plat::ControlKind;
   ControlCreation c;
   DWORD common = WS_CHILD;
@@ -70,7 +70,7 @@ ControlCreation DescribeControl(const plat::ControlTemplate& control, HMODULE mo
         c.imageOrdinal = static_cast<WORD>(control.imageId);
       } else {
         c.style = common | SS_BITMAP | SS_REALSIZEIMAGE;
-        c.imageOrdinal = static_cast<WORD>(control.imageId);
+        if (!pixelLayout) c.imageOrdinal = static_cast<WORD>(control.imageId);
       }
       break;
     case ControlKind::ComboDropDown:
@@ -135,7 +135,7 @@ DialogTemplateBuffer::DialogTemplateBuffer(const plat::DialogTemplate& tmpl, HMO
   Text(tmpl.fontFace);
 
   for (const plat::ControlTemplate& control : tmpl.controls) {
-    ControlCreation c = DescribeControl(control, module);
+    ControlCreation c = DescribeControl(control, module, (tmpl.style & plat::kDlgPixelLayout) != 0);
     AlignDword();
     Dword(0);  // helpID
     Dword(c.exStyle);

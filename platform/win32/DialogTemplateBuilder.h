@@ -18,7 +18,10 @@ struct ControlCreation {
 };
 
 // module resolves whether a picture's image id names an icon or a bitmap.
-ControlCreation DescribeControl(const plat::ControlTemplate& control, HMODULE module);
+// In a pixel-laid-out dialog a bitmap picture starts empty: the layout
+// gives it its image at the window's scale.
+ControlCreation DescribeControl(const plat::ControlTemplate& control, HMODULE module,
+                                bool pixelLayout = false);
 DWORD DialogStyle(const plat::DialogTemplate& tmpl);
 DWORD DialogExStyle(const plat::DialogTemplate& tmpl);
 

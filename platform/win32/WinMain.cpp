@@ -1,4 +1,5 @@
 // Start of the Windows program: the real ports, then the framework.
+#include "platform/win32/Dpi.h"
 #include "platform/win32/Win32Ports.h"
 #include "platform/win32/WinApi.h"
 
@@ -28,6 +29,7 @@ class OleScope {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  win32::DeclareDpiAwareness();
   static win32::Win32Ports ports;
   plat::SetProcessDefault(&ports.Ports());
   plat::SetCurrent(&ports.Ports());

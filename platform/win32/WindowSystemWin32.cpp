@@ -2,8 +2,10 @@
 
 #include <cstring>
 #include <iterator>
+#include <optional>
 
 #include "platform/win32/DialogTemplateBuilder.h"
+#include "platform/win32/Dpi.h"
 #include "platform/win32/WinHandles.h"
 #include "platform/win32/WinText.h"
 
@@ -68,7 +70,9 @@ int SendInt(HWND hwnd, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) {
 
 INT_PTR WindowSystemWin32::DialogBox(const plat::DialogTemplate& tmpl, HWND parent, plat::IWindowSink& sink) {
   DialogTemplateBuffer buffer(tmpl, m_module);
-  DialogContext context{&sink, this};
+  std::optional<PixelLayout> layout;
+  if (tmpl.style & plat::kDlgPixelLayout) layout.emplace(tmpl, m_module);
+  DialogContext context{&sink, this, layout ? &*layout : nullptr};
   return ::DialogBoxIndirectParamW(m_module, buffer.Get(), parent, &DialogProc,
                                    reinterpret_cast<LPARAM>(&context));
 }
@@ -84,6 +88,7 @@ INT_PTR CALLBACK WindowSystemWin32::DialogProc(HWND hwnd, UINT msg, WPARAM wPara
   }
   auto* context = reinterpret_cast<DialogContext*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
   if (context == nullptr) return FALSE;  // messages before WM_INITDIALOG
+  if (HandleDpiMessage(hwnd, *context, msg, wParam, lParam)) return TRUE;
 
   bool handled = false;
   LRESULT result = context->sink->OnWindowMessage(hwnd, msg, wParam, lParam, handled);
@@ -101,6 +106,7 @@ INT_PTR CALLBACK WindowSystemWin32::DialogProc(HWND hwnd, UINT msg, WPARAM wPara
 // A dialog procedure never sees WM_CREATE, so the sink gets one here, just
 // before WM_INITDIALOG.
 INT_PTR WindowSystemWin32::InitDialog(HWND hwnd, DialogContext& context) {
+  if (context.layout) context.layout->Attach(hwnd);
   RECT rc{};
   ::GetWindowRect(hwnd, &rc);
   CREATESTRUCTW create{};
@@ -124,6 +130,26 @@ INT_PTR WindowSystemWin32::InitDialog(HWND hwnd, DialogContext& context) {
   handled = false;
   LRESULT result = context.sink->OnWindowMessage(hwnd, WM_INITDIALOG, 0, 0, handled);
   return handled ? static_cast<INT_PTR>(result) : TRUE;
+}
+
+// A pixel-laid-out dialog follows its monitor's scale itself; the sink
+// sees the DPI change after the window has been laid out anew.
+bool WindowSystemWin32::HandleDpiMessage(HWND hwnd, DialogContext& context, UINT msg, WPARAM wParam,
+                                         LPARAM lParam) {
+  constexpr UINT kWmGetDpiScaledSize = 0x02E4;
+  if (context.layout == nullptr) return false;
+  if (msg == kWmGetDpiScaledSize) {
+    *reinterpret_cast<SIZE*>(lParam) = context.layout->WindowSizeAt(hwnd, LOWORD(wParam));
+    ::SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, TRUE);
+    return true;
+  }
+  if (msg != kWmDpiChanged) return false;
+  context.layout->OnDpiChanged(hwnd, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+  context.windows->m_buttonImages.Rescale(hwnd, LOWORD(wParam));
+  bool handled = false;
+  context.sink->OnWindowMessage(hwnd, msg, wParam, lParam, handled);
+  ::SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, 0);
+  return true;
 }
 
 INT_PTR WindowSystemWin32::DefaultProcessing(HWND, UINT msg, LPARAM lParam) {
@@ -241,8 +267,7 @@ void WindowSystemWin32::SetButtonBitmaps(HWND button, int normal, int selected, 
 }
 
 void WindowSystemWin32::SizeToBitmap(HWND button) {
-  SIZE size{};
-  if (m_buttonImages.NormalSize(button, size)) SetWindowSize(button, size.cx, size.cy);
+  m_buttonImages.SizeToContent(button);
 }
 
 // Combo boxes and list boxes.

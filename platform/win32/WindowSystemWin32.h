@@ -3,6 +3,7 @@
 
 #include "platform/WindowSystem.h"
 #include "platform/win32/ButtonImages.h"
+#include "platform/win32/PixelLayout.h"
 #include "platform/win32/WinApi.h"
 
 namespace win32 {
@@ -69,9 +70,11 @@ class WindowSystemWin32 final : public plat::IWindowSystem {
   struct DialogContext {
     plat::IWindowSink* sink;
     WindowSystemWin32* windows;
+    PixelLayout* layout;  // null for dialogs laid out by their font
   };
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   static INT_PTR InitDialog(HWND hwnd, DialogContext& context);
+  static bool HandleDpiMessage(HWND hwnd, DialogContext& context, UINT msg, WPARAM wParam, LPARAM lParam);
   INT_PTR DefaultProcessing(HWND hwnd, UINT msg, LPARAM lParam);
 
   HMODULE m_module;

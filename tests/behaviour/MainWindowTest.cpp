@@ -51,9 +51,26 @@ TEST_F(MainWindowTest, InitialisationDecoratesTheWindow) {
   auto connect = driver.Control(IDC_CONNECT);
   EXPECT_EQ(connect->bitmaps[0], IDB_CONNECT);
   EXPECT_EQ(connect->bitmaps[1], IDB_CONNECT_DOWN);
-  EXPECT_EQ(connect->rect.Width(), 96);  // sized to its bitmap
+  EXPECT_EQ(connect->rect.Width(), 127);  // sized to its bitmap
+  EXPECT_EQ(connect->rect.Height(), 43);
   EXPECT_EQ(machine.WorkingSetTrims(), 1);
   EXPECT_TRUE(driver.Timers().empty());
+}
+
+TEST_F(MainWindowTest, SkinCoversTheWholeClientAreaAndControlsSitAtTwoPixelsPerUnit) {
+  auto window = driver.Window();
+  ASSERT_TRUE(window);
+  EXPECT_EQ(window->rect.Width(), 338);
+  EXPECT_EQ(window->rect.Height(), 385);
+  auto skin = driver.Control(IDC_BACKGROUND);
+  EXPECT_EQ(skin->rect, window->rect);  // the image's own size: no bare strip, nothing cut off
+  auto server = driver.Control(IDC_SERVER);
+  EXPECT_EQ(server->rect.left - window->rect.left, 90);
+  EXPECT_EQ(server->rect.top - window->rect.top, 240);
+  EXPECT_EQ(server->rect.Width(), 232);
+  auto connect = driver.Control(IDC_CONNECT);
+  EXPECT_EQ(connect->rect.left - window->rect.left, 14);
+  EXPECT_LE(connect->rect.bottom, window->rect.bottom);
 }
 
 TEST_F(MainWindowTest, EnterRunsTheDefaultButtonAndLeavesTheWindowOpen) {

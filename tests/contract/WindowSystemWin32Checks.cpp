@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "framework/Resources.h"
 #include "platform/win32/WinApi.h"
 #include "platform/win32/WindowSystemWin32.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -249,8 +251,10 @@ TEST_F(WindowSystemWin32, ImageButtonTakesTheSizeAndDrawsTheImageOfItsState) {
                                                   kGreenButton);
                        m_windows.SizeToBitmap(connect);
                        plat::Rect rc = m_windows.GetWindowRect(connect);
-                       EXPECT_EQ(rc.Width(), 96);
-                       EXPECT_EQ(rc.Height(), 28);
+                       int cx = 0, cy = 0;
+                       ASSERT_TRUE(AfxGetBitmapSize(IDB_CONNECT, cx, cy));  // the same file as kGreenButton
+                       EXPECT_EQ(rc.Width(), cx);
+                       EXPECT_EQ(rc.Height(), cy);
                      },
                      [&](HWND dlg) { connectLook = MiddlePixel(Item(dlg, 1004)); },
                      [&](HWND dlg) {

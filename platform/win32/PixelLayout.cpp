@@ -1,0 +1,165 @@
+#include "platform/win32/PixelLayout.h"
+
+#include <algorithm>
+
+#include "platform/win32/Dpi.h"
+#include "platform/win32/WinText.h"
+
+namespace win32 {
+
+namespace {
+
+// A combo box's closed height in dialog units (that of an edit field).
+constexpr int kComboFieldUnits = 12;
+
+int Pixels(int units, UINT dpi) {
+  return ScaleToDpi(units * plat::kPixelsPerDialogUnit, dpi);
+}
+
+RECT PixelRect(const plat::DialogUnits& du, UINT dpi) {
+  return {Pixels(du.x, dpi), Pixels(du.y, dpi), Pixels(du.x + du.cx, dpi), Pixels(du.y + du.cy, dpi)};
+}
+
+bool IsImagePicture(const plat::ControlTemplate& ct) {
+  return ct.kind == plat::ControlKind::Picture && ct.imageId != 0;
+}
+
+bool IsCombo(const plat::ControlTemplate& ct) {
+  return ct.kind == plat::ControlKind::ComboDropDown || ct.kind == plat::ControlKind::ComboDropList;
+}
+
+SIZE BitmapSize(HGDIOBJ bitmap) {
+  BITMAP info{};
+  if (bitmap == nullptr || ::GetObjectW(bitmap, sizeof(info), &info) == 0) return {0, 0};
+  return {info.bmWidth, info.bmHeight};
+}
+
+// The template's controls: by id, and the unnamed ones in creation order
+// (which is the dialog manager's z-order), so that windows added later to
+// the dialog do not shift the others.
+std::vector<HWND> TemplateControls(HWND dialog, const plat::DialogTemplate& tmpl) {
+  std::vector<HWND> unnamed;
+  for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+    if (::GetDlgCtrlID(child) == -1) unnamed.push_back(child);
+  std::vector<HWND> controls;
+  size_t nextUnnamed = 0;
+  for (const plat::ControlTemplate& ct : tmpl.controls) {
+    if (ct.id != -1)
+      controls.push_back(::GetDlgItem(dialog, ct.id));
+    else
+      controls.push_back(nextUnnamed < unnamed.size() ? unnamed[nextUnnamed++] : nullptr);
+  }
+  return controls;
+}
+
+// Sets the closed height of a combo box: its field follows the item height,
+// by an offset that differs between systems, so it is measured.
+void SetComboFieldHeight(HWND combo, int height) {
+  auto item = static_cast<int>(::SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    RECT rc{};
+    ::GetWindowRect(combo, &rc);
+    int difference = height - static_cast<int>(rc.bottom - rc.top);
+    if (difference == 0) return;
+    item = std::max(1, item + difference);
+    ::SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
+  }
+}
+
+// Sizes the window for a client area; the frame as the window actually has
+// it corrects the one computed for the DPI.
+void SizeClientArea(HWND dialog, SIZE client, UINT dpi) {
+  SIZE window = WindowSizeForClient(dialog, client.cx, client.cy, dpi);
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    ::SetWindowPos(dialog, nullptr, 0, 0, window.cx, window.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT actual{};
+    ::GetClientRect(dialog, &actual);
+    if (actual.right == client.cx && actual.bottom == client.cy) return;
+    window.cx += client.cx - actual.right;
+    window.cy += client.cy - actual.bottom;
+  }
+}
+
+}  // namespace
+
+void PixelLayout::Attach(HWND dialog) {
+  TakeOverDpiScaling(dialog);
+  Apply(dialog, DpiOf(dialog));
+  RECT window{};
+  ::GetWindowRect(dialog, &window);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (!::GetMonitorInfoW(::MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const RECT& work = monitor.rcWork;
+  int x = work.left + ((work.right - work.left) - (window.right - window.left)) / 2;
+  int y = work.top + ((work.bottom - work.top) - (window.bottom - window.top)) / 2;
+  ::SetWindowPos(dialog, nullptr, std::max(x, static_cast<int>(work.left)),
+                 std::max(y, static_cast<int>(work.top)), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void PixelLayout::OnDpiChanged(HWND dialog, UINT dpi, const RECT& suggested) {
+  ::SetWindowPos(dialog, nullptr, suggested.left, suggested.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Apply(dialog, dpi);
+}
+
+SIZE PixelLayout::ClientSizeAt(UINT dpi) const {
+  SIZE client{Pixels(m_tmpl.cx, dpi), Pixels(m_tmpl.cy, dpi)};
+  // A picture shows its image at the image's own size, clipped to its rectangle.
+  for (const plat::ControlTemplate& ct : m_tmpl.controls) {
+    if (!IsImagePicture(ct) || !ct.visible) continue;
+    SIZE size = ScaledBitmapSize(m_module, ct.imageId, dpi);
+    RECT rc = PixelRect(ct.rc, dpi);
+    client.cx = std::max(client.cx, std::min(rc.right, rc.left + size.cx));
+    client.cy = std::max(client.cy, std::min(rc.bottom, rc.top + size.cy));
+  }
+  return client;
+}
+
+SIZE PixelLayout::WindowSizeAt(HWND dialog, UINT dpi) const {
+  SIZE client = ClientSizeAt(dpi);
+  return WindowSizeForClient(dialog, client.cx, client.cy, dpi);
+}
+
+void PixelLayout::Apply(HWND dialog, UINT dpi) {
+  UniqueGdiObject font(::CreateFontW(-::MulDiv(m_tmpl.pointSize, static_cast<int>(dpi), 72), 0, 0, 0,
+                                     FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                     Utf8ToWide(m_tmpl.fontFace ? m_tmpl.fontFace : "").c_str()));
+  std::vector<UniqueGdiObject> images;
+  std::vector<HWND> controls = TemplateControls(dialog, m_tmpl);
+  for (size_t i = 0; i < controls.size(); ++i) {
+    HWND control = controls[i];
+    const plat::ControlTemplate& ct = m_tmpl.controls[i];
+    if (control == nullptr) continue;
+    if (font) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+    if (IsImagePicture(ct)) {
+      images.push_back(LoadScaledBitmap(m_module, ct.imageId, dpi));
+      ::SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(images.back().Get()));
+    }
+    PlaceControl(control, ct, dpi);
+  }
+  SizeClientArea(dialog, ClientSizeAt(dpi), dpi);
+  // The statics show the new images now; the old ones may go.
+  m_images = std::move(images);
+  if (font) m_font = std::move(font);
+  ::InvalidateRect(dialog, nullptr, TRUE);
+}
+
+void PixelLayout::PlaceControl(HWND control, const plat::ControlTemplate& ct, UINT dpi) {
+  RECT rc = PixelRect(ct.rc, dpi);
+  if (IsImagePicture(ct)) {
+    // Clipped to its rectangle, but never larger than its image.
+    HGDIOBJ image = reinterpret_cast<HGDIOBJ>(::SendMessageW(control, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    SIZE size = BitmapSize(image);
+    rc.right = std::min(rc.right, rc.left + size.cx);
+    rc.bottom = std::min(rc.bottom, rc.top + size.cy);
+  }
+  ::SetWindowPos(control, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  if (IsCombo(ct))
+    SetComboFieldHeight(control,
+                        std::min(Pixels(kComboFieldUnits, dpi), static_cast<int>(rc.bottom - rc.top)));
+}
+
+}  // namespace win32

@@ -1,0 +1,74 @@
+// Bitmap sizes: the header reader, and the committed skin at the sizes the
+// main window's layout is drawn for.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "framework/BmpSize.h"
+#include "framework/Resources.h"
+#include "resources/resource.h"
+
+namespace {
+
+void PutLittle(std::vector<unsigned char>& bytes, size_t at, uint32_t value, size_t count) {
+  for (size_t i = 0; i < count; ++i) bytes[at + i] = static_cast<unsigned char>(value >> (8 * i));
+}
+
+std::vector<unsigned char> InfoHeaderFile(int32_t cx, int32_t cy) {
+  std::vector<unsigned char> file(54, 0);
+  file[0] = 'B';
+  file[1] = 'M';
+  PutLittle(file, 14, 40, 4);
+  PutLittle(file, 18, static_cast<uint32_t>(cx), 4);
+  PutLittle(file, 22, static_cast<uint32_t>(cy), 4);
+  return file;
+}
+
+TEST(BmpSize, ReadsInfoAndCoreHeadersAndTopDownRows) {
+  EXPECT_EQ(ReadBmpSize(InfoHeaderFile(338, 385)), (BmpSize{338, 385}));
+  EXPECT_EQ(ReadBmpSize(InfoHeaderFile(127, -43)), (BmpSize{127, 43}));  // stored top-down
+  EXPECT_EQ(ReadBmpSize(InfoHeaderFile(70000, 2)), (BmpSize{70000, 2}));
+
+  std::vector<unsigned char> core(26, 0);
+  core[0] = 'B';
+  core[1] = 'M';
+  PutLittle(core, 14, 12, 4);
+  PutLittle(core, 18, 48, 2);
+  PutLittle(core, 20, 300, 2);
+  EXPECT_EQ(ReadBmpSize(core), (BmpSize{48, 300}));
+}
+
+TEST(BmpSize, RefusesWhatIsNoBitmap) {
+  std::vector<unsigned char> file = InfoHeaderFile(10, 10);
+  file[0] = 'P';
+  EXPECT_FALSE(ReadBmpSize(file));
+  std::vector<unsigned char> truncated = InfoHeaderFile(10, 10);
+  truncated.resize(24);  // cut inside the height
+  EXPECT_FALSE(ReadBmpSize(truncated));
+  EXPECT_FALSE(ReadBmpSize(InfoHeaderFile(0, 10)));
+  EXPECT_FALSE(ReadBmpSize(InfoHeaderFile(-5, 10)));
+  std::vector<unsigned char> unknownHeader = InfoHeaderFile(10, 10);
+  PutLittle(unknownHeader, 14, 20, 4);
+  EXPECT_FALSE(ReadBmpSize(unknownHeader));
+  EXPECT_FALSE(ReadBmpSize({}));
+}
+
+TEST(SkinBitmaps, CommittedArtHasTheSizesTheLayoutIsDrawnFor) {
+  struct Expected {
+    int id, cx, cy;
+  };
+  for (Expected e : {Expected{IDB_BACKGROUND, 338, 385}, Expected{IDB_CONNECT, 127, 43},
+                     Expected{IDB_CONNECT_DOWN, 127, 43}, Expected{IDB_DISCONNECT, 127, 43},
+                     Expected{IDB_DISCONNECT_DOWN, 127, 43}, Expected{IDB_SELECT_SERVER, 48, 48}}) {
+    int cx = 0, cy = 0;
+    ASSERT_TRUE(AfxGetBitmapSize(e.id, cx, cy)) << e.id;
+    EXPECT_EQ(cx, e.cx) << e.id;
+    EXPECT_EQ(cy, e.cy) << e.id;
+  }
+  int cx = -1, cy = -1;
+  EXPECT_FALSE(AfxGetBitmapSize(IDI_MAIN, cx, cy));  // an icon, no bitmap
+  EXPECT_EQ(cx, -1);
+}
+
+}  // namespace
