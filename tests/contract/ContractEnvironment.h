@@ -12,6 +12,8 @@ class ContractEnvironment {
   virtual std::string ScratchFolder() = 0;
   // True for the simulated machine (for gaps marked explicitly in a test).
   virtual bool IsSimulated() const = 0;
+  // True for the Windows side running under Wine.
+  virtual bool IsWine() const = 0;
 };
 
 // Installs the ports for the calling thread (plat::Current()) and returns

@@ -33,6 +33,7 @@ class SimEnvironment final : public ContractEnvironment {
 
   std::string ScratchFolder() override { return "C:\\Tests\\scratch"; }
   bool IsSimulated() const override { return true; }
+  bool IsWine() const override { return false; }
 
  private:
   sim::Machine m_machine;

@@ -56,6 +56,10 @@ class Win32ContractEnvironment final : public ContractEnvironment {
 
   std::string ScratchFolder() override { return win32::WideToUtf8(m_folder); }
   bool IsSimulated() const override { return false; }
+  bool IsWine() const override {
+    HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
+    return ntdll && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;
+  }
 
  private:
   win32::Win32Ports m_ports;
