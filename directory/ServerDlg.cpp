@@ -12,14 +12,15 @@ namespace {
 constexpr const char* kListFile = "server.ini";
 constexpr const char* kListReadName = "Server.ini";
 
-// Every line of the downloaded list, unchanged and in file order.
+// The lines of the downloaded list, unchanged and in file order; the list
+// holds as many as the main window's server list, and drops the rest.
 void FillFromListFile(CComboBox& combo) {
   CStdioFile file;
   if (!file.Open(kListReadName,
                  CFile::modeReadWrite | CFile::modeCreate | CFile::modeNoTruncate | CFile::typeText))
     return;
   CString strLine;
-  while (file.ReadString(strLine)) combo.AddString(strLine);
+  while (combo.GetCount() < kMaxServerEntries && file.ReadString(strLine)) combo.AddString(strLine);
   file.Close();
 }
 

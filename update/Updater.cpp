@@ -9,11 +9,26 @@ CString UpdaterPathFor(const CString& strModulePath) {
   return CString(folder) + "\\updata.exe";
 }
 
+namespace {
+
+// Paths the shell opens hold at most 259 UTF-16 units before their NUL.
+constexpr size_t kMaxPathUnits = 259;
+
+size_t Utf16Units(std::string_view utf8) {
+  size_t units = 0;
+  for (unsigned char ch : utf8) {
+    if ((ch & 0xC0) != 0x80) ++units;  // a character's first byte
+    if (ch >= 0xF0) ++units;           // outside the basic plane: a surrogate pair
+  }
+  return units;
+}
+
+}  // namespace
+
 void CUpdater::LaunchUpdater() {
-  // The module path as a 260-character buffer would hold it.
-  std::string modulePath = m_system.GetModuleFileName();
-  if (modulePath.size() > 259) modulePath.resize(259);
-  CString strUpdater = UpdaterPathFor(modulePath);
+  // Built from the whole module path; a path the shell cannot take starts nothing.
+  CString strUpdater = UpdaterPathFor(m_system.GetModuleFileName());
+  if (Utf16Units(strUpdater.View()) > kMaxPathUnits) return;
   m_shell.Execute("open", strUpdater.View(), "", "", SW_SHOW);
 }
 

@@ -59,6 +59,20 @@ TEST_F(ServerSelectTest, EmptyListIsRefusedAndCancelCloses) {
   EXPECT_EQ(ActiveTitle(), "Velk VPN");
 }
 
+// The list is bounded as the main server list is: 100 lines, the rest dropped.
+TEST_F(ServerSelectTest, KeepsTheFirstHundredLinesOfALongList) {
+  std::string body;
+  for (int i = 1; i <= 250; ++i)
+    body += "s" + std::to_string(i) + "=10.0.0." + std::to_string(i % 250) + "\r\n";
+  ServeSelectList(body);
+  driver.Start();
+  ASSERT_EQ(OpenSelectWindow(), "");
+  Texts items = Items(IDC_SERVER_SELECT_COMBO);
+  ASSERT_EQ(items.size(), 100u);
+  EXPECT_EQ(items.front(), "s1=10.0.0.1");
+  EXPECT_EQ(items.back(), "s100=10.0.0.100");
+}
+
 TEST_F(ServerSelectTest, DownloadFailureShowsTheMessageAndCloses) {
   driver.Start();
   ASSERT_EQ(OpenSelectWindow(), "");
