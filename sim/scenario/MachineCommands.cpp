@@ -37,6 +37,15 @@ std::string SetTick(Arguments& args, Context& context) {
   return {};
 }
 
+std::string SetSeed(Arguments& args, Context& context) {
+  std::int64_t seed = args.Number("SEED");
+  args.End();
+  if (seed < 0 || seed > 0xFFFFFFFFLL) throw ArgumentError("the seed is a 32-bit unsigned number");
+  auto lock = context.machine.Lock();
+  context.machine.SeedRandom(static_cast<unsigned>(seed));
+  return {};
+}
+
 std::string SetVersion(Arguments& args, Context& context) {
   plat::OsVersion version = ParseVersion(args.Text("VERSION"));
   args.End();
@@ -145,6 +154,10 @@ std::string ExpectRas(Arguments& args, Context& context) {
 void RegisterMachineCommands(Registry& registry) {
   registry.Add({"set tick", "TICK", "Sets the machine's 32-bit tick count (e.g. near its wrap).",
                 "set tick 4294960000", Group::SetUp, SetTick});
+  registry.Add({"set seed", "SEED",
+                "Seeds the C library's generator of the machine's programs, as srand does (it starts as "
+                "seed 1).",
+                "set seed 7", Group::SetUp, SetSeed});
   registry.Add({"set version", "MAJOR.MINOR[.BUILD]", "Sets the version the system reports.",
                 "set version 5.1", Group::SetUp, SetVersion});
   registry.Add({"set codepage", "CODEPAGE", "Sets the system's ANSI code page (936, 949, 1252 or 65001).",
