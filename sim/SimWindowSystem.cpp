@@ -44,7 +44,8 @@ INT_PTR SimWindowSystem::DialogBox(const plat::DialogTemplate& tmpl, HWND parent
       desktop.DestroyWindow(hwnd);
     }
   } destroyer{desktop, hwnd, lock};
-  desktop.Dispatch(lock, {hwnd, WM_CREATE, 0, 0});
+  // A window whose creation the sink refuses never gets WM_INITDIALOG.
+  if (desktop.Dispatch(lock, {hwnd, WM_CREATE, 0, 0}) == -1) return -1;
   desktop.Dispatch(lock, {hwnd, WM_INITDIALOG, 0, 0});
   if (SimWnd* wnd = desktop.Find(hwnd)) wnd->visible = true;
   desktop.RunModalLoop(lock, [&] {
@@ -240,6 +241,7 @@ int SimWindowSystem::SetCurSel(HWND list, int index) {
   return With(m_machine, list, -1, [&](SimWnd& w) {
     if (index < 0 || index >= static_cast<int>(w.items.size())) {
       w.curSel = -1;
+      if (IsCombo(w)) w.text.clear();
       return -1;
     }
     w.curSel = index;
@@ -249,6 +251,7 @@ int SimWindowSystem::SetCurSel(HWND list, int index) {
 }
 
 int SimWindowSystem::GetItemText(HWND list, int index, std::string& text) {
+  text.clear();
   return With(m_machine, list, -1, [&](SimWnd& w) {
     if (index < 0 || index >= static_cast<int>(w.items.size())) return -1;
     text = w.items[static_cast<size_t>(index)];

@@ -56,6 +56,13 @@ class Win32ContractEnvironment final : public ContractEnvironment {
 
   std::string ScratchFolder() override { return win32::WideToUtf8(m_folder); }
   bool IsSimulated() const override { return false; }
+  // A message box is a dialog of the system's dialog class; its buttons
+  // answer WM_COMMAND with their id.
+  bool AnswerMessageBox(std::string_view caption, int button) override {
+    HWND box = ::FindWindowW(L"#32770", win32::Utf8ToWide(caption).c_str());
+    if (box == nullptr || ::GetWindowThreadProcessId(box, nullptr) != ::GetCurrentThreadId()) return false;
+    return ::PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0) != FALSE;
+  }
 
  private:
   win32::Win32Ports m_ports;
