@@ -93,7 +93,13 @@ bool SimWindowSystem::ShowWindow(HWND hwnd, int cmd) {
 }
 
 bool SimWindowSystem::IsWindowVisible(HWND hwnd) {
-  return With(m_machine, hwnd, false, [](SimWnd& w) { return w.visible; });
+  auto lock = m_machine.Lock();
+  Desktop& desktop = m_machine.Screen();
+  SimWnd* wnd = desktop.Find(hwnd);
+  if (wnd == nullptr || !wnd->visible) return false;
+  // A control shows only while its dialog does; a dialog's owner does not count.
+  SimWnd* dialog = wnd->sink ? nullptr : desktop.Find(wnd->parent);
+  return dialog == nullptr || dialog->visible;
 }
 
 bool SimWindowSystem::IsIconic(HWND hwnd) {

@@ -65,11 +65,12 @@ class ScriptedSink final : public plat::IWindowSink {
   ScriptedSink(plat::IWindowSystem& windows, std::vector<Step> steps)
       : m_windows(windows), m_steps(std::move(steps)) {}
 
-  LRESULT OnWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM, bool& handled) override {
+  LRESULT OnWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) override {
     handled = true;
     switch (msg) {
       case WM_CREATE:
         log.push_back("create");
+        createHadRecord = lParam != 0;
         return createResult;
       case WM_INITDIALOG:
         log.push_back("initdialog");
@@ -105,6 +106,7 @@ class ScriptedSink final : public plat::IWindowSink {
   std::vector<UINT_PTR> timers;
   TimerHandler onTimer;
   LRESULT createResult = 0;
+  bool createHadRecord = false;
 
  private:
   void RunStep(HWND hwnd) {
@@ -147,6 +149,11 @@ TEST_F(WindowSystemContract, DialogGetsCreateThenInitDialogAndReturnsTheEndResul
                     }});
   Run(sink);
   EXPECT_EQ(sink.log, (Log{"create", "initdialog"}));
+  // Gap of the simulated desktop: WM_CREATE comes without a creation record
+  // (the framework's OnCreate reads none).
+  if (!m_env->IsSimulated()) {
+    EXPECT_TRUE(sink.createHadRecord);
+  }
 
   // The window is gone once the dialog returns.
   ASSERT_NE(seen, nullptr);
@@ -225,6 +232,26 @@ TEST_F(WindowSystemContract, CheckShowAndEnableStates) {
                       EXPECT_TRUE(Windows().IsWindowEnabled(disabled));
                       Windows().EnableWindow(disabled, false);
                       EXPECT_FALSE(Windows().IsWindowEnabled(disabled));
+                    }});
+  Run(sink);
+}
+
+TEST_F(WindowSystemContract, DialogMinimisesRestoresHidesAndShows) {
+  ScriptedSink sink(Windows(), {[&](HWND dlg) {
+                      EXPECT_FALSE(Windows().IsIconic(dlg));
+                      EXPECT_TRUE(Windows().ShowWindow(dlg, SW_MINIMIZE));
+                      EXPECT_TRUE(Windows().IsIconic(dlg));
+                      EXPECT_TRUE(Windows().IsWindowVisible(dlg));
+                      EXPECT_TRUE(Windows().ShowWindow(dlg, SW_RESTORE));
+                      EXPECT_FALSE(Windows().IsIconic(dlg));
+
+                      EXPECT_TRUE(Windows().ShowWindow(dlg, SW_HIDE));
+                      EXPECT_FALSE(Windows().IsWindowVisible(dlg));
+                      // A control of a hidden dialog is not visible either.
+                      EXPECT_FALSE(Windows().IsWindowVisible(Item(dlg, kCheck)));
+                      EXPECT_FALSE(Windows().ShowWindow(dlg, SW_SHOW));
+                      EXPECT_TRUE(Windows().IsWindowVisible(dlg));
+                      EXPECT_TRUE(Windows().IsWindowVisible(Item(dlg, kCheck)));
                     }});
   Run(sink);
 }
