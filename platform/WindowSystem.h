@@ -102,8 +102,9 @@ class IWindowSystem {
   virtual void ResetContent(HWND list) = 0;
   virtual int GetCount(HWND list) = 0;
   virtual int GetCurSel(HWND list) = 0;
-  virtual int SetCurSel(HWND list, int index) = 0;                       // -1 when out of range
-  virtual int GetItemText(HWND list, int index, std::string& text) = 0;  // length or -1
+  // -1 when out of range; the selection (and a combo box's text) is then cleared.
+  virtual int SetCurSel(HWND list, int index) = 0;
+  virtual int GetItemText(HWND list, int index, std::string& text) = 0;  // length, or -1 and text empty
 
   // Progress bar.
   virtual void SetProgressRange(HWND bar, int low, int high) = 0;

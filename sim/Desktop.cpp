@@ -292,10 +292,15 @@ int Desktop::RunMessageBox(std::unique_lock<std::mutex>& lock, int pid, HWND own
   record->caption = std::move(caption);
   record->type = type;
   m_boxes.push_back(std::move(box));
+  // The box is modal to its owner: the owner takes no input while it is open.
+  SimWnd* ownerWnd = Find(owner);
+  bool reenable = ownerWnd && ownerWnd->enabled;
+  if (reenable) ownerWnd->enabled = false;
   m_scheduler.Notify();
   RunModalLoop(lock, [&] { return record->answer.has_value(); });
   int answer = *record->answer;
   std::erase_if(m_boxes, [record](const auto& b) { return b.get() == record; });
+  if (SimWnd* still = reenable ? Find(owner) : nullptr) still->enabled = true;
   return answer;
 }
 

@@ -44,7 +44,8 @@ INT_PTR SimWindowSystem::DialogBox(const plat::DialogTemplate& tmpl, HWND parent
       desktop.DestroyWindow(hwnd);
     }
   } destroyer{desktop, hwnd, lock};
-  desktop.Dispatch(lock, {hwnd, WM_CREATE, 0, 0});
+  // A window whose creation the sink refuses never gets WM_INITDIALOG.
+  if (desktop.Dispatch(lock, {hwnd, WM_CREATE, 0, 0}) == -1) return -1;
   desktop.Dispatch(lock, {hwnd, WM_INITDIALOG, 0, 0});
   if (SimWnd* wnd = desktop.Find(hwnd)) wnd->visible = true;
   desktop.RunModalLoop(lock, [&] {
@@ -92,7 +93,13 @@ bool SimWindowSystem::ShowWindow(HWND hwnd, int cmd) {
 }
 
 bool SimWindowSystem::IsWindowVisible(HWND hwnd) {
-  return With(m_machine, hwnd, false, [](SimWnd& w) { return w.visible; });
+  auto lock = m_machine.Lock();
+  Desktop& desktop = m_machine.Screen();
+  SimWnd* wnd = desktop.Find(hwnd);
+  if (wnd == nullptr || !wnd->visible) return false;
+  // A control shows only while its dialog does; a dialog's owner does not count.
+  SimWnd* dialog = wnd->sink ? nullptr : desktop.Find(wnd->parent);
+  return dialog == nullptr || dialog->visible;
 }
 
 bool SimWindowSystem::IsIconic(HWND hwnd) {
@@ -240,6 +247,7 @@ int SimWindowSystem::SetCurSel(HWND list, int index) {
   return With(m_machine, list, -1, [&](SimWnd& w) {
     if (index < 0 || index >= static_cast<int>(w.items.size())) {
       w.curSel = -1;
+      if (IsCombo(w)) w.text.clear();
       return -1;
     }
     w.curSel = index;
@@ -249,6 +257,7 @@ int SimWindowSystem::SetCurSel(HWND list, int index) {
 }
 
 int SimWindowSystem::GetItemText(HWND list, int index, std::string& text) {
+  text.clear();
   return With(m_machine, list, -1, [&](SimWnd& w) {
     if (index < 0 || index >= static_cast<int>(w.items.size())) return -1;
     text = w.items[static_cast<size_t>(index)];

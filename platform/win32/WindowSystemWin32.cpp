@@ -292,7 +292,12 @@ int WindowSystemWin32::GetCurSel(HWND list) {
 }
 
 int WindowSystemWin32::SetCurSel(HWND list, int index) {
-  return SendInt(list, MessagesFor(list).setCurSel, static_cast<WPARAM>(index));
+  const ListMessages& messages = MessagesFor(list);
+  int result = SendInt(list, messages.setCurSel, static_cast<WPARAM>(index));
+  // An index past the end clears the selection (and a combo box's text), as
+  // the documented combo box does; Wine's controls keep the old one.
+  if (result < 0 && index != -1) ::SendMessageW(list, messages.setCurSel, static_cast<WPARAM>(-1), 0);
+  return result;
 }
 
 int WindowSystemWin32::GetItemText(HWND list, int index, std::string& text) {

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 class ContractEnvironment {
  public:
@@ -14,6 +15,10 @@ class ContractEnvironment {
   virtual bool IsSimulated() const = 0;
   // True for the Windows side running under Wine.
   virtual bool IsWine() const = 0;
+  // Answers the calling thread's open message box with this caption as if
+  // the user pressed button (IDOK, IDYES, IDNO); false when none is open.
+  // Called from inside the box's modal loop, e.g. from a timer.
+  virtual bool AnswerMessageBox(std::string_view caption, int button) = 0;
 };
 
 // Installs the ports for the calling thread (plat::Current()) and returns

@@ -34,6 +34,17 @@ class SimEnvironment final : public ContractEnvironment {
   std::string ScratchFolder() override { return "C:\\Tests\\scratch"; }
   bool IsSimulated() const override { return true; }
   bool IsWine() const override { return false; }
+  // The machine's desktop takes the answer, as the driver gives it.
+  bool AnswerMessageBox(std::string_view caption, int button) override {
+    auto lock = m_machine.Lock();
+    for (sim::SimMessageBox* box : m_machine.Screen().OpenMessageBoxes()) {
+      if (box->pid != m_process.pid || box->caption != caption || box->answer) continue;
+      box->answer = button;
+      m_machine.Sched().Notify();
+      return true;
+    }
+    return false;
+  }
 
  private:
   sim::Machine m_machine;

@@ -60,6 +60,13 @@ class Win32ContractEnvironment final : public ContractEnvironment {
     HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
     return ntdll && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;
   }
+  // A message box is a dialog of the system's dialog class; its buttons
+  // answer WM_COMMAND with their id.
+  bool AnswerMessageBox(std::string_view caption, int button) override {
+    HWND box = ::FindWindowW(L"#32770", win32::Utf8ToWide(caption).c_str());
+    if (box == nullptr || ::GetWindowThreadProcessId(box, nullptr) != ::GetCurrentThreadId()) return false;
+    return ::PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0) != FALSE;
+  }
 
  private:
   win32::Win32Ports m_ports;

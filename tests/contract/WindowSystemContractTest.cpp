@@ -1,0 +1,434 @@
+// Contract of the window-system port as the dialer uses it: dialogs from
+// template tables, texts, control state, list items, timers, posted and
+// sent messages, message boxes and the notification area.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Ports.h"
+#include "platform/WinConstants.h"
+#include "tests/contract/ContractEnvironment.h"
+
+namespace {
+
+constexpr const char* kSentinel = "#sentinel#sentinel#";
+constexpr int kAppIcon = 2;  // an icon resource of the test program
+
+constexpr int kCheck = 1006;
+constexpr int kEdit = 1008;
+constexpr int kDropList = 1007;
+constexpr int kDropDown = 1036;
+constexpr int kList = 1050;
+constexpr int kGlobalMode = 1025;
+constexpr int kOverseasMode = 1026;
+
+using plat::ControlKind;
+
+const plat::ControlTemplate kControls[] = {
+    {kCheck, ControlKind::CheckBox, "", {46, 140, 8, 8}, true, 0, 0},
+    {kEdit, ControlKind::Edit, "", {45, 110, 66, 12}, true, plat::kStyleAutoScroll | plat::kStyleBorder, 0},
+    {kDropList, ControlKind::ComboDropList, "", {27, 26, 113, 64}, false, 0, 0},
+    {kDropDown, ControlKind::ComboDropDown, "", {45, 95, 116, 60}, true, 0, 0},
+    {kList, ControlKind::ListBox, "", {120, 5, 40, 40}, true, 0, 0},
+    {kGlobalMode, ControlKind::RadioButton, "全局模式", {12, 70, 47, 10}, true, plat::kStyleGroup, 0},
+    {kOverseasMode,
+     ControlKind::RadioButton,
+     "针对海外加速",
+     {60, 70, 56, 10},
+     true,
+     plat::kStyleDisabled,
+     0},
+};
+
+const plat::DialogTemplate kTemplate = {
+    901,      "Dorvanta 계약 合约", 168, 191, "MS Shell Dlg 2", 9, plat::kDlgCaption | plat::kDlgSysMenu,
+    kControls};
+
+constexpr UINT kStep = WM_USER + 0x211;     // runs the next step of a case
+constexpr UINT kSent = WM_USER + 0x212;     // handled with a result, logged
+constexpr UINT kPosted = WM_USER + 0x213;   // logged
+constexpr UINT kIgnored = WM_USER + 0x214;  // left to default processing
+constexpr INT_PTR kEndResult = 42;
+
+// A sink that logs what reaches it and runs a case's steps, one per posted
+// kStep, so that each step sees the messages the previous one caused. A
+// step may hold the script until a timer handler resumes it.
+class ScriptedSink final : public plat::IWindowSink {
+ public:
+  using Step = std::function<void(HWND)>;
+  using TimerHandler = std::function<void(HWND, UINT_PTR)>;
+
+  ScriptedSink(plat::IWindowSystem& windows, std::vector<Step> steps)
+      : m_windows(windows), m_steps(std::move(steps)) {}
+
+  LRESULT OnWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) override {
+    handled = true;
+    switch (msg) {
+      case WM_CREATE:
+        log.push_back("create");
+        createHadRecord = lParam != 0;
+        return createResult;
+      case WM_INITDIALOG:
+        log.push_back("initdialog");
+        m_windows.PostMessage(hwnd, kStep, 0, 0);
+        return TRUE;
+      case kStep:
+        RunStep(hwnd);
+        return 0;
+      case kSent:
+        log.push_back("sent " + std::to_string(wParam));
+        return 1000 + static_cast<LRESULT>(wParam);
+      case kPosted:
+        log.push_back("posted " + std::to_string(wParam));
+        return 0;
+      case WM_TIMER:
+        timers.push_back(wParam);
+        if (onTimer) onTimer(hwnd, wParam);
+        return 0;
+      default:
+        handled = false;
+        return 0;
+    }
+  }
+
+  // Lets the script go on after a step that held it.
+  void Resume(HWND hwnd) {
+    m_held = false;
+    m_windows.PostMessage(hwnd, kStep, 0, 0);
+  }
+  void Hold() { m_held = true; }
+
+  std::vector<std::string> log;
+  std::vector<UINT_PTR> timers;
+  TimerHandler onTimer;
+  LRESULT createResult = 0;
+  bool createHadRecord = false;
+
+ private:
+  void RunStep(HWND hwnd) {
+    if (m_next < m_steps.size()) m_steps[m_next++](hwnd);
+    if (m_held) return;
+    if (m_next < m_steps.size())
+      m_windows.PostMessage(hwnd, kStep, 0, 0);
+    else
+      m_windows.EndDialog(hwnd, kEndResult);
+  }
+
+  plat::IWindowSystem& m_windows;
+  std::vector<Step> m_steps;
+  size_t m_next = 0;
+  bool m_held = false;
+};
+
+class WindowSystemContract : public ::testing::Test {
+ protected:
+  void SetUp() override { m_env = MakeContractEnvironment(); }
+
+  plat::IWindowSystem& Windows() { return *plat::Current().windows; }
+  HWND Item(HWND dlg, int id) { return Windows().GetDlgItem(dlg, id); }
+  // Runs the dialog; every step ran when it ends with the script's result.
+  void Run(ScriptedSink& sink) { ASSERT_EQ(Windows().DialogBox(kTemplate, nullptr, sink), kEndResult); }
+
+  std::unique_ptr<ContractEnvironment> m_env;
+};
+
+using Log = std::vector<std::string>;
+
+TEST_F(WindowSystemContract, DialogGetsCreateThenInitDialogAndReturnsTheEndResult) {
+  HWND seen = nullptr;
+  ScriptedSink sink(Windows(), {[&](HWND dlg) {
+                      seen = dlg;
+                      EXPECT_TRUE(Windows().IsWindowVisible(dlg));
+                      EXPECT_NE(Item(dlg, kCheck), nullptr);
+                      EXPECT_NE(Item(dlg, kCheck), Item(dlg, kEdit));
+                      EXPECT_EQ(Item(dlg, 4711), nullptr);
+                    }});
+  Run(sink);
+  EXPECT_EQ(sink.log, (Log{"create", "initdialog"}));
+  // Gap of the simulated desktop: WM_CREATE comes without a creation record
+  // (the framework's OnCreate reads none).
+  if (!m_env->IsSimulated()) {
+    EXPECT_TRUE(sink.createHadRecord);
+  }
+
+  // The window is gone once the dialog returns.
+  ASSERT_NE(seen, nullptr);
+  EXPECT_FALSE(Windows().PostMessage(seen, kPosted, 0, 0));
+  EXPECT_EQ(Item(seen, kCheck), nullptr);
+  EXPECT_FALSE(Windows().IsWindowVisible(seen));
+}
+
+TEST_F(WindowSystemContract, EndDialogFromAHandlerIsWhatDialogBoxReturns) {
+  ScriptedSink sink(Windows(), {[&](HWND dlg) {
+                      sink.Hold();
+                      Windows().SetTimer(dlg, 1, 10);
+                    }});
+  sink.onTimer = [&](HWND dlg, UINT_PTR id) {
+    Windows().KillTimer(dlg, id);
+    Windows().EndDialog(dlg, 7);
+  };
+  EXPECT_EQ(Windows().DialogBox(kTemplate, nullptr, sink), 7);
+  EXPECT_EQ(sink.timers, (std::vector<UINT_PTR>{1}));
+}
+
+TEST_F(WindowSystemContract, CreateFailingEndsTheDialogWithoutInitDialog) {
+  ScriptedSink sink(Windows(), {});
+  sink.createResult = -1;
+  EXPECT_EQ(Windows().DialogBox(kTemplate, nullptr, sink), -1);
+  EXPECT_EQ(sink.log, (Log{"create"}));
+}
+
+TEST_F(WindowSystemContract, TextsRoundTripAsUtf8) {
+  ScriptedSink sink(Windows(), {[&](HWND dlg) {
+                      EXPECT_EQ(Windows().GetWindowText(dlg), "Dorvanta 계약 合约");
+                      EXPECT_EQ(Windows().FindWindow("Dorvanta 계약 合约"), dlg);
+                      EXPECT_EQ(Windows().GetWindowText(Item(dlg, kOverseasMode)), "针对海外加速");
+
+                      Windows().SetWindowText(dlg, "Velk VPN 벨크 维尔克");
+                      EXPECT_EQ(Windows().GetWindowText(dlg), "Velk VPN 벨크 维尔克");
+                      EXPECT_EQ(Windows().FindWindow("Velk VPN 벨크 维尔克"), dlg);
+                      EXPECT_EQ(Windows().FindWindow("Dorvanta 계약 合约"), nullptr);
+
+                      HWND edit = Item(dlg, kEdit);
+                      EXPECT_EQ(Windows().GetWindowText(edit), "");
+                      Windows().SetWindowText(edit, "사용자 用户 user");
+                      EXPECT_EQ(Windows().GetWindowText(edit), "사용자 用户 user");
+                      Windows().SetWindowText(edit, "");
+                      EXPECT_EQ(Windows().GetWindowText(edit), "");
+                    }});
+  Run(sink);
+}
+
+TEST_F(WindowSystemContract, CheckShowAndEnableStates) {
+  ScriptedSink sink(Windows(), {[&](HWND dlg) {
+                      for (int id : {kCheck, kGlobalMode}) {
+                        SCOPED_TRACE(id);
+                        HWND button = Item(dlg, id);
+                        EXPECT_EQ(Windows().GetCheck(button), 0);
+                        Windows().SetCheck(button, 1);
+                        EXPECT_EQ(Windows().GetCheck(button), 1);
+                        Windows().SetCheck(button, 0);
+                        EXPECT_EQ(Windows().GetCheck(button), 0);
+                      }
+
+                      // ShowWindow answers the visibility before the call.
+                      HWND hidden = Item(dlg, kDropList);
+                      EXPECT_FALSE(Windows().IsWindowVisible(hidden));
+                      EXPECT_FALSE(Windows().ShowWindow(hidden, SW_SHOW));
+                      EXPECT_TRUE(Windows().IsWindowVisible(hidden));
+                      EXPECT_TRUE(Windows().ShowWindow(hidden, SW_SHOW));
+                      EXPECT_TRUE(Windows().ShowWindow(hidden, SW_HIDE));
+                      EXPECT_FALSE(Windows().IsWindowVisible(hidden));
+                      EXPECT_FALSE(Windows().ShowWindow(hidden, SW_HIDE));
+
+                      HWND disabled = Item(dlg, kOverseasMode);
+                      EXPECT_FALSE(Windows().IsWindowEnabled(disabled));
+                      EXPECT_TRUE(Windows().IsWindowEnabled(Item(dlg, kGlobalMode)));
+                      Windows().EnableWindow(disabled, true);
+                      EXPECT_TRUE(Windows().IsWindowEnabled(disabled));
+                      Windows().EnableWindow(disabled, false);
+                      EXPECT_FALSE(Windows().IsWindowEnabled(disabled));
+                    }});
+  Run(sink);
+}
+
+TEST_F(WindowSystemContract, DialogMinimisesRestoresHidesAndShows) {
+  ScriptedSink sink(Windows(), {[&](HWND dlg) {
+                      EXPECT_FALSE(Windows().IsIconic(dlg));
+                      EXPECT_TRUE(Windows().ShowWindow(dlg, SW_MINIMIZE));
+                      EXPECT_TRUE(Windows().IsIconic(dlg));
+                      EXPECT_TRUE(Windows().IsWindowVisible(dlg));
+                      EXPECT_TRUE(Windows().ShowWindow(dlg, SW_RESTORE));
+                      EXPECT_FALSE(Windows().IsIconic(dlg));
+
+                      EXPECT_TRUE(Windows().ShowWindow(dlg, SW_HIDE));
+                      EXPECT_FALSE(Windows().IsWindowVisible(dlg));
+                      // A control of a hidden dialog is not visible either.
+                      EXPECT_FALSE(Windows().IsWindowVisible(Item(dlg, kCheck)));
+                      EXPECT_FALSE(Windows().ShowWindow(dlg, SW_SHOW));
+                      EXPECT_TRUE(Windows().IsWindowVisible(dlg));
+                      EXPECT_TRUE(Windows().IsWindowVisible(Item(dlg, kCheck)));
+                    }});
+  Run(sink);
+}
+
+TEST_F(WindowSystemContract, ListItemsKeepInsertionOrderAndReportRanges) {
+  ScriptedSink sink(Windows(), {[&](HWND dlg) {
+                      for (int id : {kDropList, kDropDown, kList}) {
+                        SCOPED_TRACE(id);
+                        HWND list = Item(dlg, id);
+                        EXPECT_EQ(Windows().GetCount(list), 0);
+                        EXPECT_EQ(Windows().AddString(list, "서울 1"), 0);
+                        EXPECT_EQ(Windows().AddString(list, "上海 2"), 1);
+                        EXPECT_EQ(Windows().AddString(list, "A 0"), 2);
+                        EXPECT_EQ(Windows().GetCount(list), 3);
+                        EXPECT_EQ(Windows().GetCurSel(list), -1);
+
+                        std::string text = kSentinel;
+                        EXPECT_EQ(Windows().GetItemText(list, 1, text), 8);  // bytes of the UTF-8 text
+                        EXPECT_EQ(text, "上海 2");
+                        text = kSentinel;
+                        EXPECT_EQ(Windows().GetItemText(list, 3, text), -1);
+                        EXPECT_EQ(text, "");
+                        text = kSentinel;
+                        EXPECT_EQ(Windows().GetItemText(list, -1, text), -1);
+                        EXPECT_EQ(text, "");
+
+                        EXPECT_EQ(Windows().SetCurSel(list, 3), -1);
+                        EXPECT_EQ(Windows().GetCurSel(list), -1);
+                        EXPECT_EQ(Windows().SetCurSel(list, 2), 2);
+                        EXPECT_EQ(Windows().GetCurSel(list), 2);
+                        // Deleting an item before the selection moves the selection with its item.
+                        EXPECT_EQ(Windows().DeleteString(list, 0), 2);
+                        EXPECT_EQ(Windows().GetCurSel(list), 1);
+                        text = kSentinel;
+                        EXPECT_EQ(Windows().GetItemText(list, 0, text), 8);
+                        EXPECT_EQ(text, "上海 2");
+                        EXPECT_EQ(Windows().DeleteString(list, 2), -1);
+                        EXPECT_EQ(Windows().DeleteString(list, -1), -1);
+                        EXPECT_EQ(Windows().GetCount(list), 2);
+
+                        Windows().ResetContent(list);
+                        EXPECT_EQ(Windows().GetCount(list), 0);
+                        EXPECT_EQ(Windows().GetCurSel(list), -1);
+                        EXPECT_EQ(Windows().SetCurSel(list, 0), -1);
+                      }
+                    }});
+  Run(sink);
+}
+
+TEST_F(WindowSystemContract, ComboTextFollowsTheSelection) {
+  ScriptedSink sink(Windows(), {[&](HWND dlg) {
+                      for (int id : {kDropList, kDropDown}) {
+                        SCOPED_TRACE(id);
+                        HWND combo = Item(dlg, id);
+                        Windows().AddString(combo, "서울 1");
+                        Windows().AddString(combo, "上海 2");
+                        EXPECT_EQ(Windows().SetCurSel(combo, 1), 1);
+                        EXPECT_EQ(Windows().GetWindowText(combo), "上海 2");
+                        EXPECT_EQ(Windows().SetCurSel(combo, 2), -1);
+                        EXPECT_EQ(Windows().GetCurSel(combo), -1);
+                        EXPECT_EQ(Windows().GetWindowText(combo), "");
+                        EXPECT_EQ(Windows().SetCurSel(combo, 0), 0);
+                        EXPECT_EQ(Windows().GetWindowText(combo), "서울 1");
+                        Windows().ResetContent(combo);
+                        EXPECT_EQ(Windows().GetWindowText(combo), "");
+                      }
+                    }});
+  Run(sink);
+}
+
+TEST_F(WindowSystemContract, SentMessagesAreHandledAtOncePostedOnesLaterInOrder) {
+  LRESULT sent = 0, ignored = -1;
+  Log atSend;
+  ScriptedSink sink(Windows(), {[&](HWND dlg) {
+                                  EXPECT_TRUE(Windows().PostMessage(dlg, kPosted, 1, 0));
+                                  sent = Windows().SendMessage(dlg, kSent, 2, 0);
+                                  atSend = sink.log;
+                                  EXPECT_TRUE(Windows().PostMessage(dlg, kPosted, 3, 0));
+                                  ignored = Windows().SendMessage(dlg, kIgnored, 0, 0);
+                                },
+                                [](HWND) {}});
+  Run(sink);
+  EXPECT_EQ(sent, 1002);
+  EXPECT_EQ(ignored, 0);
+  EXPECT_EQ(atSend, (Log{"create", "initdialog", "sent 2"}));
+  EXPECT_EQ(sink.log, (Log{"create", "initdialog", "sent 2", "posted 1", "posted 3"}));
+}
+
+TEST_F(WindowSystemContract, TimerArrivesWithItsIdUntilKilled) {
+  constexpr UINT_PTR kFast = 77, kSlow = 78;
+  bool killed = false, killedAgain = true;
+  ScriptedSink sink(Windows(), {[&](HWND dlg) {
+                      sink.Hold();
+                      EXPECT_EQ(Windows().SetTimer(dlg, kFast, 20), kFast);
+                    }});
+  sink.onTimer = [&](HWND dlg, UINT_PTR id) {
+    if (id == kFast && sink.timers.size() == 2) {
+      killed = Windows().KillTimer(dlg, kFast);
+      killedAgain = Windows().KillTimer(dlg, kFast);
+      // Ten periods of the killed timer pass before the slow one ends the case.
+      EXPECT_EQ(Windows().SetTimer(dlg, kSlow, 200), kSlow);
+    } else if (id == kSlow) {
+      Windows().KillTimer(dlg, kSlow);
+      sink.Resume(dlg);
+    }
+  };
+  Run(sink);
+  EXPECT_TRUE(killed);
+  EXPECT_FALSE(killedAgain);
+  EXPECT_EQ(sink.timers, (std::vector<UINT_PTR>{kFast, kFast, kSlow}));
+}
+
+TEST_F(WindowSystemContract, MessageBoxReturnsItsAnswerWhileTimersKeepArriving) {
+  constexpr UINT_PTR kTick = 5;
+  const std::string question = "Velk VPN 질문 问题";
+  const std::string notice = "Velk VPN 알림 通知";
+  int answered = 0, acknowledged = 0;
+  size_t ticksInQuestion = 0;
+  bool ownerEnabledInBox = true;
+  ScriptedSink sink(
+      Windows(), {[&](HWND dlg) {
+        EXPECT_FALSE(m_env->AnswerMessageBox(question, IDNO));  // no box open yet
+        EXPECT_EQ(Windows().SetTimer(dlg, kTick, 20), kTick);
+        answered =
+            Windows().MessageBox(dlg, "연결을 끊을까요? 断开连接?", question, MB_YESNO | MB_ICONQUESTION);
+        ticksInQuestion = sink.timers.size();
+        EXPECT_TRUE(Windows().IsWindowEnabled(dlg));
+        acknowledged = Windows().MessageBox(dlg, "연결되었습니다 已连接", notice, MB_OK | MB_ICONINFORMATION);
+        Windows().KillTimer(dlg, kTick);
+      }});
+  sink.onTimer = [&](HWND dlg, UINT_PTR) {
+    if (sink.timers.size() == 2) {
+      ownerEnabledInBox = Windows().IsWindowEnabled(dlg);
+      EXPECT_TRUE(m_env->AnswerMessageBox(question, IDNO));
+    }
+    if (sink.timers.size() == 4) {
+      EXPECT_TRUE(m_env->AnswerMessageBox(notice, IDOK));
+    }
+  };
+  Run(sink);
+  EXPECT_EQ(answered, IDNO);
+  EXPECT_GE(ticksInQuestion, 2u);
+  EXPECT_EQ(acknowledged, IDOK);
+  EXPECT_GE(sink.timers.size(), 4u);
+  // The box is modal to its owner.
+  EXPECT_FALSE(ownerEnabledInBox);
+}
+
+TEST_F(WindowSystemContract, TrayIconIsAddedModifiedAndDeletedOnce) {
+  ScriptedSink sink(Windows(), {[&](HWND dlg) {
+                      plat::NotifyIconRecord record;
+                      record.cbSize = 488;
+                      record.hWnd = dlg;
+                      record.uID = 143;
+                      record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+                      record.uCallbackMessage = WM_USER + 100;
+                      record.hIcon = Windows().LoadIcon(kAppIcon);
+                      std::snprintf(record.szTip, sizeof(record.szTip), "Velk VPN 벨크");
+                      EXPECT_TRUE(Windows().NotifyIcon(NIM_ADD, record));
+                      EXPECT_FALSE(Windows().NotifyIcon(NIM_ADD, record));
+
+                      record.uFlags = NIF_TIP | NIF_INFO;
+                      record.uTimeout = 1000;
+                      record.dwInfoFlags = NIIF_USER;
+                      std::snprintf(record.szInfoTitle, sizeof(record.szInfoTitle), "Velk VPN");
+                      std::snprintf(record.szInfo, sizeof(record.szInfo), "VPN 연결되었습니다 已连接");
+                      EXPECT_TRUE(Windows().NotifyIcon(NIM_MODIFY, record));
+
+                      EXPECT_TRUE(Windows().NotifyIcon(NIM_DELETE, record));
+                      EXPECT_FALSE(Windows().NotifyIcon(NIM_DELETE, record));
+                      EXPECT_FALSE(Windows().NotifyIcon(NIM_MODIFY, record));
+
+                      // Another id of the same window is another icon.
+                      record.uID = 144;
+                      EXPECT_FALSE(Windows().NotifyIcon(NIM_MODIFY, record));
+                    }});
+  Run(sink);
+}
+
+}  // namespace
