@@ -11,6 +11,7 @@ unsigned ReadDirectoryInt(const CString& strPath, const CString& strSection, con
 
 unsigned ReadDirectoryCount(const CString& strPath, const CString& strSection, unsigned nDefault) {
   unsigned nCount = ReadDirectoryInt(strPath, strSection, "Count", static_cast<int>(nDefault));
+  if (nCount > 0x7FFFFFFFu) return 0;  // a negative count
   return std::min(nCount, kMaxDirectoryEntries);
 }
 

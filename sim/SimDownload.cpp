@@ -62,6 +62,7 @@ LONG SimDownload::DownloadToFile(std::string_view url, std::string_view localPat
   if (!host || disk.IsDenied(*host) || disk.IsReadOnly(*host) ||
       !std::filesystem::is_directory(host->parent_path(), ec))
     return plat::kDownloadFailed;
+  disk.NoteChange();
   std::ofstream out(*host, std::ios::binary | std::ios::trunc);
   out.write(result->body.data(), static_cast<std::streamsize>(result->body.size()));
   return out ? plat::kDownloadOk : plat::kDownloadFailed;
