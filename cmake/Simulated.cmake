@@ -23,3 +23,8 @@ if(DORVANTA_TESTS)
   enable_testing()
   add_subdirectory(tests)
 endif()
+
+option(DORVANTA_FUZZ "Build the fuzz targets (clang with libFuzzer; the fuzz preset)" OFF)
+if(DORVANTA_FUZZ)
+  add_subdirectory(tests/fuzz)
+endif()

@@ -48,37 +48,51 @@ std::string_view NextLine(std::string_view text, size_t& pos) {
 
 }  // namespace
 
-ProfileFile::ProfileFile(std::string_view ansi) {
-  Keys* current = nullptr;  // null outside a section, and in a repeated one
+ProfileFile::ProfileFile(std::string ansi) : m_text(std::move(ansi)) {
+  std::string_view text = m_text;
+  Section* current = nullptr;  // null outside a section, and in a repeated one
+  size_t bodyStart = 0;
+  auto endSection = [&](size_t end) {
+    if (current) current->body = text.substr(bodyStart, end - bodyStart);
+  };
   size_t pos = 0;
-  while (pos < ansi.size()) {
-    std::string_view line = Trim(NextLine(ansi, pos));
-    if (line.empty() || line.front() == ';') continue;
-    if (line.front() == '[') {
-      size_t close = line.rfind(']');
-      std::string_view name =
-          line.substr(1, close == std::string_view::npos || close == 0 ? line.size() - 1 : close - 1);
-      auto [it, fresh] = m_sections.try_emplace(Lower(name));
-      current = fresh ? &it->second : nullptr;
-      continue;
-    }
-    size_t eq = line.find('=');
-    if (current == nullptr || eq == std::string_view::npos) continue;
-    current->try_emplace(Lower(line.substr(0, eq)), Unquote(Trim(line.substr(eq + 1))));
+  while (pos < text.size()) {
+    size_t lineStart = pos;
+    std::string_view line = Trim(NextLine(text, pos));
+    if (line.empty() || line.front() != '[') continue;
+    endSection(lineStart);
+    size_t close = line.rfind(']');
+    std::string_view name =
+        line.substr(1, close == std::string_view::npos || close == 0 ? line.size() - 1 : close - 1);
+    auto [it, fresh] = m_sections.try_emplace(Lower(name));
+    current = fresh ? &it->second : nullptr;
+    bodyStart = pos;
   }
+  endSection(text.size());
 }
 
 std::optional<std::string> ProfileFile::Find(std::string_view section, std::string_view key) const {
-  auto keys = m_sections.find(Lower(section));
-  if (keys == m_sections.end()) return std::nullopt;
-  auto value = keys->second.find(Lower(key));
-  if (value == keys->second.end()) return std::nullopt;
+  auto found = m_sections.find(Lower(section));
+  if (found == m_sections.end()) return std::nullopt;
+  const Section& entry = found->second;
+  if (!entry.keys) {
+    entry.keys.emplace();
+    size_t pos = 0;
+    while (pos < entry.body.size()) {
+      std::string_view line = Trim(NextLine(entry.body, pos));
+      size_t eq = line.find('=');
+      if (line.empty() || line.front() == ';' || eq == std::string_view::npos) continue;
+      entry.keys->try_emplace(Lower(line.substr(0, eq)), Unquote(Trim(line.substr(eq + 1))));
+    }
+  }
+  auto value = entry.keys->find(Lower(key));
+  if (value == entry.keys->end()) return std::nullopt;
   return value->second;
 }
 
 std::optional<std::string> FindProfileValue(std::string_view content, std::string_view section,
                                             std::string_view key) {
-  return ProfileFile(content).Find(section, key);
+  return ProfileFile(std::string(content)).Find(section, key);
 }
 
 std::string ProfileBytesAsAnsi(std::string_view bytes, int codePage) {

@@ -17,13 +17,21 @@ namespace sim {
 // matching quotes ('...' or "...") around it.
 class ProfileFile {
  public:
-  explicit ProfileFile(std::string_view ansi);
-  // The value of key in section, nullopt when absent.
+  explicit ProfileFile(std::string ansi);
+  ProfileFile(const ProfileFile&) = delete;  // the sections point into the text
+  ProfileFile& operator=(const ProfileFile&) = delete;
+  // The value of key in section, nullopt when absent. A section's keys are
+  // indexed at its first read (so not for concurrent use).
   std::optional<std::string> Find(std::string_view section, std::string_view key) const;
 
  private:
   using Keys = std::unordered_map<std::string, std::string>;  // lower-case name -> value
-  std::unordered_map<std::string, Keys> m_sections;           // lower-case name -> keys
+  struct Section {
+    std::string_view body;  // the lines after its header
+    mutable std::optional<Keys> keys;
+  };
+  std::string m_text;
+  std::unordered_map<std::string, Section> m_sections;  // by lower-case name
 };
 
 // FindProfileValue over a text parsed for this one read.
