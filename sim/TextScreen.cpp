@@ -212,7 +212,7 @@ std::string DrawTray(const SimTrayIcon& icon) {
 }
 
 std::string ProcessLine(Machine& machine, const NamedProcess& named) {
-  std::string line = "process " + named.name + " (" + std::to_string(named.pid) + "): ";
+  std::string line = "process " + Shown(named.name) + " (" + std::to_string(named.pid) + "): ";
   const Process* process = machine.FindProcess(named.pid);
   if (process == nullptr) return line + "unknown\n";
   return line + (process->exitCode ? "ended, exit code " + std::to_string(*process->exitCode) : "running") +
