@@ -52,9 +52,12 @@ class SimFile final : public plat::IFile {
     if (m_closed) return true;
     m_closed = true;
     if (!m_dirty) return true;
-    m_disk.NoteChange();
     std::ofstream out(m_host, std::ios::binary | std::ios::trunc);
     out.write(m_content.data(), static_cast<std::streamsize>(m_content.size()));
+    out.close();
+    // Noted once written: a read meanwhile (this write does not take the
+    // machine's lock) is not kept.
+    m_disk.NoteChange();
     return static_cast<bool>(out);
   }
 
