@@ -8,6 +8,9 @@ target_link_libraries(dorvanta_sim PUBLIC dorvanta_dialer Iconv::Iconv)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
 target_link_libraries(dorvanta_sim PRIVATE PkgConfig::HTTPLIB)
+# Regular expressions of the scenarios run in linear time with RE2 (libre2-dev).
+pkg_check_modules(RE2 REQUIRED IMPORTED_TARGET re2)
+target_link_libraries(dorvanta_sim PRIVATE PkgConfig::RE2)
 # The standard headers every machine file needs, parsed once.
 target_precompile_headers(dorvanta_sim PRIVATE
   <condition_variable> <filesystem> <functional> <list> <map> <memory> <mutex> <optional> <string> <thread> <vector>)
@@ -23,4 +26,9 @@ target_link_libraries(dorvanta PRIVATE dorvanta_demo)
 if(DORVANTA_TESTS)
   enable_testing()
   add_subdirectory(tests)
+endif()
+
+option(DORVANTA_FUZZ "Build the fuzz targets (clang with libFuzzer; the fuzz preset)" OFF)
+if(DORVANTA_FUZZ)
+  add_subdirectory(tests/fuzz)
 endif()

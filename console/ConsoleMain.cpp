@@ -12,11 +12,15 @@
 #include "sim/Driver.h"
 #include "sim/TextScreen.h"
 #include "sim/scenario/Runner.h"
+#include "sim/scenario/Tokens.h"
 
 namespace {
 
 using sim::scenario::Command;
 using sim::scenario::Group;
+
+// An error quotes what it found and what was expected; both are cut already.
+constexpr size_t kShownErrorCharacters = 4 * sim::scenario::kShownCharacters;
 
 const char* GroupTitle(Group group) {
   switch (group) {
@@ -36,7 +40,7 @@ void PrintHelp(const sim::scenario::Registry& registry, const std::string& topic
   if (!topic.empty()) {
     const Command* command = registry.Find(topic);
     if (command == nullptr) {
-      std::cout << "no command \"" << topic << "\"; type help for the list\n";
+      std::cout << "no command " << sim::scenario::Quote(topic) << "; type help for the list\n";
       return;
     }
     std::cout << command->name << " " << command->syntax << "\n  " << command->summary
@@ -67,7 +71,8 @@ void PrintStatusChanges(sim::Machine& machine, std::uint64_t& seen) {
   std::uint64_t total = machine.Screen().TextChangeCount();
   std::uint64_t fresh = std::min<std::uint64_t>(total - seen, changes.size());
   for (auto it = changes.end() - static_cast<std::ptrdiff_t>(fresh); it != changes.end(); ++it)
-    if (it->controlId == kStatusLine) std::cout << "status at " << it->at << " ms: " << it->text << "\n";
+    if (it->controlId == kStatusLine)
+      std::cout << "status at " << it->at << " ms: " << sim::scenario::Printable(it->text) << "\n";
   seen = total;
 }
 
@@ -91,7 +96,7 @@ int main() {
 
   std::cout << "Dorvanta on the simulated machine. Type help for the commands, quit to leave.\n";
   if (std::string problem = runner.RunLine("start"); !problem.empty())
-    std::cout << "error: " << problem << "\n";
+    std::cout << "error: " << sim::scenario::Printable(problem, kShownErrorCharacters) << "\n";
   std::cout << sim::DrawScreen(machine, Named(context));
 
   std::uint64_t statusSeen = 0;
@@ -103,7 +108,7 @@ int main() {
     std::cout << "> " << std::flush;
     if (!std::getline(std::cin, line)) break;
     // Piped commands are echoed so that the transcript reads like a session.
-    if (!interactive) std::cout << line << "\n";
+    if (!interactive) std::cout << sim::scenario::Printable(line) << "\n";
     std::string command = Trimmed(line);
     if (command == "quit") break;
     if (command == "help" || command.starts_with("help ")) {
@@ -113,7 +118,7 @@ int main() {
     std::string problem = runner.RunLine(line);
     PrintStatusChanges(machine, statusSeen);
     if (!problem.empty())
-      std::cout << "error: " << problem << "\n";
+      std::cout << "error: " << sim::scenario::Printable(problem, kShownErrorCharacters) << "\n";
     else if (command.starts_with("expect "))
       std::cout << "ok\n";
     if (!command.empty() && !command.starts_with("#")) std::cout << sim::DrawScreen(machine, Named(context));

@@ -37,6 +37,7 @@ std::vector<CString> CServerDirectory::ReadLineEntries(const CString& strSection
 unsigned CServerDirectory::ReadCount(const CString& strSection, unsigned nDefault) {
   unsigned nCount =
       m_files.GetProfileInt(strSection.View(), "Count", static_cast<int>(nDefault), m_strPath.View());
+  if (nCount > 0x7FFFFFFFu) return 0;  // a negative count
   return std::min(nCount, kMaxDirectoryEntries);
 }
 

@@ -28,8 +28,9 @@ class CServerDirectory {
   // A group's servers as list entries, highest number first.
   std::vector<CString> ReadGroupLines(const CString& strSection);
 
-  // Count-style integer of a section; a missing key gives nDefault. The result
-  // is bounded by kMaxDirectoryEntries.
+  // Count-style integer of a section; a missing key gives nDefault. A count
+  // over 2^31 is negative and gives 0; the result is bounded by
+  // kMaxDirectoryEntries.
   unsigned ReadCount(const CString& strSection, unsigned nDefault);
   // A value cut to the 256-byte buffer; a missing key gives strDefault.
   CString ReadString(const CString& strSection, const CString& strKey, const CString& strDefault);

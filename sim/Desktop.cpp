@@ -269,6 +269,8 @@ std::optional<VirtualTime> Desktop::NextDue() const {
   std::optional<VirtualTime> next;
   for (const SimTimer& t : m_timers)
     if (!next || t.nextDue < *next) next = t.nextDue;
+  for (const SimTrayIcon& icon : m_trayIcons)
+    if (icon.balloonUntil && (!next || *icon.balloonUntil < *next)) next = icon.balloonUntil;
   return next;
 }
 
@@ -279,6 +281,14 @@ void Desktop::FireDue(VirtualTime now) {
       t.nextDue = now + t.period;
     }
   }
+  for (SimTrayIcon& icon : m_trayIcons)
+    if (icon.balloonUntil && *icon.balloonUntil <= now) ClearBalloon(icon);
+}
+
+void Desktop::ClearBalloon(SimTrayIcon& icon) {
+  icon.balloonText.clear();
+  icon.balloonTitle.clear();
+  icon.balloonUntil.reset();
 }
 
 int Desktop::RunMessageBox(std::unique_lock<std::mutex>& lock, int pid, HWND owner, std::string text,
@@ -354,10 +364,16 @@ bool Desktop::NotifyIcon(int pid, DWORD operation, const plat::NotifyIconRecord&
   if (record.uFlags & NIF_ICON) icon->icon = record.hIcon;
   if (record.uFlags & NIF_TIP) icon->tip = record.szTip;
   if (record.uFlags & NIF_INFO) {
+    // An empty text takes the balloon down; any other shows it for its timeout.
     icon->balloonText = record.szInfo;
     icon->balloonTitle = record.szInfoTitle;
     icon->balloonTimeout = record.uTimeout;
     icon->balloonFlags = record.dwInfoFlags;
+    if (icon->balloonText.empty())
+      ClearBalloon(*icon);
+    else
+      icon->balloonUntil = m_scheduler.Now() + record.uTimeout;
+    m_scheduler.Notify();
   }
   icon->flags |= record.uFlags;
   return true;

@@ -105,6 +105,7 @@ struct SimTrayIcon {
   std::string balloonTitle;
   UINT balloonTimeout;
   DWORD balloonFlags;
+  std::optional<VirtualTime> balloonUntil;  // the balloon disappears then
 };
 
 class Desktop : public IClockSource {
@@ -151,6 +152,7 @@ class Desktop : public IClockSource {
   bool NotifyIcon(int pid, DWORD operation, const plat::NotifyIconRecord& record);
   std::vector<SimTrayIcon>& TrayIcons() { return m_trayIcons; }
   SimTrayIcon* FindTrayIcon(HWND hwnd, UINT id);
+  void ClearBalloon(SimTrayIcon& icon);
 
   // The latest control text changes (the oldest are dropped past a bound).
   void NoteTextChange(const SimWnd& control, VirtualTime at);

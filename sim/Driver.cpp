@@ -10,6 +10,9 @@ WPARAM CommandParam(int id, UINT code) {
   return (static_cast<WPARAM>(code) << 16) | static_cast<WPARAM>(id & 0xFFFF);
 }
 
+// A hidden window takes no input from the user: it has to be shown first.
+constexpr const char* kHiddenWindow = "the window is hidden; try `tray left`";
+
 std::string Describe(int controlId) {
   return "control " + std::to_string(controlId);
 }
@@ -60,6 +63,7 @@ std::string Driver::PostToActive(UINT msg, WPARAM wParam, LPARAM lParam) {
     SimWnd* dialog = ActiveLocked(0);
     if (dialog == nullptr) return "no window is open";
     if (!m_machine.Screen().OpenMessageBoxes().empty()) return "a message box is open";
+    if (!dialog->visible) return kHiddenWindow;
     m_machine.Screen().Post(dialog->hwnd, msg, wParam, lParam);
   }
   WaitIdle();
@@ -70,6 +74,7 @@ std::string Driver::ControlForInput(int controlId, SimWnd*& control, SimWnd*& di
   dialog = ActiveLocked(0);
   if (dialog == nullptr) return "no window is open";
   if (!m_machine.Screen().OpenMessageBoxes().empty()) return "a message box is open";
+  if (!dialog->visible) return kHiddenWindow;
   control = m_machine.Screen().FindControl(dialog->hwnd, controlId);
   if (control == nullptr) return Describe(controlId) + " does not exist";
   if (!control->visible) return Describe(controlId) + " is hidden";
@@ -140,6 +145,7 @@ std::string Driver::PressEnter() {
     auto lock = m_machine.Lock();
     SimWnd* dialog = ActiveLocked(0);
     if (dialog == nullptr) return "no window is open";
+    if (!dialog->visible) return kHiddenWindow;
     if (dialog->defId) id = dialog->defId;
     SimWnd* button = m_machine.Screen().FindControl(dialog->hwnd, id);
     if (button && !button->enabled) return {};  // a disabled default button ignores Enter
@@ -162,6 +168,7 @@ std::string Driver::SysCommand(UINT id) {
     auto lock = m_machine.Lock();
     SimWnd* dialog = ActiveLocked(0);
     if (dialog == nullptr) return "no window is open";
+    if (!dialog->visible) return kHiddenWindow;
     bool known = id >= 0xF000;
     for (const auto& [itemId, text] : dialog->systemMenu) known = known || itemId == id;
     if (!known) return "the system menu has no item " + std::to_string(id);

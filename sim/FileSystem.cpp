@@ -120,6 +120,7 @@ bool FileSystem::WriteBytes(std::string_view windowsPath, std::string_view bytes
   auto host = HostPath(windowsPath, "C:\\");
   if (!host) return false;
   std::filesystem::create_directories(host->parent_path());
+  NoteChange();
   std::ofstream out(*host, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   return static_cast<bool>(out);

@@ -3,6 +3,8 @@
 // ANSI code page.
 #pragma once
 
+#include <atomic>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <set>
@@ -38,6 +40,11 @@ class FileSystem {
   std::optional<std::string> ReadBytes(std::string_view windowsPath) const;
   bool MakeFolder(std::string_view windowsPath);
 
+  // Counts the changes of file contents made through the machine, so that
+  // what was read from a file can be kept until the file changes.
+  void NoteChange() { ++m_generation; }
+  std::uint64_t Generation() const { return m_generation; }
+
   // Code page conversion (Windows code page numbers: 936, 949, 1252, 65001).
   void SetCodePage(int codePage) { m_codePage = codePage; }
   int CodePage() const { return m_codePage; }
@@ -52,6 +59,7 @@ class FileSystem {
   std::set<std::string> m_readOnly;   // lower-case host paths
   std::set<std::string> m_adminOnly;  // lower-case host paths
   int m_codePage = 936;
+  std::atomic<std::uint64_t> m_generation{0};
 };
 
 // Converts between character sets with iconv; unconvertible input is kept byte for byte.

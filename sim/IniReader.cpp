@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "sim/FileSystem.h"
+
 namespace sim {
 
 namespace {
@@ -17,12 +19,10 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
+std::string Lower(std::string_view name) {
+  std::string lower(Trim(name));
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return lower;
 }
 
 std::string Unquote(std::string_view value) {
@@ -35,39 +35,71 @@ bool IsDoubleByteCodePage(int codePage) {
   return codePage == 932 || codePage == 936 || codePage == 949 || codePage == 950;
 }
 
+// The next line of text from pos; a line ends at CR, LF or CR LF.
+std::string_view NextLine(std::string_view text, size_t& pos) {
+  size_t end = text.find_first_of("\r\n", pos);
+  if (end == std::string_view::npos) end = text.size();
+  std::string_view line = text.substr(pos, end - pos);
+  pos = end;
+  if (pos < text.size() && text[pos] == '\r') ++pos;
+  if (pos < text.size() && text[pos] == '\n') ++pos;
+  return line;
+}
+
 }  // namespace
+
+ProfileFile::ProfileFile(std::string ansi) : m_text(std::move(ansi)) {
+  std::string_view text = m_text;
+  Section* current = nullptr;  // null outside a section, and in a repeated one
+  size_t bodyStart = 0;
+  auto endSection = [&](size_t end) {
+    if (current) current->body = text.substr(bodyStart, end - bodyStart);
+  };
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t lineStart = pos;
+    std::string_view line = Trim(NextLine(text, pos));
+    if (line.empty() || line.front() != '[') continue;
+    endSection(lineStart);
+    size_t close = line.rfind(']');
+    std::string_view name =
+        line.substr(1, close == std::string_view::npos || close == 0 ? line.size() - 1 : close - 1);
+    auto [it, fresh] = m_sections.try_emplace(Lower(name));
+    current = fresh ? &it->second : nullptr;
+    bodyStart = pos;
+  }
+  endSection(text.size());
+}
+
+std::optional<std::string> ProfileFile::Find(std::string_view section, std::string_view key) const {
+  auto found = m_sections.find(Lower(section));
+  if (found == m_sections.end()) return std::nullopt;
+  const Section& entry = found->second;
+  if (!entry.keys) {
+    entry.keys.emplace();
+    size_t pos = 0;
+    while (pos < entry.body.size()) {
+      std::string_view line = Trim(NextLine(entry.body, pos));
+      size_t eq = line.find('=');
+      if (line.empty() || line.front() == ';' || eq == std::string_view::npos) continue;
+      entry.keys->try_emplace(Lower(line.substr(0, eq)), Unquote(Trim(line.substr(eq + 1))));
+    }
+  }
+  auto value = entry.keys->find(Lower(key));
+  if (value == entry.keys->end()) return std::nullopt;
+  return value->second;
+}
 
 std::optional<std::string> FindProfileValue(std::string_view content, std::string_view section,
                                             std::string_view key) {
-  section = Trim(section);
-  key = Trim(key);
-  bool seenSection = false;
-  bool inSection = false;
-  size_t pos = 0;
-  while (pos <= content.size()) {
-    size_t end = content.find('\n', pos);
-    if (end == std::string_view::npos) end = content.size();
-    std::string_view line = Trim(content.substr(pos, end - pos));
-    pos = end + 1;
-    if (line.empty() || line.front() == ';') continue;
-    if (line.front() == '[') {
-      // Only the first section of a name counts.
-      if (inSection) return std::nullopt;
-      size_t close = line.rfind(']');
-      std::string_view name =
-          line.substr(1, close == std::string_view::npos || close == 0 ? line.size() - 1 : close - 1);
-      inSection = !seenSection && SameName(Trim(name), section);
-      seenSection = seenSection || inSection;
-      continue;
-    }
-    if (!inSection) continue;
-    size_t eq = line.find('=');
-    std::string_view name = Trim(line.substr(0, eq));
-    if (!SameName(name, key)) continue;
-    if (eq == std::string_view::npos) return std::string();
-    return Unquote(Trim(line.substr(eq + 1)));
-  }
-  return std::nullopt;
+  return ProfileFile(std::string(content)).Find(section, key);
+}
+
+std::string ProfileBytesAsAnsi(std::string_view bytes, int codePage) {
+  constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+  if (!bytes.starts_with(kUtf16LeMark)) return std::string(bytes);
+  std::string target = std::string(CharsetOfCodePage(codePage)) + "//TRANSLIT";
+  return ConvertText(bytes.substr(kUtf16LeMark.size()), "UTF-16LE", target.c_str());
 }
 
 std::uint32_t ProfileIntOf(std::string_view value) {
@@ -92,7 +124,7 @@ std::uint32_t ProfileIntOf(std::string_view value) {
     if (digit >= base) break;
     result = result * base + digit;
   }
-  return negative ? 0 : result;
+  return negative ? 0u - result : result;
 }
 
 size_t AnsiPrefixLength(std::string_view ansi, size_t limit, int codePage) {

@@ -1,6 +1,11 @@
 #include "sim/Machine.h"
 
+#include <signal.h>
+#include <unistd.h>
+
 #include <atomic>
+#include <cerrno>
+#include <cstdlib>
 #include <random>
 
 #include "sim/ProcessPorts.h"
@@ -9,16 +14,41 @@ namespace sim {
 
 namespace {
 
+// A machine's drive lives in "dorvanta-machine-p<PID>-..." under the
+// temporary folder, PID being the host process that made it.
+constexpr std::string_view kRootPrefix = "dorvanta-machine-p";
+
 std::filesystem::path FreshRoot() {
   static std::atomic<int> counter{0};
+  static std::once_flag swept;
+  std::filesystem::path temp = std::filesystem::temp_directory_path();
+  std::call_once(swept, [&] { RemoveStaleMachineRoots(temp); });
   std::random_device random;
-  auto path = std::filesystem::temp_directory_path() /
-              ("dorvanta-machine-" + std::to_string(random()) + "-" + std::to_string(counter++));
+  auto path = temp / (std::string(kRootPrefix) + std::to_string(::getpid()) + "-" + std::to_string(random()) +
+                      "-" + std::to_string(counter++));
   std::filesystem::create_directories(path);
   return path;
 }
 
+bool HostProcessRuns(long pid) {
+  return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+}
+
 }  // namespace
+
+int RemoveStaleMachineRoots(const std::filesystem::path& folder) {
+  int removed = 0;
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+    std::string name = entry.path().filename().string();
+    if (!name.starts_with(kRootPrefix) || !entry.is_directory(ec)) continue;
+    char* end = nullptr;
+    long pid = std::strtol(name.c_str() + kRootPrefix.size(), &end, 10);
+    if (end == nullptr || *end != '-' || HostProcessRuns(pid)) continue;
+    if (std::filesystem::remove_all(entry.path(), ec) != static_cast<std::uintmax_t>(-1) && !ec) ++removed;
+  }
+  return removed;
+}
 
 Machine::Machine(MachineOptions options)
     : m_options(std::move(options)),

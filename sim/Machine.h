@@ -50,6 +50,11 @@ struct MachineOptions {
   plat::OsVersion version{6, 1, 7601};
 };
 
+// Removes the drive folders that machines of host processes no longer
+// running (a killed console) left in folder; returns how many. A machine
+// with a fresh drive does this once per host process before it starts.
+int RemoveStaleMachineRoots(const std::filesystem::path& folder);
+
 class Machine {
  public:
   explicit Machine(MachineOptions options = {});

@@ -2,6 +2,7 @@
 
 #include <httplib.h>
 
+#include <cctype>
 #include <fstream>
 #include <optional>
 
@@ -16,6 +17,7 @@ constexpr time_t kLoopbackTimeoutSeconds = 5;
 
 struct HttpUrl {
   std::string host;
+  std::string authority;  // host[:port], as written
   std::string path;
 };
 
@@ -23,37 +25,60 @@ struct HttpUrl {
 // needed to reach the host's loopback server.
 std::optional<HttpUrl> ParseUrl(std::string_view url) {
   constexpr std::string_view kScheme = "http://";
-  if (url.substr(0, kScheme.size()) != kScheme) return std::nullopt;
+  if (url.size() < kScheme.size()) return std::nullopt;
+  for (size_t i = 0; i < kScheme.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(url[i])) != kScheme[i]) return std::nullopt;
   url.remove_prefix(kScheme.size());
   size_t slash = url.find('/');
   std::string_view authority = url.substr(0, slash);
   std::string_view path = slash == std::string_view::npos ? std::string_view("/") : url.substr(slash);
   std::string_view host = authority.substr(0, authority.find(':'));
   if (host.empty()) return std::nullopt;
-  return HttpUrl{std::string(host), std::string(path)};
+  return HttpUrl{std::string(host), std::string(authority), std::string(path)};
+}
+
+bool IsRedirect(int status) {
+  return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+// Where a redirect leads: an absolute URL, or a path on the same host.
+std::optional<HttpUrl> RedirectTarget(const HttpUrl& from, const std::string& location) {
+  if (location.starts_with("/")) return HttpUrl{from.host, from.authority, location};
+  return ParseUrl(location);
 }
 
 }  // namespace
 
-LONG SimDownload::DownloadToFile(std::string_view url, std::string_view localPath) {
-  auto parsed = ParseUrl(url);
-  if (!parsed) return plat::kDownloadFailed;
+// Fetches url over the machine's network, following redirects as
+// URLDownloadToFile does; nullopt when the page cannot be had.
+std::optional<std::string> SimDownload::Fetch(std::string_view url) {
+  auto target = ParseUrl(url);
+  for (int hop = 0; target && hop <= kMaxRedirects; ++hop) {
+    HostRoute route = m_machine.Web().Route(target->host);
+    if (route.reach == HostReach::Silent) {
+      auto lock = m_machine.Lock();
+      Scheduler& sched = m_machine.Sched();
+      sched.Block(
+          lock, [] { return false; }, sched.Now() + kSilentHostWaitMs);
+      return std::nullopt;
+    }
+    if (route.reach != HostReach::Listening) return std::nullopt;
 
-  HostRoute route = m_machine.Web().Route(parsed->host);
-  if (route.reach == HostReach::Silent) {
-    auto lock = m_machine.Lock();
-    Scheduler& sched = m_machine.Sched();
-    sched.Block(
-        lock, [] { return false; }, sched.Now() + kSilentHostWaitMs);
-    return plat::kDownloadFailed;
+    httplib::Client client("127.0.0.1", route.port);
+    client.set_connection_timeout(kLoopbackTimeoutSeconds);
+    client.set_read_timeout(kLoopbackTimeoutSeconds);
+    auto result = client.Get(target->path.c_str());
+    if (!result) return std::nullopt;
+    if (result->status >= 200 && result->status <= 299) return std::move(result->body);
+    if (!IsRedirect(result->status) || !result->has_header("Location")) return std::nullopt;
+    target = RedirectTarget(*target, result->get_header_value("Location"));
   }
-  if (route.reach != HostReach::Listening) return plat::kDownloadFailed;
+  return std::nullopt;
+}
 
-  httplib::Client client("127.0.0.1", route.port);
-  client.set_connection_timeout(kLoopbackTimeoutSeconds);
-  client.set_read_timeout(kLoopbackTimeoutSeconds);
-  auto result = client.Get(parsed->path.c_str());
-  if (!result || result->status < 200 || result->status > 299) return plat::kDownloadFailed;
+LONG SimDownload::DownloadToFile(std::string_view url, std::string_view localPath) {
+  auto body = Fetch(url);
+  if (!body) return plat::kDownloadFailed;
 
   auto lock = m_machine.Lock();
   FileSystem& disk = m_machine.Disk();
@@ -62,8 +87,9 @@ LONG SimDownload::DownloadToFile(std::string_view url, std::string_view localPat
   if (!host || disk.IsDenied(*host) || disk.IsReadOnly(*host) ||
       !std::filesystem::is_directory(host->parent_path(), ec))
     return plat::kDownloadFailed;
+  disk.NoteChange();
   std::ofstream out(*host, std::ios::binary | std::ios::trunc);
-  out.write(result->body.data(), static_cast<std::streamsize>(result->body.size()));
+  out.write(body->data(), static_cast<std::streamsize>(body->size()));
   return out ? plat::kDownloadOk : plat::kDownloadFailed;
 }
 

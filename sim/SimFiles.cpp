@@ -12,7 +12,7 @@ namespace {
 
 class SimFile final : public plat::IFile {
  public:
-  SimFile(const FileSystem& disk, std::filesystem::path host, unsigned mode, std::string content)
+  SimFile(FileSystem& disk, std::filesystem::path host, unsigned mode, std::string content)
       : m_disk(disk), m_host(std::move(host)), m_mode(mode), m_content(std::move(content)) {}
   ~SimFile() override { Close(); }
 
@@ -54,11 +54,15 @@ class SimFile final : public plat::IFile {
     if (!m_dirty) return true;
     std::ofstream out(m_host, std::ios::binary | std::ios::trunc);
     out.write(m_content.data(), static_cast<std::streamsize>(m_content.size()));
+    out.close();
+    // Noted once written: a read meanwhile (this write does not take the
+    // machine's lock) is not kept.
+    m_disk.NoteChange();
     return static_cast<bool>(out);
   }
 
  private:
-  const FileSystem& m_disk;
+  FileSystem& m_disk;
   std::filesystem::path m_host;
   unsigned m_mode;
   std::string m_content;
@@ -91,6 +95,7 @@ std::unique_ptr<plat::IFile> SimFiles::Open(std::string_view path, unsigned mode
   bool truncate = (mode & plat::kModeCreate) && !(mode & plat::kModeNoTruncate);
   std::string content = exists && !truncate ? ReadHostFile(*host) : std::string();
   if (!exists || truncate) {
+    disk.NoteChange();
     std::ofstream create(*host, std::ios::binary | std::ios::trunc);
     if (!create) return nullptr;
   }
@@ -105,6 +110,7 @@ bool SimFiles::Delete(std::string_view path) {
   if (!host || disk.IsDenied(*host) || disk.IsReadOnly(*host) || !std::filesystem::is_regular_file(*host, ec))
     return false;
   disk.SetAdministratorsOnly(*host, false);
+  disk.NoteChange();
   return std::filesystem::remove(*host, ec);
 }
 
@@ -117,6 +123,7 @@ bool SimFiles::Replace(std::string_view source, std::string_view target) {
   if (!from || !to || disk.IsDenied(*from) || disk.IsDenied(*to) || disk.IsReadOnly(*to) ||
       !std::filesystem::is_regular_file(*from, ec))
     return false;
+  disk.NoteChange();
   std::filesystem::rename(*from, *to, ec);
   if (ec) return false;
   // The moved file keeps its own access list.
@@ -164,21 +171,33 @@ bool SimFiles::SetAttributes(std::string_view path, DWORD attributes) {
   return true;
 }
 
-// The profile file's bytes, or nullopt when it cannot be read.
-std::optional<std::string> SimFiles::ReadProfile(std::string_view path) {
+// The parsed profile file, or null when it cannot be read. As on Windows,
+// a file once read is kept until it changes: a change through the machine,
+// or another size or time of the host file.
+std::shared_ptr<const ProfileFile> SimFiles::ReadProfile(std::string_view path) {
   FileSystem& disk = m_machine.Disk();
   auto host = disk.HostPath(path, m_process.currentDirectory);
   std::error_code ec;
-  if (!host || disk.IsDenied(*host) || !std::filesystem::is_regular_file(*host, ec)) return std::nullopt;
-  return ReadHostFile(*host);
+  if (!host || disk.IsDenied(*host) || !std::filesystem::is_regular_file(*host, ec)) return nullptr;
+  CachedProfile stamp{disk.Generation(), disk.CodePage(), std::filesystem::file_size(*host, ec),
+                      std::filesystem::last_write_time(*host, ec), nullptr};
+  constexpr size_t kKeptProfiles = 16;
+  if (m_profiles.size() >= kKeptProfiles && !m_profiles.contains(host->string())) m_profiles.clear();
+  CachedProfile& cached = m_profiles[host->string()];
+  if (cached.file && cached.generation == stamp.generation && cached.codePage == stamp.codePage &&
+      cached.size == stamp.size && cached.written == stamp.written)
+    return cached.file;
+  stamp.file = std::make_shared<const ProfileFile>(ProfileBytesAsAnsi(ReadHostFile(*host), disk.CodePage()));
+  cached = stamp;
+  return cached.file;
 }
 
 std::optional<std::string> SimFiles::ProfileValue(std::string_view section, std::string_view key,
                                                   std::string_view path) {
-  auto content = ReadProfile(path);
-  if (!content) return std::nullopt;
+  auto profile = ReadProfile(path);
+  if (!profile) return std::nullopt;
   FileSystem& disk = m_machine.Disk();
-  return FindProfileValue(*content, disk.ToAnsi(section), disk.ToAnsi(key));
+  return profile->Find(disk.ToAnsi(section), disk.ToAnsi(key));
 }
 
 UINT SimFiles::GetProfileInt(std::string_view section, std::string_view key, int defaultValue,

@@ -1,10 +1,14 @@
 // The files port of a simulated process, over the machine's drive C:.
 #pragma once
 
+#include <filesystem>
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "platform/Files.h"
+#include "sim/IniReader.h"
 
 namespace sim {
 
@@ -28,12 +32,21 @@ class SimFiles final : public plat::IFiles {
                          std::string& out, DWORD bufferSize, std::string_view path) override;
 
  private:
-  std::optional<std::string> ReadProfile(std::string_view path);
+  struct CachedProfile {
+    std::uint64_t generation = 0;
+    int codePage = 0;
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type written;
+    std::shared_ptr<const ProfileFile> file;
+  };
+
+  std::shared_ptr<const ProfileFile> ReadProfile(std::string_view path);
   std::optional<std::string> ProfileValue(std::string_view section, std::string_view key,
                                           std::string_view path);
 
   Machine& m_machine;
   Process& m_process;
+  std::map<std::string, CachedProfile> m_profiles;  // by host path
 };
 
 }  // namespace sim

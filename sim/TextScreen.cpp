@@ -9,9 +9,18 @@ namespace sim {
 
 namespace {
 
-using scenario::Quote;
+using scenario::Printable;
 
 constexpr int kMinBoxWidth = 48;
+// A value on the screen is cut after this many characters, with its length.
+constexpr size_t kScreenCharacters = 80;
+
+std::string Quote(std::string_view text) {
+  return scenario::Quote(text, kScreenCharacters);
+}
+std::string Shown(std::string_view text) {
+  return Printable(text, kScreenCharacters);
+}
 
 bool IsWide(char32_t c) {
   return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E) || (c >= 0x3041 && c <= 0x33FF) ||
@@ -114,7 +123,7 @@ std::string ControlState(const SimWnd& c) {
       return std::to_string(c.progressPos) + " of " + std::to_string(c.progressLow) + ".." +
              std::to_string(c.progressHigh);
     case ControlKind::Browser:
-      return c.navigations.empty() ? "(blank)" : c.navigations.back();
+      return c.navigations.empty() ? "(blank)" : Shown(c.navigations.back());
     default: {
       std::string text = Quote(c.text);
       if (std::any_of(std::begin(c.bitmaps), std::end(c.bitmaps), [](int b) { return b != 0; }))
@@ -138,7 +147,7 @@ std::string DrawWindow(Desktop& desktop, const SimWnd& wnd) {
   std::string note = "process " + std::to_string(wnd.pid);
   if (desktop.Foreground() == wnd.hwnd) note += ", in front";
   if (wnd.iconic) note += ", minimised";
-  Frame frame(wnd.text.empty() ? "(no title)" : wnd.text, note);
+  Frame frame(wnd.text.empty() ? "(no title)" : Shown(wnd.text), note);
   for (HWND child : wnd.controls)
     if (const SimWnd* control = desktop.Find(child); control && control->visible)
       frame.Line(ControlLine(*control));
@@ -151,7 +160,7 @@ std::string DrawWindow(Desktop& desktop, const SimWnd& wnd) {
 }
 
 std::string DrawMessageBox(const SimMessageBox& box) {
-  Frame frame(box.caption, "message box, process " + std::to_string(box.pid));
+  Frame frame(Shown(box.caption), "message box, process " + std::to_string(box.pid));
   const char* icon = "";
   switch (box.type & 0xF0) {
     case MB_ICONQUESTION:
@@ -167,12 +176,16 @@ std::string DrawMessageBox(const SimMessageBox& box) {
       icon = "(x) ";
       break;
   }
+  constexpr int kShownLines = 20;
   std::string_view text = box.text;
-  bool first = true;
-  while (true) {
+  for (int shown = 0;; ++shown) {
     size_t end = text.find('\n');
-    frame.Line((first ? icon : "    ") + std::string(text.substr(0, end)));
-    first = false;
+    if (shown == kShownLines) {
+      frame.Line("    ... (" + std::to_string(std::count(text.begin(), text.end(), '\n') + 1) +
+                 " more lines)");
+      break;
+    }
+    frame.Line((shown == 0 ? icon : "    ") + Shown(text.substr(0, end)));
     if (end == std::string_view::npos) break;
     text.remove_prefix(end + 1);
   }
@@ -185,7 +198,7 @@ std::string DrawMenu(const SimPopupMenu& menu) {
                     std::to_string(menu.at.y) + " (process " + std::to_string(menu.pid) + "):\n";
   for (int i = 0; i < menu.menu->itemCount; ++i) {
     const plat::MenuItem& item = menu.menu->items[i];
-    out += item.id ? "  " + std::to_string(item.id) + "  " + item.text + "\n" : "  ----\n";
+    out += item.id ? "  " + std::to_string(item.id) + "  " + Shown(item.text) + "\n" : "  ----\n";
   }
   return out;
 }
@@ -199,7 +212,7 @@ std::string DrawTray(const SimTrayIcon& icon) {
 }
 
 std::string ProcessLine(Machine& machine, const NamedProcess& named) {
-  std::string line = "process " + named.name + " (" + std::to_string(named.pid) + "): ";
+  std::string line = "process " + Shown(named.name) + " (" + std::to_string(named.pid) + "): ";
   const Process* process = machine.FindProcess(named.pid);
   if (process == nullptr) return line + "unknown\n";
   return line + (process->exitCode ? "ended, exit code " + std::to_string(*process->exitCode) : "running") +

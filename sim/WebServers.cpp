@@ -19,6 +19,7 @@ std::string Lower(std::string text) {
 struct Page {
   int status = 200;
   std::string body;
+  std::string location;  // a redirect's target
 };
 
 }  // namespace
@@ -43,6 +44,7 @@ struct WebServers::Host {
         return;
       }
       response.status = page->second.status;
+      if (!page->second.location.empty()) response.set_header("Location", page->second.location);
       response.set_content(page->second.body, "application/octet-stream");
     });
   }
@@ -77,7 +79,15 @@ void WebServers::Serve(const std::string& host, const std::string& path, int sta
   std::lock_guard guard(m_mutex);
   Host& entry = HostFor(host);
   std::lock_guard pages(entry.mutex);
-  entry.pages[path] = Page{status, std::move(body)};
+  entry.pages[path] = Page{status, std::move(body), {}};
+}
+
+void WebServers::Redirect(const std::string& host, const std::string& path, int status,
+                          std::string location) {
+  std::lock_guard guard(m_mutex);
+  Host& entry = HostFor(host);
+  std::lock_guard pages(entry.mutex);
+  entry.pages[path] = Page{status, {}, std::move(location)};
 }
 
 void WebServers::Remove(const std::string& host, const std::string& path) {

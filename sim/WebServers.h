@@ -31,6 +31,8 @@ class WebServers {
 
   // Serves path on host with a status code and body bytes; other paths answer 404.
   void Serve(const std::string& host, const std::string& path, int status, std::string body);
+  // Answers path on host with a redirect (status 301, 302, 303, 307 or 308) to location.
+  void Redirect(const std::string& host, const std::string& path, int status, std::string location);
   void Remove(const std::string& host, const std::string& path);
   void SetReach(const std::string& host, HostReach reach);
 

@@ -111,30 +111,93 @@ TokenizedLine Tokenize(std::string_view line) {
   return result;
 }
 
-std::string Quote(std::string_view text) {
-  std::string quoted = "\"";
-  for (char c : text) {
+namespace {
+
+// The length of the valid UTF-8 sequence at the start of text, or 0.
+size_t Utf8SequenceLength(std::string_view text) {
+  auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+  unsigned char lead = byte(0);
+  if (lead < 0x80) return 1;
+  size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                  : lead >= 0xE0 && lead <= 0xEF ? 3
+                  : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                 : 0;
+  if (length == 0 || text.size() < length) return 0;
+  for (size_t i = 1; i < length; ++i)
+    if ((byte(i) & 0xC0) != 0x80) return 0;
+  // No overlong forms, surrogates or code points past U+10FFFF.
+  if ((lead == 0xE0 && byte(1) < 0xA0) || (lead == 0xED && byte(1) > 0x9F) ||
+      (lead == 0xF0 && byte(1) < 0x90) || (lead == 0xF4 && byte(1) > 0x8F))
+    return 0;
+  return length;
+}
+
+std::string HexEscape(std::string_view bytes) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  std::string out;
+  for (char c : bytes) {
+    auto b = static_cast<unsigned char>(c);
+    out += "\\x";
+    out += kDigits[b >> 4];
+    out += kDigits[b & 0xF];
+  }
+  return out;
+}
+
+// One character of text for a reader; step is how many bytes it took.
+std::string ShownCharacter(std::string_view text, bool quoted, size_t& step) {
+  char c = text.front();
+  step = 1;
+  if (quoted) {
     switch (c) {
       case '\n':
-        quoted += "\\n";
-        break;
+        return "\\n";
       case '\r':
-        quoted += "\\r";
-        break;
+        return "\\r";
       case '\t':
-        quoted += "\\t";
-        break;
+        return "\\t";
       case '"':
-        quoted += "\\\"";
-        break;
+        return "\\\"";
       case '\\':
-        quoted += "\\\\";
-        break;
-      default:
-        quoted += c;
+        return "\\\\";
     }
   }
-  return quoted + "\"";
+  auto b = static_cast<unsigned char>(c);
+  if (b < 0x20 || b == 0x7F) return HexEscape(text.substr(0, 1));
+  size_t length = Utf8SequenceLength(text);
+  if (length == 0) return HexEscape(text.substr(0, 1));
+  step = length;
+  // C1 controls (U+0080 to U+009F) steer terminals as the control bytes do.
+  if (b == 0xC2 && static_cast<unsigned char>(text[1]) < 0xA0) return HexEscape(text.substr(0, 2));
+  return std::string(text.substr(0, length));
+}
+
+std::string Shown(std::string_view text, bool quoted, size_t maxCharacters) {
+  std::string out = quoted ? "\"" : "";
+  size_t characters = 0;
+  size_t i = 0;
+  while (i < text.size() && characters < maxCharacters) {
+    size_t step = 1;
+    out += ShownCharacter(text.substr(i), quoted, step);
+    i += step;
+    ++characters;
+  }
+  if (quoted)
+    out += i < text.size() ? "...\"" : "\"";
+  else if (i < text.size())
+    out += "...";
+  if (i < text.size()) out += " (" + std::to_string(text.size()) + " bytes)";
+  return out;
+}
+
+}  // namespace
+
+std::string Quote(std::string_view text, size_t maxCharacters) {
+  return Shown(text, true, maxCharacters);
+}
+
+std::string Printable(std::string_view text, size_t maxCharacters) {
+  return Shown(text, false, maxCharacters);
 }
 
 std::string Spell(const Token& token) {

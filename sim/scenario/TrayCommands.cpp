@@ -19,8 +19,10 @@ std::string Click(Arguments& args, Context& context) {
 std::string ExpectTray(Arguments& args, Context& context) {
   std::optional<std::int64_t> id;
   std::optional<std::string> tip, title, text;
+  bool noBalloon = false;
   while (!args.AtEnd()) {
-    std::string option = args.Keyword({"icon", "tip", "balloon"});
+    std::string option = args.Keyword({"icon", "tip", "balloon", "no"});
+    if (option == "no") noBalloon = !args.Keyword({"balloon"}).empty();
     if (option == "icon") id = args.Number("ID");
     if (option == "tip") tip = args.Text("TIP");
     if (option == "balloon") {
@@ -33,6 +35,8 @@ std::string ExpectTray(Arguments& args, Context& context) {
   if (id && static_cast<std::int64_t>(icon->id) != *id)
     return Differs("the icon's id", std::to_string(icon->id), std::to_string(*id));
   if (tip && icon->tip != *tip) return Differs("the icon's tip", Quote(icon->tip), Quote(*tip));
+  if (noBalloon && !icon->balloonText.empty())
+    return "the icon shows the balloon " + Quote(icon->balloonTitle) + " " + Quote(icon->balloonText);
   if (title && (icon->balloonTitle != *title || icon->balloonText != *text))
     return Differs("the balloon", Quote(icon->balloonTitle) + " " + Quote(icon->balloonText),
                    Quote(*title) + " " + Quote(*text));
@@ -55,9 +59,11 @@ void RegisterTrayCommands(Registry& registry) {
        "Clicks the dialer's notification-area icon: a left click, a right click (button up opens the "
        "menu) or a left double click; id sends the events with another icon id.",
        "tray right", Group::Action, Click});
-  registry.Add({"expect tray", "[icon ID] [tip \"TIP\"] [balloon \"TITLE\" \"TEXT\"]",
-                "The dialer has an icon in the notification area (with this id, tip and balloon).",
-                "expect tray balloon \"Velk VPN\" \"VPN 연결되었습니다\"", Group::Expectation, ExpectTray});
+  registry.Add(
+      {"expect tray", "[icon ID] [tip \"TIP\"] [balloon \"TITLE\" \"TEXT\" | no balloon]",
+       "The dialer has an icon in the notification area (with this id, tip, and this balloon or none; "
+       "a balloon disappears after its timeout).",
+       "expect tray balloon \"Velk VPN\" \"VPN 연결되었습니다\"", Group::Expectation, ExpectTray});
   registry.Add({"expect no tray", "", "The dialer has no icon in the notification area.", "expect no tray",
                 Group::Expectation, ExpectNoTray});
 }

@@ -17,6 +17,18 @@ std::string Serve(Arguments& args, Context& context) {
   return {};
 }
 
+std::string Redirect(Arguments& args, Context& context) {
+  std::string host = args.Text("HOST");
+  std::string path = args.Text("PATH");
+  std::string location = args.Text("URL");
+  std::int64_t status = args.OptionalNumber("status").value_or(302);
+  args.End();
+  if (status != 301 && status != 302 && status != 303 && status != 307 && status != 308)
+    throw ArgumentError("a redirect's status is 301, 302, 303, 307 or 308");
+  context.machine.Web().Redirect(host, path, static_cast<int>(status), location);
+  return {};
+}
+
 std::string Reach(Arguments& args, Context& context) {
   std::string how = args.Keyword({"refuse", "silent"});
   std::string host = args.Text("HOST");
@@ -43,6 +55,12 @@ void RegisterWebCommands(Registry& registry) {
                 "The host answers the path with the body (status 200 unless given); other paths answer 404.",
                 "web serve dir.velk.example /webadmin/serverlist.txt \"Seoul 1=10.0.0.1\\r\\n\"",
                 Group::SetUp, Serve});
+  registry.Add(
+      {"web redirect", "HOST PATH \"URL\" [status CODE]",
+       "The host answers the path with a redirect (302 unless given) to the URL: http://HOST/PATH, or "
+       "a path on the same host.",
+       "web redirect dir.velk.example /webadmin/serverlist.txt \"http://mirror.velk.example/list.txt\"",
+       Group::SetUp, Redirect});
   registry.Add({"web", "refuse HOST | silent HOST",
                 "The host refuses connections, or takes them and never answers.",
                 "web refuse dir.velk.example", Group::SetUp, Reach});

@@ -57,7 +57,7 @@ TEST_F(DirectoryTest, MissingKeysTakeTheirDefaults) {
 
 TEST_F(DirectoryTest, HugeAndNegativeCountsAreBounded) {
   WriteSystemFile("Server.ini",
-                  "[System]\r\nCount=4294967295\r\nGroup1=Korea\r\n[Transfer]\r\nCount=-3\r\n"
+                  "[System]\r\nCount=2147483647\r\nGroup1=Korea\r\n[Transfer]\r\nCount=-3\r\n"
                   "[Korea]\r\nCount=99999999\r\nServer1=S\r\nIP1=1.1.1.1\r\n");
   driver.Start();
   Texts groups = Items(IDC_GROUP);
@@ -69,6 +69,16 @@ TEST_F(DirectoryTest, HugeAndNegativeCountsAreBounded) {
   Texts lines = Items(IDC_LINE);
   ASSERT_EQ(lines.size(), 256u);
   EXPECT_EQ(lines.back(), Entry("S", "1.1.1.1"));
+}
+
+TEST_F(DirectoryTest, CountsPastTwoToThe31AreNegativeAndListNothing) {
+  // The profile call hands a negative number back as its two's complement.
+  WriteSystemFile("Server.ini",
+                  "[System]\r\nCount=4294967295\r\nGroup1=Korea\r\n"
+                  "[Transfer]\r\nCount=2147483648\r\nServer1=T\r\nIP1=2.2.2.2\r\n");
+  driver.Start();
+  EXPECT_TRUE(Items(IDC_GROUP).empty());
+  EXPECT_TRUE(Items(IDC_RELAY_LINE).empty());
 }
 
 TEST_F(DirectoryTest, ChoosingAGroupListsItsServersHighestNumberFirst) {

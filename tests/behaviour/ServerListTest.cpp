@@ -1,5 +1,6 @@
 // The server list downloaded at start fills the server combo and the address store.
 #include "resources/resource.h"
+#include "sim/SimDownload.h"
 #include "tests/behaviour/ServiceFixture.h"
 
 namespace {
@@ -91,6 +92,24 @@ TEST_F(FailedDownloadTest, UnwritableListFileFails) {
   ServeServerList("Seoul 1=10.0.0.1\r\n");
   machine.Disk().MakeFolder("C:\\Program Files\\Velk VPN");
   machine.Disk().DenyAccess("C:\\Program Files\\Velk VPN\\server.ini");
+  driver.Start();
+  ExpectFailureMessageThenOpenWindow();
+}
+
+TEST_F(FailedDownloadTest, RedirectLoopFailsAfterTheBoundedNumberOfRedirects) {
+  // Two paths that send the download to each other forever.
+  machine.Web().Redirect(endpoints::kDirectoryHost, endpoints::kServerListPath, 302, "/loop");
+  machine.Web().Redirect(endpoints::kDirectoryHost, "/loop", 307,
+                         std::string("http://") + endpoints::kDirectoryHost + endpoints::kServerListPath);
+  driver.Start();
+  ExpectFailureMessageThenOpenWindow();
+  EXPECT_EQ(machine.Web().Requests(endpoints::kDirectoryHost, endpoints::kServerListPath) +
+                machine.Web().Requests(endpoints::kDirectoryHost, "/loop"),
+            sim::kMaxRedirects + 1);
+}
+
+TEST_F(FailedDownloadTest, RedirectWithoutLocationFails) {
+  ServeServerList("moved", 302);
   driver.Start();
   ExpectFailureMessageThenOpenWindow();
 }

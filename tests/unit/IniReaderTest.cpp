@@ -40,10 +40,40 @@ TEST(IniReader, OneMatchingPairOfQuotesIsRemoved) {
 TEST(IniReader, CommentsKeysWithoutValuesAndOddLines) {
   const char* ini = "k=outside\n[S]\n;k=commented\nbare\nempty=\nk=a=b\n[Broken\nx=1\n";
   EXPECT_EQ(FindProfileValue(ini, "S", "k"), "a=b");
-  EXPECT_EQ(FindProfileValue(ini, "S", "bare"), "");
+  // A line without "=" is no key.
+  EXPECT_EQ(FindProfileValue(ini, "S", "bare"), std::nullopt);
   EXPECT_EQ(FindProfileValue(ini, "S", "empty"), "");
   EXPECT_EQ(FindProfileValue(ini, "Broken", "x"), "1");
   EXPECT_EQ(FindProfileValue("", "S", "k"), std::nullopt);
+}
+
+TEST(IniReader, LinesEndAtCrLfOrEither) {
+  const char* ini = "[Mac]\rCount=4\rName=x\r\r[Unix]\nCount=5\n[Dos]\r\nCount=6\r\n[Mixed]\n\rk=7\r\n\n";
+  EXPECT_EQ(FindProfileValue(ini, "Mac", "Count"), "4");
+  EXPECT_EQ(FindProfileValue(ini, "Mac", "Name"), "x");
+  EXPECT_EQ(FindProfileValue(ini, "Unix", "Count"), "5");
+  EXPECT_EQ(FindProfileValue(ini, "Dos", "Count"), "6");
+  EXPECT_EQ(FindProfileValue(ini, "Mixed", "k"), "7");
+}
+
+TEST(IniReader, Utf16LittleEndianFileIsReadInTheCodePage) {
+  // "[S]\r\nname=韩国\r\n" in UTF-16LE with its mark.
+  std::string wide("\xFF\xFE[\0S\0]\0\r\0\n\0n\0a\0m\0e\0=\0\xE9\x97\xFD\x56\r\0\n\0", 30);
+  std::string ansi = sim::ProfileBytesAsAnsi(wide, 936);
+  EXPECT_EQ(FindProfileValue(ansi, "S", "name"), "\xBA\xAB\xB9\xFA");  // 韩国 in code page 936
+  // Without the mark the bytes are taken as they are.
+  EXPECT_EQ(sim::ProfileBytesAsAnsi("[S]\r\nk=1", 936), "[S]\r\nk=1");
+  // A character the code page lacks becomes "?".
+  std::string hangul("\xFF\xFE[\0S\0]\0\n\0k\0=\0\x5C\xD5", 16);
+  EXPECT_EQ(FindProfileValue(sim::ProfileBytesAsAnsi(hangul, 1252), "S", "k"), "?");
+}
+
+TEST(IniReader, ParsedFileAnswersManyReads) {
+  sim::ProfileFile file("[System]\nCount=2\n[system]\nCount=9\nVer=1\n[Transfer]\nIP1=1.1.1.1\n");
+  EXPECT_EQ(file.Find("SYSTEM", " count "), "2");
+  EXPECT_EQ(file.Find("System", "Ver"), std::nullopt);
+  EXPECT_EQ(file.Find("transfer", "ip1"), "1.1.1.1");
+  EXPECT_EQ(file.Find("Transfer", "IP2"), std::nullopt);
 }
 
 TEST(IniReader, IntegersAsTheUnsignedReaderTakesThem) {
@@ -52,7 +82,11 @@ TEST(IniReader, IntegersAsTheUnsignedReaderTakesThem) {
   EXPECT_EQ(ProfileIntOf("+9"), 9u);
   EXPECT_EQ(ProfileIntOf("12abc"), 12u);
   EXPECT_EQ(ProfileIntOf("abc"), 0u);
-  EXPECT_EQ(ProfileIntOf("-5"), 0u);
+  // A negative number comes back as its 32-bit two's complement.
+  EXPECT_EQ(ProfileIntOf("-5"), 4294967291u);
+  EXPECT_EQ(ProfileIntOf("-1"), 4294967295u);
+  EXPECT_EQ(ProfileIntOf(" -0x10"), 4294967280u);
+  EXPECT_EQ(ProfileIntOf("-0"), 0u);
   EXPECT_EQ(ProfileIntOf("0x1F"), 31u);
   EXPECT_EQ(ProfileIntOf("4294967295"), 4294967295u);
   EXPECT_EQ(ProfileIntOf("4294967296"), 0u);

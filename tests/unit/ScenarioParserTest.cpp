@@ -174,3 +174,27 @@ TEST(ScenarioRegistry, EveryCommandDocumentsItselfAndItsExampleParses) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ScenarioQuote, EscapesWhatATerminalWouldObey) {
+  using sim::scenario::Printable;
+  using sim::scenario::Quote;
+  EXPECT_EQ(Quote("a\"b\\c\n"), "\"a\\\"b\\\\c\\n\"");
+  EXPECT_EQ(Quote("\x1B[2J\x07\x7F"), "\"\\x1B[2J\\x07\\x7F\"");
+  EXPECT_EQ(Quote("\xC2\x9B\xC2\xA0"), "\"\\xC2\\x9B\xC2\xA0\"");  // C1 CSI escaped, no-break space kept
+  EXPECT_EQ(Quote("\xFF\xC3"), "\"\\xFF\\xC3\"");                  // lone and cut-off bytes
+  EXPECT_EQ(Quote("\xE0\x80\x80\xED\xA0\x80"), "\"\\xE0\\x80\\x80\\xED\\xA0\\x80\"");  // overlong, surrogate
+  EXPECT_EQ(Quote("접속"), "\"접속\"");
+  EXPECT_EQ(Printable("a\\b\x1B\n"), "a\\b\\x1B\\x0A");
+}
+
+TEST(ScenarioQuote, LongTextIsCutWithItsLength) {
+  using sim::scenario::Quote;
+  EXPECT_EQ(Quote("abcdef", 6), "\"abcdef\"");
+  EXPECT_EQ(Quote("abcdefg", 6), "\"abcdef...\" (7 bytes)");
+  EXPECT_EQ(Quote("접속접속", 2), "\"접속...\" (12 bytes)");
+  EXPECT_EQ(sim::scenario::Printable(std::string(5000, 'x'), 3), "xxx... (5000 bytes)");
+}
+
+}  // namespace
