@@ -21,6 +21,20 @@ constexpr const char* kServerListPath = "/webadmin/serverlist.txt";
 constexpr const char* kServerSelectPath = "/tallmer/server.txt";
 constexpr const char* kBannerPath = "/webadmin/logo1.php";
 
+// Paths on the web sites.
+constexpr const char* kRootPath = "/";
+constexpr const char* kCompanyPasswordPath = "/board/mb_password.php";
+constexpr const char* kPortalLoginPath = "/login.asp";
+constexpr const char* kFaqPath = "/App/faq/app_faq.asp";
+constexpr const char* kNoticePath = "/App/Notice/app_notice.asp";
+
+// "http://<host><path>"
+inline CString SiteUrl(const char* host, const char* path) {
+  CString url;
+  url.Format("http://%s%s", host, path);
+  return url;
+}
+
 // "http://<directory host>:<port><path>"
 inline CString DirectoryUrl(const char* path) {
   CString url;

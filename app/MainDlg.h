@@ -7,7 +7,10 @@
 #include "app/Settings.h"
 #include "connection/ConnectCommand.h"
 #include "connection/ConnectionMonitor.h"
+#include "desktop/SkinChrome.h"
 #include "desktop/TrayIcon.h"
+#include "desktop/WebBrowser2.h"
+#include "desktop/WebLinks.h"
 #include "directory/ServerDirectory.h"
 #include "directory/ServerList.h"
 #include "framework/CDialog.h"
@@ -38,12 +41,12 @@ class CMainDlg : public CDialog, private IConnectView, private IRelayView, priva
   CComboBox m_comboGroup;
   CBitmapButton m_btnConnect;
   CComboBox m_comboLine;
-  CWnd m_browserSmall;
+  CWebBrowser2 m_browserSmall;
   CString m_strUser;
   CString m_strPassword;
   int m_bRemember = 0;
   CString m_strStatus;
-  CWnd m_browserBanner;
+  CWebBrowser2 m_browserBanner;
   int m_bAutoSelect = 0;
   int m_nRouteMode = 0;
   int m_bL2tp = 0;
@@ -73,7 +76,20 @@ class CMainDlg : public CDialog, private IConnectView, private IRelayView, priva
   void OnChooseServer();
   void OnUpdate();
 
+  // Skin chrome and links.
+  LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
+  void OnLButtonDown(UINT nFlags, LPARAM lPoint);
+  LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
+  void OnSkinClose();
+  void OnSkinHide();
+  template <int nLinkId>
+  void OnLink() {
+    m_links->Follow(nLinkId);
+  }
+  void OnDocumentCompleteBanner();
+
   DECLARE_MESSAGE_MAP()
+  DECLARE_EVENTSINK_MAP()
 
  private:
   // Start-up steps, in the order OnInitDialog runs them.
@@ -122,4 +138,6 @@ class CMainDlg : public CDialog, private IConnectView, private IRelayView, priva
   std::unique_ptr<CConnectCommand> m_connect;
   std::unique_ptr<CRelayCommand> m_relay;
   std::unique_ptr<CConnectionMonitor> m_monitor;
+  std::unique_ptr<CSkinChrome> m_chrome;
+  std::unique_ptr<CWebLinks> m_links;
 };

@@ -19,6 +19,7 @@ BOOL CMainDlg::OnInitDialog() {
   m_connect->m_bSplitRoute = 0;
   UpdateData(FALSE);
   m_ports.system->TrimWorkingSet();
+  m_links->NavigateBanner();
   if (!DownloadServerList()) return TRUE;
   LoadServerList();
   return TRUE;
@@ -68,6 +69,8 @@ void CMainDlg::BuildSubsystems() {
                                                 connectView, m_bVistaOrLater != 0);
   m_relay = std::make_unique<CRelayCommand>(*m_relayLine, relayView);
   m_monitor = std::make_unique<CConnectionMonitor>(*m_mainLine, *m_relayLine, *m_dialEngine, monitorView);
+  m_chrome = std::make_unique<CSkinChrome>(*m_ports.windows, m_hWnd);
+  m_links = std::make_unique<CWebLinks>(*m_ports.shell, m_browserBanner, m_trayIcon);
 }
 
 // Lines left up by an earlier run keep their entry names; take them over.

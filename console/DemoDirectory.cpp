@@ -17,8 +17,16 @@ constexpr const char* kServerList =
 
 constexpr const char* kSelectList = "Seoul A=10.8.1.1\nTokyo A=10.8.2.1\nHong Kong A=10.8.3.1\n";
 
+// The banner: a page with the news in a frame, whose link leads to the notice page.
 constexpr const char* kBannerPage =
-    "<html><body style=\"margin:0\"><h3>Velk VPN</h3><p>安全 · 快速 · 稳定</p></body></html>\n";
+    "<html><body style=\"margin:0\"><h3>Velk VPN</h3><p>安全 · 快速 · 稳定</p>"
+    "<iframe src=\"logo_news.php\" frameborder=\"0\"></iframe></body></html>\n";
+constexpr const char* kBannerNewsPath = "/webadmin/logo_news.php";
+constexpr const char* kBannerNews =
+    "<html><body style=\"margin:0\"><a href=\"http://content.velk.example/App/Notice/app_notice.asp\" "
+    "target=\"_top\">新线路上线</a></body></html>\n";
+constexpr const char* kNoticePage = "<html><body><h3>公告</h3><p>东京 2 已上线。</p></body></html>\n";
+constexpr const char* kFaqPage = "<html><body><h3>FAQ</h3><p>691: 用户名或密码错误。</p></body></html>\n";
 
 constexpr const char* kServerIni =
     "[System]\nCount=3\nVer=146\nGroup1=韩国\nGroup2=日本\nGroup3=香港\n"
@@ -49,6 +57,9 @@ void SetUpDemoDirectory(Machine& machine) {
   web.Serve(endpoints::kDirectoryHost, endpoints::kServerListPath, 200, AnsiFile(machine, kServerList));
   web.Serve(endpoints::kDirectoryHost, endpoints::kServerSelectPath, 200, AnsiFile(machine, kSelectList));
   web.Serve(endpoints::kDirectoryHost, endpoints::kBannerPath, 200, AnsiFile(machine, kBannerPage));
+  web.Serve(endpoints::kDirectoryHost, kBannerNewsPath, 200, AnsiFile(machine, kBannerNews));
+  web.Serve(endpoints::kContentSite, endpoints::kNoticePath, 200, AnsiFile(machine, kNoticePage));
+  web.Serve(endpoints::kContentSite, endpoints::kFaqPath, 200, AnsiFile(machine, kFaqPage));
   std::string systemDir = machine.SystemDirectory() + "\\";
   machine.Disk().WriteBytes(systemDir + "Server.ini", AnsiFile(machine, kServerIni));
   machine.Disk().WriteBytes(systemDir + "Route.txt", AnsiFile(machine, kRouteTxt));

@@ -78,6 +78,12 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) 
     OnCommand(id, code, handled);
     return 0;
   }
+  if (msg == plat::kWmControlEvent) {
+    const AFX_MSGMAP_ENTRY* event =
+        AfxFindEventEntry(GetEventSinkMap(), static_cast<UINT>(wParam), static_cast<UINT>(lParam));
+    handled = event != nullptr;
+    return event ? event->pfn(this, 0, 0) : 0;
+  }
   const AFX_MSGMAP_ENTRY* entry = AfxFindMessageEntry(GetMessageMap(), msg, 0, 0);
   if (entry == nullptr) {
     handled = false;

@@ -20,3 +20,10 @@ const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* map, UINT message,
   }
   return nullptr;
 }
+
+const AFX_MSGMAP_ENTRY* AfxFindEventEntry(const AFX_MSGMAP* map, UINT id, UINT dispid) {
+  if (map == nullptr) return nullptr;
+  for (const AFX_MSGMAP_ENTRY* entry = map->lpEntries; entry->pfn != nullptr; ++entry)
+    if (entry->nID == id && entry->nCode == dispid) return entry;
+  return nullptr;
+}

@@ -73,6 +73,26 @@ const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* map, UINT message,
 #define ON_WM_SETCURSOR() {WM_SETCURSOR, 0, 0, AFX_THUNK(return pThis->OnSetCursor(wParam, lParam);)},
 #define ON_WM_DRAWITEM() {WM_DRAWITEM, 0, 0, AFX_THUNK(return pThis->OnDrawItem(wParam, lParam);)},
 
+// Event-sink maps: events of hosted controls (plat::kWmControlEvent), by
+// control id and dispatch id; the event's own parameters are not passed on.
+#define DECLARE_EVENTSINK_MAP() \
+ protected:                     \
+  const AFX_MSGMAP* GetEventSinkMap() const override;
+
+#define BEGIN_EVENTSINK_MAP(theClass, baseClass)                 \
+  const AFX_MSGMAP* theClass::GetEventSinkMap() const {          \
+    using ThisClass = theClass;                                  \
+    static const AFX_MSGMAP_ENTRY s_entries[] = {
+#define ON_EVENT(theClass, id, dispid, memberFn) \
+  {plat::kWmControlEvent, (dispid), (id), AFX_THUNK(pThis->memberFn(); return 0;)},
+#define END_EVENTSINK_MAP()                         \
+  { 0, 0, 0, nullptr }                              \
+  }                                                 \
+  ;                                                 \
+  static const AFX_MSGMAP s_map = {nullptr, s_entries}; \
+  return &s_map;                                    \
+  }
+
 // clang-format on
 
 // Base of every class with a message map.
@@ -83,4 +103,8 @@ class CCmdTarget {
 
  protected:
   virtual const AFX_MSGMAP* GetMessageMap() const;
+  virtual const AFX_MSGMAP* GetEventSinkMap() const { return nullptr; }
 };
+
+// Finds the event-sink entry for a control's event; nullptr when there is none.
+const AFX_MSGMAP_ENTRY* AfxFindEventEntry(const AFX_MSGMAP* map, UINT id, UINT dispid);

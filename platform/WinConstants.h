@@ -12,6 +12,7 @@ constexpr UINT WM_ICONERASEBKGND = 0x0027;
 constexpr UINT WM_QUERYDRAGICON = 0x0037;
 constexpr UINT WM_SETCURSOR = 0x0020;
 constexpr UINT WM_DRAWITEM = 0x002B;
+constexpr UINT WM_NCLBUTTONDOWN = 0x00A1;
 constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_SYSCOMMAND = 0x0112;
@@ -32,6 +33,12 @@ constexpr UINT CBN_EDITCHANGE = 5;
 constexpr UINT SC_MINIMIZE = 0xF020;
 constexpr UINT SC_CLOSE = 0xF060;
 constexpr UINT SC_RESTORE = 0xF120;
+
+constexpr UINT HTCLIENT = 1;
+constexpr UINT HTCAPTION = 2;
+
+constexpr int IDC_ARROW = 32512;
+constexpr int IDC_HAND = 32649;
 
 constexpr int SW_HIDE = 0;
 constexpr int SW_SHOWNORMAL = 1;

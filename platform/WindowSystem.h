@@ -3,6 +3,7 @@
 // All texts are UTF-8.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -57,6 +58,20 @@ struct MenuTemplate {
   const char* popupTitle;
   const MenuItem* items;
   int itemCount;
+};
+
+// An event of a control hosted in a dialog (the web browser's), sent to the
+// dialog's sink: wParam the control's id, lParam the event's dispatch id.
+constexpr UINT kWmControlEvent = 0x8000 + 0x0C00;
+// The browser's event when a page or one of its frames has finished loading.
+constexpr LPARAM kEventDocumentComplete = 259;
+
+// A browser's top document, held while the owner lives.
+class IBrowserDocument {
+ public:
+  virtual ~IBrowserDocument() = default;
+  // Sets the body element's scroll attribute; false when the page has no body.
+  virtual bool SetBodyScroll(std::string_view value) = 0;
 };
 
 class IWindowSystem {
@@ -126,14 +141,20 @@ class IWindowSystem {
   // Menus.
   virtual void AppendSystemMenu(HWND hwnd, UINT flags, UINT id, std::string_view text) = 0;
   virtual Point GetCursorPos() = 0;
+  // Sets one of the system's cursors (IDC_HAND, IDC_ARROW) for the pointer.
+  virtual void SetCursorShape(int systemCursorId) = 0;
   // Shows the popup and sends the chosen item's command to owner as WM_COMMAND.
   virtual void TrackPopupMenu(const MenuTemplate& menu, UINT flags, Point at, HWND owner) = 0;
 
   // Notification area.
   virtual bool NotifyIcon(DWORD operation, const NotifyIconRecord& record) = 0;
 
-  // Browser control.
+  // Browser control. Navigate and the document-complete events that follow
+  // are asynchronous; an event reaches the dialog as kWmControlEvent.
   virtual void Navigate(HWND browser, std::string_view url) = 0;
+  virtual void SetBrowserVisible(HWND browser, bool visible) = 0;
+  // The top document, or null when there is none (yet).
+  virtual std::unique_ptr<IBrowserDocument> GetBrowserDocument(HWND browser) = 0;
 };
 
 }  // namespace plat

@@ -12,6 +12,10 @@ constexpr const char* kRelayOn = "断开";   // relay line up
 
 constexpr const char* kWindowTitle = "Velk VPN";
 constexpr const char* kBalloonTitle = "Velk VPN";
+// The notice button's test balloon.
+constexpr const char* kTestBalloonTitle = "Test";
+constexpr const char* kTestBalloonText = "aaaaaaaa";
+constexpr const char* kTestBalloonTip = "aaaaaaaaa";
 
 // Korean (code page 949 on the users' systems).
 namespace ko {

@@ -12,6 +12,7 @@
 
 #include "platform/WindowSystem.h"
 #include "sim/Scheduler.h"
+#include "sim/SimBrowser.h"
 
 namespace sim {
 
@@ -48,7 +49,9 @@ struct SimWnd {
   int progressLow = 0, progressHigh = 100, progressPos = 0;
   int bitmaps[4] = {};
   plat::Rect rect;
-  std::vector<std::string> navigations;
+  bool pressed = false;                  // a button held down under the pointer
+  std::vector<std::string> navigations;  // every page a browser was sent to, in order
+  SimBrowser browser;
   HICON paintedIcon = nullptr;
   plat::Point paintedIconAt;
   // Dialog data.
@@ -162,6 +165,23 @@ class Desktop : public IClockSource {
   HWND Foreground() const { return m_foreground; }
   void SetForeground(HWND hwnd) { m_foreground = hwnd; }
   plat::Point cursor{200, 300};
+  int cursorShape = 32512;  // the system's arrow
+
+  // The pointer over a window (screen coordinates). A press lands on the
+  // topmost visible, enabled control that takes clicks; statics and
+  // pictures pass it to the window as WM_LBUTTONDOWN.
+  void MouseDown(SimWnd& window, plat::Point at);
+  // Moves the pointer: a caption drag moves its window; elsewhere the
+  // window under the pointer gets WM_SETCURSOR.
+  void MouseMove(plat::Point to);
+  // Lets go: a button still pressed under the pointer is clicked.
+  void MouseUp();
+  void MoveWindowTo(SimWnd& window, int left, int top);
+  // A browser shows a loaded page: a document-complete event for each
+  // frame and then for the page goes to the browser's window.
+  void ShowPage(SimWnd& browser, std::vector<SimDocument> documents);
+  // The bitmap a bitmap button shows now (0 without bitmaps).
+  static int ShownBitmap(const SimWnd& button);
 
   // Default processing of a message a window did not handle.
   void DefaultProcessing(SimWnd& wnd, const SimMessage& msg);
@@ -181,6 +201,15 @@ class Desktop : public IClockSource {
   std::uintptr_t m_nextHandle = 0x10010;
   int m_nextBoxSerial = 1;
   HWND m_foreground = nullptr;
+  struct Mouse {
+    bool down = false;
+    HWND window = nullptr;   // the window the press went to
+    HWND pressed = nullptr;  // the button held down
+    HWND dragged = nullptr;  // the window a caption drag moves
+    plat::Point dragFrom;
+    plat::Point windowFrom;
+  } m_mouse;
+  void NoteCompletionHandled(const SimMessage& msg);
   std::map<int, int> m_windowsCreated;  // by process id
   std::deque<SimTextChange> m_textChanges;
   std::uint64_t m_textChangeCount = 0;

@@ -53,6 +53,18 @@ class Driver {
   std::string ShowControl(int controlId, bool show = true);
   std::string EnableControl(int controlId, bool enable = true);
 
+  // The pointer, in client coordinates of the active window.
+  std::string Press(plat::Point client);
+  std::string PressControl(int controlId);  // on the middle of the control
+  // Lets the button go; with away the pointer leaves the pressed spot first.
+  std::string Release(bool away = false);
+  // Press, move by the distance from one client point to the other, let go.
+  std::string Drag(plat::Point from, plat::Point to);
+  std::string PointAt(plat::Point client);
+  std::string Hover(int controlId);  // the middle of the control, hidden or not
+  // The user follows a link of the page in a browser control (or of its frames).
+  std::string FollowLink(int browserId, const std::string& url);
+
   // Reading state (copies taken under the machine lock).
   std::optional<SimWnd> Window(HWND hwnd = nullptr);
   std::optional<SimWnd> Control(int controlId, HWND dialog = nullptr);
@@ -61,6 +73,7 @@ class Driver {
   std::vector<SimMessageBox> MessageBoxes();
   std::optional<SimPopupMenu> OpenMenu();
   HWND Foreground();
+  int CursorShape();
 
   void WaitIdle() { m_machine.WaitIdle(); }
   void Advance(DWORD ms) { m_machine.Advance(ms); }
@@ -71,6 +84,7 @@ class Driver {
   std::string PostToActive(UINT msg, WPARAM wParam, LPARAM lParam);
   SimWnd* ActiveLocked(int pid);
   std::string ControlForInput(int controlId, SimWnd*& control, SimWnd*& dialog);
+  std::string ActiveForPointer(SimWnd*& dialog);
 
   Machine& m_machine;
   Program m_program;

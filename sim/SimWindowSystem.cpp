@@ -24,6 +24,34 @@ bool IsList(const SimWnd& wnd) {
          wnd.kind == ControlKind::ListBox;
 }
 
+bool IsBrowser(const SimWnd& wnd) {
+  return wnd.kind == plat::ControlKind::Browser;
+}
+
+// The top document of a browser as the program holds it; it stands for the
+// page it was taken from, not for the pages after it.
+class SimBrowserDocument final : public plat::IBrowserDocument {
+ public:
+  SimBrowserDocument(Machine& machine, HWND browser, int generation)
+      : m_machine(machine), m_browser(browser), m_generation(generation) {}
+
+  bool SetBodyScroll(std::string_view value) override {
+    return With(m_machine, m_browser, false, [&](SimWnd& w) {
+      SimBrowser& state = w.browser;
+      if (state.generation != m_generation || state.documents.empty()) return false;
+      SimDocument& top = state.documents.front();
+      if (!top.hasBody) return false;
+      top.scroll = value;
+      return true;
+    });
+  }
+
+ private:
+  Machine& m_machine;
+  HWND m_browser;
+  int m_generation;
+};
+
 bool IsCombo(const SimWnd& wnd) {
   return wnd.kind == plat::ControlKind::ComboDropDown || wnd.kind == plat::ControlKind::ComboDropList;
 }
@@ -332,11 +360,39 @@ bool SimWindowSystem::NotifyIcon(DWORD operation, const plat::NotifyIconRecord& 
   return m_machine.Screen().NotifyIcon(m_process.pid, operation, record);
 }
 
+void SimWindowSystem::SetCursorShape(int systemCursorId) {
+  auto lock = m_machine.Lock();
+  m_machine.Screen().cursorShape = systemCursorId;
+}
+
 void SimWindowSystem::Navigate(HWND browser, std::string_view url) {
-  With(m_machine, browser, 0, [&](SimWnd& w) {
+  bool isBrowser = With(m_machine, browser, false, [&](SimWnd& w) {
+    if (!IsBrowser(w)) return false;
     w.navigations.emplace_back(url);
+    return true;
+  });
+  if (!isBrowser) return;
+  // The page loads over the network without the machine lock.
+  std::vector<SimDocument> documents = LoadPage(m_machine.Web(), std::string(url));
+  With(m_machine, browser, 0, [&](SimWnd& w) {
+    m_machine.Screen().ShowPage(w, std::move(documents));
     return 0;
   });
+}
+
+void SimWindowSystem::SetBrowserVisible(HWND browser, bool visible) {
+  With(m_machine, browser, 0, [&](SimWnd& w) {
+    w.browser.visible = visible;
+    return 0;
+  });
+}
+
+std::unique_ptr<plat::IBrowserDocument> SimWindowSystem::GetBrowserDocument(HWND browser) {
+  int generation = With(m_machine, browser, -1, [](SimWnd& w) {
+    return IsBrowser(w) && !w.browser.documents.empty() ? w.browser.generation : -1;
+  });
+  if (generation < 0) return nullptr;
+  return std::make_unique<SimBrowserDocument>(m_machine, browser, generation);
 }
 
 }  // namespace sim

@@ -54,9 +54,12 @@ class SimWindowSystem final : public plat::IWindowSystem {
   int MessageBox(HWND owner, std::string_view text, std::string_view caption, UINT type) override;
   void AppendSystemMenu(HWND hwnd, UINT flags, UINT id, std::string_view text) override;
   plat::Point GetCursorPos() override;
+  void SetCursorShape(int systemCursorId) override;
   void TrackPopupMenu(const plat::MenuTemplate& menu, UINT flags, plat::Point at, HWND owner) override;
   bool NotifyIcon(DWORD operation, const plat::NotifyIconRecord& record) override;
   void Navigate(HWND browser, std::string_view url) override;
+  void SetBrowserVisible(HWND browser, bool visible) override;
+  std::unique_ptr<plat::IBrowserDocument> GetBrowserDocument(HWND browser) override;
 
  private:
   Machine& m_machine;

@@ -34,8 +34,13 @@ struct WebServers::Host {
   std::map<std::string, Page> pages;
   std::map<std::string, int> requests;
 
-  Host() {
-    server.Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
+  Host(std::string name, RequestLog& log) {
+    server.Get(".*", [this, name = std::move(name), &log](const httplib::Request& request,
+                                                          httplib::Response& response) {
+      {
+        std::lock_guard logged(log.mutex);
+        log.entries.push_back(name + " " + request.path);
+      }
       std::lock_guard guard(mutex);
       ++requests[request.path];
       auto page = pages.find(request.path);
@@ -71,7 +76,7 @@ WebServers::~WebServers() = default;
 
 WebServers::Host& WebServers::HostFor(const std::string& host) {
   auto& slot = m_hosts[Lower(host)];
-  if (!slot) slot = std::make_unique<Host>();
+  if (!slot) slot = std::make_unique<Host>(Lower(host), m_log);
   return *slot;
 }
 
@@ -119,6 +124,11 @@ int WebServers::Requests(const std::string& host, const std::string& path) const
   std::lock_guard pages(it->second->mutex);
   auto count = it->second->requests.find(path);
   return count == it->second->requests.end() ? 0 : count->second;
+}
+
+std::vector<std::string> WebServers::RequestOrder() const {
+  std::lock_guard guard(m_log.mutex);
+  return m_log.entries;
 }
 
 }  // namespace sim

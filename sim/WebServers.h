@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 namespace sim {
 
@@ -39,11 +40,18 @@ class WebServers {
   HostRoute Route(const std::string& host);
   // How many requests for path host has had.
   int Requests(const std::string& host, const std::string& path) const;
+  // Every request of every host in the order they came: "host path".
+  std::vector<std::string> RequestOrder() const;
 
  private:
   struct Host;
+  struct RequestLog {
+    mutable std::mutex mutex;
+    std::vector<std::string> entries;
+  };
   Host& HostFor(const std::string& host);
 
+  RequestLog m_log;  // written by the servers' threads
   mutable std::mutex m_mutex;
   std::map<std::string, std::unique_ptr<Host>> m_hosts;  // by lower-case name
 };

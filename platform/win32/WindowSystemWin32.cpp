@@ -72,7 +72,9 @@ INT_PTR WindowSystemWin32::DialogBox(const plat::DialogTemplate& tmpl, HWND pare
   DialogTemplateBuffer buffer(tmpl, m_module);
   std::optional<PixelLayout> layout;
   if (tmpl.style & plat::kDlgPixelLayout) layout.emplace(tmpl, m_module);
-  DialogContext context{&sink, this, layout ? &*layout : nullptr};
+  DialogContext context{&sink, this, layout ? &*layout : nullptr, {}};
+  for (const plat::ControlTemplate& control : tmpl.controls)
+    if (control.kind == plat::ControlKind::Browser) context.browserIds.push_back(control.id);
   return ::DialogBoxIndirectParamW(m_module, buffer.Get(), parent, &DialogProc,
                                    reinterpret_cast<LPARAM>(&context));
 }
@@ -92,7 +94,10 @@ INT_PTR CALLBACK WindowSystemWin32::DialogProc(HWND hwnd, UINT msg, WPARAM wPara
 
   bool handled = false;
   LRESULT result = context->sink->OnWindowMessage(hwnd, msg, wParam, lParam, handled);
-  if (msg == WM_DESTROY) context->windows->m_buttonImages.ForgetChildrenOf(hwnd);
+  if (msg == WM_DESTROY) {
+    context->windows->m_buttonImages.ForgetChildrenOf(hwnd);
+    context->windows->m_browsers.ForgetChildrenOf(hwnd);
+  }
   if (msg == WM_NCDESTROY) ::SetWindowLongPtrW(hwnd, DWLP_USER, 0);
 
   if (!handled) return context->windows->DefaultProcessing(hwnd, msg, lParam);
@@ -119,6 +124,9 @@ INT_PTR WindowSystemWin32::InitDialog(HWND hwnd, DialogContext& context) {
   create.style = static_cast<LONG>(::GetWindowLongW(hwnd, GWL_STYLE));
   create.lpszClass = WC_DIALOG;
   create.dwExStyle = static_cast<DWORD>(::GetWindowLongW(hwnd, GWL_EXSTYLE));
+
+  // The browser controls are in place before the sink first sees the window.
+  for (int id : context.browserIds) context.windows->m_browsers.Host(hwnd, id);
 
   bool handled = false;
   LRESULT created =
@@ -402,7 +410,23 @@ bool WindowSystemWin32::NotifyIcon(DWORD operation, const plat::NotifyIconRecord
   return ::Shell_NotifyIconW(operation, &data) != FALSE;
 }
 
-// Browser control: the embedded browser comes later; the placeholder shows nothing.
-void WindowSystemWin32::Navigate(HWND, std::string_view) {}
+void WindowSystemWin32::SetCursorShape(int systemCursorId) {
+  ::SetCursor(::LoadCursorW(nullptr, MAKEINTRESOURCEW(systemCursorId)));
+}
+
+// Browser control: where it could not be hosted, the placeholder stays blank
+// and these calls do nothing.
+void WindowSystemWin32::Navigate(HWND browser, std::string_view url) {
+  if (BrowserHost* host = m_browsers.Find(browser)) host->Navigate(url);
+}
+
+void WindowSystemWin32::SetBrowserVisible(HWND browser, bool visible) {
+  if (BrowserHost* host = m_browsers.Find(browser)) host->SetVisible(visible);
+}
+
+std::unique_ptr<plat::IBrowserDocument> WindowSystemWin32::GetBrowserDocument(HWND browser) {
+  BrowserHost* host = m_browsers.Find(browser);
+  return host ? host->Document() : nullptr;
+}
 
 }  // namespace win32

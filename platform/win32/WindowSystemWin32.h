@@ -1,7 +1,10 @@
 // The window system on real HWNDs (W functions; texts UTF-8 in the port).
 #pragma once
 
+#include <vector>
+
 #include "platform/WindowSystem.h"
+#include "platform/win32/BrowserHostWin32.h"
 #include "platform/win32/ButtonImages.h"
 #include "platform/win32/PixelLayout.h"
 #include "platform/win32/WinApi.h"
@@ -60,17 +63,21 @@ class WindowSystemWin32 final : public plat::IWindowSystem {
 
   void AppendSystemMenu(HWND hwnd, UINT flags, UINT id, std::string_view text) override;
   plat::Point GetCursorPos() override;
+  void SetCursorShape(int systemCursorId) override;
   void TrackPopupMenu(const plat::MenuTemplate& menu, UINT flags, plat::Point at, HWND owner) override;
 
   bool NotifyIcon(DWORD operation, const plat::NotifyIconRecord& record) override;
 
   void Navigate(HWND browser, std::string_view url) override;
+  void SetBrowserVisible(HWND browser, bool visible) override;
+  std::unique_ptr<plat::IBrowserDocument> GetBrowserDocument(HWND browser) override;
 
  private:
   struct DialogContext {
     plat::IWindowSink* sink;
     WindowSystemWin32* windows;
     PixelLayout* layout;  // null for dialogs laid out by their font
+    std::vector<int> browserIds;  // placeholders that get the browser control
   };
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   static INT_PTR InitDialog(HWND hwnd, DialogContext& context);
@@ -79,6 +86,7 @@ class WindowSystemWin32 final : public plat::IWindowSystem {
 
   HMODULE m_module;
   ButtonImages m_buttonImages;
+  BrowserHosts m_browsers;
 };
 
 }  // namespace win32

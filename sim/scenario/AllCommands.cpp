@@ -15,6 +15,8 @@ void RegisterTrayCommands(Registry& registry);
 void RegisterConnectionCommands(Registry& registry);
 void RegisterShellCommands(Registry& registry);
 void RegisterNetworkCommands(Registry& registry);
+void RegisterChromeCommands(Registry& registry);
+void RegisterBrowserCommands(Registry& registry);
 
 void RegisterAllCommands(Registry& registry) {
   RegisterProcessCommands(registry);
@@ -28,6 +30,8 @@ void RegisterAllCommands(Registry& registry) {
   RegisterConnectionCommands(registry);
   RegisterShellCommands(registry);
   RegisterNetworkCommands(registry);
+  RegisterChromeCommands(registry);
+  RegisterBrowserCommands(registry);
 }
 
 }  // namespace sim::scenario

@@ -1,4 +1,6 @@
 // The machine's web hosts: what each path answers.
+#include <algorithm>
+
 #include "sim/WebServers.h"
 #include "sim/scenario/Helpers.h"
 #include "sim/scenario/Registry.h"
@@ -48,6 +50,20 @@ std::string ExpectRequests(Arguments& args, Context& context) {
                  std::to_string(expected));
 }
 
+std::string ExpectOrder(Arguments& args, Context& context) {
+  std::string first = args.Text("HOST");
+  first += " " + args.Text("PATH");
+  args.Keyword({"before"});
+  std::string second = args.Text("HOST2");
+  second += " " + args.Text("PATH2");
+  args.End();
+  std::vector<std::string> order = context.machine.Web().RequestOrder();
+  auto firstAt = std::find(order.begin(), order.end(), first);
+  auto secondAt = std::find(order.begin(), order.end(), second);
+  if (firstAt != order.end() && secondAt != order.end() && firstAt < secondAt) return {};
+  return "the requests came in this order: " + QuoteList(order) + "; expected " + first + " before " + second;
+}
+
 }  // namespace
 
 void RegisterWebCommands(Registry& registry) {
@@ -67,6 +83,11 @@ void RegisterWebCommands(Registry& registry) {
   registry.Add({"expect web requests", "HOST PATH COUNT", "The host has had this many requests for the path.",
                 "expect web requests dir.velk.example /webadmin/serverlist.txt 1", Group::Expectation,
                 ExpectRequests});
+  registry.Add({"expect web order", "HOST PATH before HOST2 PATH2",
+                "Both paths were requested, the first one's first request before the second one's.",
+                "expect web order dir.velk.example /webadmin/logo1.php before dir.velk.example "
+                "/webadmin/serverlist.txt",
+                Group::Expectation, ExpectOrder});
 }
 
 }  // namespace sim::scenario

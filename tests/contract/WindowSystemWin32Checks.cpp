@@ -329,3 +329,46 @@ TEST_F(WindowSystemWin32, IconsSystemMenuAndNotificationArea) {
 }
 
 }  // namespace
+
+namespace {
+
+// The browser control is hosted where the system has an engine; where it
+// has none (a test prefix without one) every browser call must still be safe.
+TEST_F(WindowSystemWin32, BrowserTakesNavigationAndCopesWithoutADocument) {
+  ScriptedSink sink({[&](HWND dlg) {
+                       HWND banner = Item(dlg, 1003);
+                       ASSERT_NE(banner, nullptr);
+                       m_windows.Navigate(banner, "http://dir.velk.example:8000/webadmin/logo1.php");
+                       m_windows.SetBrowserVisible(banner, true);
+                       // Hosted, the control's own window sits in the placeholder.
+                       bool hosted = ::GetWindow(banner, GW_CHILD) != nullptr;
+                       RecordProperty("browser_hosted", hosted ? "yes" : "no");
+                       std::printf("browser control hosted: %s\n", hosted ? "yes" : "no");
+                       auto document = m_windows.GetBrowserDocument(banner);
+                       std::printf("document: %s\n", document ? "present" : "none");
+                       if (document) document->SetBodyScroll("no");
+                       EXPECT_TRUE(::IsWindow(banner));
+                       // A control that is no browser takes none of it.
+                       HWND user = Item(dlg, 1008);
+                       m_windows.Navigate(user, "http://dir.velk.example/");
+                       EXPECT_EQ(m_windows.GetBrowserDocument(user), nullptr);
+                       EXPECT_EQ(m_windows.GetWindowText(user), "");
+                     },
+                     [&](HWND dlg) {
+                       // Whatever the navigation sent meanwhile has been dispatched.
+                       EXPECT_TRUE(::IsWindow(Item(dlg, 1003)));
+                     }});
+  Run(sink);
+}
+
+TEST_F(WindowSystemWin32, CursorShapeIsTheSystemCursor) {
+  ScriptedSink sink({[&](HWND) {
+    m_windows.SetCursorShape(32649);
+    EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)));
+    m_windows.SetCursorShape(32512);
+    EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));
+  }});
+  Run(sink);
+}
+
+}  // namespace

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "framework/CString.h"
+#include "framework/CWnd.h"
 #include "framework/MessageMap.h"
 
 namespace {
@@ -75,6 +76,33 @@ TEST(MessageMap, FirstMatchWinsFromTheClassUp) {
   EXPECT_NE(AfxFindMessageEntry(Derived::GetThisMessageMap(), WM_TIMER, 0, 0), nullptr);  // from the base
   EXPECT_EQ(AfxFindMessageEntry(Derived::GetThisMessageMap(), WM_COMMAND, CBN_SELCHANGE, 10), nullptr);
   EXPECT_EQ(AfxFindMessageEntry(Derived::GetThisMessageMap(), WM_COMMAND, BN_CLICKED, 11), nullptr);
+}
+
+// A window whose event-sink map takes one control's document-complete event.
+class BannerWindow : public CWnd {
+ public:
+  int completions = 0;
+  void OnBannerComplete() { ++completions; }
+  DECLARE_EVENTSINK_MAP()
+};
+
+BEGIN_EVENTSINK_MAP(BannerWindow, CWnd)
+ON_EVENT(BannerWindow, 1003, plat::kEventDocumentComplete, OnBannerComplete)
+END_EVENTSINK_MAP()
+
+TEST(EventSinkMap, OnlyTheNamedControlsEventReachesItsHandler) {
+  BannerWindow window;
+  HWND hwnd = reinterpret_cast<HWND>(0x40);
+  bool handled = false;
+  window.OnWindowMessage(hwnd, plat::kWmControlEvent, 1003, plat::kEventDocumentComplete, handled);
+  EXPECT_TRUE(handled);
+  EXPECT_EQ(window.completions, 1);
+  // The small browser's events and the banner's other events are left alone.
+  window.OnWindowMessage(hwnd, plat::kWmControlEvent, 1002, plat::kEventDocumentComplete, handled);
+  EXPECT_FALSE(handled);
+  window.OnWindowMessage(hwnd, plat::kWmControlEvent, 1003, 250, handled);
+  EXPECT_FALSE(handled);
+  EXPECT_EQ(window.completions, 1);
 }
 
 }  // namespace

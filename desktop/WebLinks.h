@@ -1,0 +1,29 @@
+// The skin's links: pages opened in the user's browser through the shell,
+// pages loaded into the banner, and the banner's own upkeep.
+#pragma once
+
+#include "desktop/TrayIcon.h"
+#include "desktop/WebBrowser2.h"
+#include "platform/Shell.h"
+
+class CWebLinks {
+ public:
+  CWebLinks(plat::IShell& shell, CWebBrowser2& banner, CTrayIcon& trayIcon)
+      : m_shell(shell), m_banner(banner), m_trayIcon(trayIcon) {}
+
+  // The banner page of the directory server.
+  void NavigateBanner();
+  // The command of a link control; false when the control is no link.
+  bool Follow(int nControlId);
+  // A page or frame of the banner finished loading: no scroll bars on the
+  // top page, so that it fits the skin.
+  void OnDocumentComplete();
+
+ private:
+  void Open(const CString& strUrl);
+  void ShowInBanner(const CString& strUrl);
+
+  plat::IShell& m_shell;
+  CWebBrowser2& m_banner;
+  CTrayIcon& m_trayIcon;
+};
