@@ -32,3 +32,8 @@ target_link_options(rasapi32_test_standin PRIVATE -static -static-libgcc -static
 add_executable(dorvanta_e2e_probe tests/wine/E2eProbe.cpp)
 target_compile_definitions(dorvanta_e2e_probe PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_options(dorvanta_e2e_probe PRIVATE -static -static-libgcc -static-libstdc++ -municode -s)
+
+# The yardstick of the start-up benchmark (scripts/startup-bench).
+add_executable(dorvanta_bare_window WIN32 tests/wine/BareWindow.cpp)
+target_compile_definitions(dorvanta_bare_window PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_options(dorvanta_bare_window PRIVATE -static -static-libgcc -static-libstdc++ -municode -s)
