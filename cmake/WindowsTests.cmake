@@ -37,3 +37,10 @@ target_link_options(dorvanta_e2e_probe PRIVATE -static -static-libgcc -static-li
 add_executable(dorvanta_bare_window WIN32 tests/wine/BareWindow.cpp)
 target_compile_definitions(dorvanta_bare_window PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_options(dorvanta_bare_window PRIVATE -static -static-libgcc -static-libstdc++ -municode -s)
+
+# Checks of the stand-in, run beside it under Wine by scripts/wine-e2e.
+add_executable(rasapi32_standin_check tests/ras_standin/StandInCheck.cpp)
+set_target_properties(rasapi32_standin_check PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/ras_standin)
+target_compile_definitions(rasapi32_standin_check PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+target_link_libraries(rasapi32_standin_check PRIVATE rasapi32)
+target_link_options(rasapi32_standin_check PRIVATE -static -static-libgcc -static-libstdc++ -s)
