@@ -1,20 +1,22 @@
-// The service's hosts. Deployments change them here; the defaults live under
-// the reserved .example top-level domain.
+// The service's hosts. They are deployment values of the build (CMake cache
+// variables, see cmake/Endpoints.cmake); the defaults live under the reserved
+// .example top-level domain.
 #pragma once
 
+#include "DorvantaEndpoints.h"
 #include "framework/CString.h"
 
 namespace endpoints {
 
 // The directory server: server lists, the banner page.
-constexpr const char* kDirectoryHost = "dir.velk.example";
-constexpr int kDirectoryPort = 8000;
+constexpr const char* kDirectoryHost = DORVANTA_DIRECTORY_HOST;
+constexpr int kDirectoryPort = DORVANTA_DIRECTORY_PORT;
 
-constexpr const char* kProductSite = "www.velk.example";
-constexpr const char* kCompanySite = "www.velknet.example";
-constexpr const char* kOfficialPortal = "portal.velk.example";
-constexpr const char* kGSite = "g.velk.example";
-constexpr const char* kContentSite = "content.velk.example";
+constexpr const char* kProductSite = DORVANTA_PRODUCT_SITE;
+constexpr const char* kCompanySite = DORVANTA_COMPANY_SITE;
+constexpr const char* kOfficialPortal = DORVANTA_OFFICIAL_PORTAL;
+constexpr const char* kGSite = DORVANTA_G_SITE;
+constexpr const char* kContentSite = DORVANTA_CONTENT_SITE;
 
 // Paths on the directory server.
 constexpr const char* kServerListPath = "/webadmin/serverlist.txt";

@@ -14,7 +14,8 @@ target_link_libraries(dorvanta_win32 PUBLIC dorvanta_dialer
 add_executable(Dorvanta WIN32 platform/win32/WinMain.cpp resources/Dorvanta.rc)
 target_compile_definitions(Dorvanta PRIVATE ${DORVANTA_WIN32_DEFINITIONS})
 target_link_libraries(Dorvanta PRIVATE dorvanta_win32)
-target_link_options(Dorvanta PRIVATE -static -static-libgcc -static-libstdc++ -municode)
+target_link_options(Dorvanta PRIVATE -static -static-libgcc -static-libstdc++ -municode
+  $<$<CONFIG:Release,MinSizeRel>:-s>)
 # The resource script finds the manifest and the artwork beside it.
 set_property(SOURCE resources/Dorvanta.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/Dorvanta.manifest)

@@ -18,3 +18,30 @@ add_executable(dorvanta_contract_tests ${CONTRACT_TEST_SOURCES} tests/contract/C
 target_compile_definitions(dorvanta_contract_tests PRIVATE ${DORVANTA_WIN32_DEFINITIONS})
 target_link_libraries(dorvanta_contract_tests PRIVATE dorvanta_win32 gtest_main gtest)
 target_link_options(dorvanta_contract_tests PRIVATE -static -static-libgcc -static-libstdc++)
+
+# The test stand-in of rasapi32.dll, for the end-to-end run under Wine
+# (scripts/wine-e2e). It is built into a folder of its own so that nothing
+# loads it by accident; never installed or shipped.
+add_library(rasapi32_test_standin SHARED tests/ras_standin/StandInExports.cpp tests/ras_standin/StandInLines.cpp
+  tests/ras_standin/rasapi32.def)
+set_target_properties(rasapi32_test_standin PROPERTIES OUTPUT_NAME rasapi32 PREFIX ""
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/ras_standin ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/ras_standin)
+target_compile_definitions(rasapi32_test_standin PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+target_link_options(rasapi32_test_standin PRIVATE -static -static-libgcc -static-libstdc++ -s)
+
+# The end-to-end run's reader of window state (scripts/wine-e2e).
+add_executable(dorvanta_e2e_probe tests/wine/E2eProbe.cpp)
+target_compile_definitions(dorvanta_e2e_probe PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_options(dorvanta_e2e_probe PRIVATE -static -static-libgcc -static-libstdc++ -municode -s)
+
+# The yardstick of the start-up benchmark (scripts/startup-bench).
+add_executable(dorvanta_bare_window WIN32 tests/wine/BareWindow.cpp)
+target_compile_definitions(dorvanta_bare_window PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_options(dorvanta_bare_window PRIVATE -static -static-libgcc -static-libstdc++ -municode -s)
+
+# Checks of the stand-in, run beside it under Wine by scripts/wine-e2e.
+add_executable(rasapi32_standin_check tests/ras_standin/StandInCheck.cpp)
+set_target_properties(rasapi32_standin_check PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/ras_standin)
+target_compile_definitions(rasapi32_standin_check PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+target_link_libraries(rasapi32_standin_check PRIVATE rasapi32)
+target_link_options(rasapi32_standin_check PRIVATE -static -static-libgcc -static-libstdc++ -s)

@@ -19,8 +19,14 @@ using WORD = unsigned short;
 using UINT_PTR = std::uintptr_t;
 using INT_PTR = std::intptr_t;
 using WPARAM = std::uintptr_t;
+#if defined(_WIN32) && !defined(_WIN64)
+// LONG_PTR of the 32-bit headers is long, where intptr_t is int.
+using LPARAM = long;
+using LRESULT = long;
+#else
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
+#endif
 
 #ifndef TRUE
 #define TRUE 1

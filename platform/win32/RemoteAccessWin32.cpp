@@ -6,36 +6,13 @@
 #include <memory>
 #include <mutex>
 
+#include "platform/win32/RasRecords.h"
 #include "platform/win32/WinApi.h"
 #include "platform/win32/WinText.h"
 
 namespace win32 {
 
 namespace {
-// ras.h spells its records as macros for "struct tag...".
-using RasConn = RASCONNA;
-using RasConnStatus = RASCONNSTATUSA;
-
-using RasPppIp = RASPPPIPA;
-
-// The dial parameters in the layout that ends with dwSubEntry and
-// dwCallbackId; the service picks the layout from dwSize.
-struct RasDialParamsRecord {
-  DWORD dwSize;
-  CHAR szEntryName[RAS_MaxEntryName + 1];
-  CHAR szPhoneNumber[RAS_MaxPhoneNumber + 1];
-  CHAR szCallbackNumber[RAS_MaxCallbackNumber + 1];
-  CHAR szUserName[UNLEN + 1];
-  CHAR szPassword[PWLEN + 1];
-  CHAR szDomain[DNLEN + 1];
-  DWORD dwSubEntry;
-  ULONG_PTR dwCallbackId;
-};
-#ifndef _WIN64
-static_assert(sizeof(RasDialParamsRecord) == 1060);
-#endif
-static_assert(sizeof(RasPppIp) == 48);
-
 // Each dial's notifier under the callback id of its dial record; RasDial
 // hands the id back with every notification (notifier type 2).
 class DialNotifiers {
@@ -107,7 +84,7 @@ DWORD RemoteAccessWin32::Dial(std::string_view phonebookPath, const plat::RasDia
                               plat::RasDialNotifier notifier, HRASCONN* handle) {
   auto record = std::make_unique<RasDialParamsRecord>();
   std::memset(record.get(), 0, sizeof(RasDialParamsRecord));
-  record->dwSize = sizeof(RasDialParamsRecord);
+  record->dwSize = kRasDialParamsSize;
   CopyAnsiField(record->szEntryName, params.entryName);
   CopyAnsiField(record->szPhoneNumber, params.phoneNumber);
   CopyAnsiField(record->szUserName, params.userName);
@@ -132,39 +109,39 @@ DWORD RemoteAccessWin32::GetErrorString(DWORD code, std::string& text) {
 
 DWORD RemoteAccessWin32::GetIpAddress(HRASCONN conn, std::string& address) {
   address.clear();
-  RasPppIp projection{};
-  projection.dwSize = sizeof(projection);
-  DWORD size = sizeof(projection);
+  RasPppIpRecord projection{};
+  projection.dwSize = kRasPppIpSize;
+  DWORD size = kRasPppIpSize;
   DWORD result = ::RasGetProjectionInfoA(conn, RASP_PppIp, &projection, &size);
   if (result == 0) address = FieldText(projection.szIpAddress, sizeof(projection.szIpAddress));
   return result;
 }
 
 DWORD RemoteAccessWin32::GetConnectStatus(HRASCONN conn, DWORD& state) {
-  RasConnStatus status{};
-  status.dwSize = sizeof(status);
-  DWORD result = ::RasGetConnectStatusA(conn, &status);
+  RasConnStatusRecord status{};
+  status.dwSize = kRasConnStatusSize;
+  DWORD result = ::RasGetConnectStatusA(conn, reinterpret_cast<LPRASCONNSTATUSA>(&status));
   if (result == 0) state = static_cast<DWORD>(status.rasconnstate);
   return result;
 }
 
 DWORD RemoteAccessWin32::EnumConnections(std::vector<plat::RasConnection>& connections) {
   connections.clear();
-  std::vector<RasConn> records(1);
-  records[0].dwSize = sizeof(RasConn);
-  DWORD bytes = sizeof(RasConn);
+  std::vector<RasConnRecord> records(1);
+  records[0].dwSize = kRasConnSize;
+  DWORD bytes = kRasConnSize;
   DWORD count = 0;
-  DWORD result = ::RasEnumConnectionsA(records.data(), &bytes, &count);
+  DWORD result = ::RasEnumConnectionsA(reinterpret_cast<LPRASCONNA>(records.data()), &bytes, &count);
   if (result == plat::kRasErrorBufferTooSmall) {
-    records.assign(bytes / sizeof(RasConn) + 1, RasConn{});
-    records[0].dwSize = sizeof(RasConn);
-    bytes = static_cast<DWORD>(records.size() * sizeof(RasConn));
-    result = ::RasEnumConnectionsA(records.data(), &bytes, &count);
+    records.assign(bytes / kRasConnSize + 1, RasConnRecord{});
+    records[0].dwSize = kRasConnSize;
+    bytes = static_cast<DWORD>(records.size() * kRasConnSize);
+    result = ::RasEnumConnectionsA(reinterpret_cast<LPRASCONNA>(records.data()), &bytes, &count);
   }
   if (result != 0) return result;
   if (count > records.size()) count = static_cast<DWORD>(records.size());
   for (DWORD i = 0; i < count; ++i) {
-    const RasConn& record = records[i];
+    const RasConnRecord& record = records[i];
     std::string_view name(record.szEntryName, ::strnlen(record.szEntryName, sizeof(record.szEntryName)));
     connections.push_back({record.hrasconn, AnsiToUtf8(name)});
   }

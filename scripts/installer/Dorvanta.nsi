@@ -1,0 +1,88 @@
+; Installer of the Windows program (x86_64), built by scripts/package.
+; Defines: EXE (the program), OUTFILE; optional SERVER_INI and ROUTE_TXT,
+; installed into the system directory beside the user's Config.dat.
+Unicode true
+Target amd64-unicode
+SetCompressor /SOLID lzma
+RequestExecutionLevel admin
+
+!ifndef EXE
+  !error "EXE (the path of Dorvanta.exe) must be defined"
+!endif
+!ifndef OUTFILE
+  !define OUTFILE "VelkVPN-Setup.exe"
+!endif
+!define PRODUCT "Velk VPN"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Velk VPN"
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+InstallDir "$PROGRAMFILES64\${PRODUCT}"
+ShowInstDetails show
+
+VIProductVersion "1.0.0.0"
+VIFileVersion "1.0.0.0"
+VIAddVersionKey "ProductName" "Velk VPN Client V1.4.6"
+VIAddVersionKey "CompanyName" "Velk Networks"
+VIAddVersionKey "FileDescription" "Velk VPN Client Setup"
+VIAddVersionKey "FileVersion" "1.0.0.0"
+VIAddVersionKey "ProductVersion" "1.0.0.0"
+VIAddVersionKey "LegalCopyright" "Velk Networks"
+
+Page directory
+Page instfiles
+UninstPage uninstConfirm
+UninstPage instfiles
+
+Section "Velk VPN"
+  SetShellVarContext all
+  SetOutPath "$INSTDIR"
+  File "/oname=Dorvanta.exe" "${EXE}"
+  WriteUninstaller "$INSTDIR\Uninstall.exe"
+
+  CreateDirectory "$SMPROGRAMS\${PRODUCT}"
+  CreateShortcut "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk" "$INSTDIR\Dorvanta.exe"
+
+  ; The service's files in the system directory; the uninstaller removes only
+  ; those that this installer wrote.
+  SetOutPath "$SYSDIR"
+!ifdef SERVER_INI
+  File "/oname=Server.ini" "${SERVER_INI}"
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "InstalledServerIni" 1
+!endif
+!ifdef ROUTE_TXT
+  File "/oname=Route.txt" "${ROUTE_TXT}"
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "InstalledRouteTxt" 1
+!endif
+  SetOutPath "$INSTDIR"
+
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "1.4.6"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Velk Networks"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Dorvanta.exe"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+; Removes what the installer wrote; the user's Config.dat stays.
+Section "Uninstall"
+  SetShellVarContext all
+  ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "InstalledServerIni"
+  StrCmp $0 "1" 0 +2
+  Delete "$SYSDIR\Server.ini"
+  ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "InstalledRouteTxt"
+  StrCmp $0 "1" 0 +2
+  Delete "$SYSDIR\Route.txt"
+
+  Delete "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk"
+  RMDir "$SMPROGRAMS\${PRODUCT}"
+  Delete "$INSTDIR\Dorvanta.exe"
+  ; The server list that the program downloads into its working folder.
+  Delete "$INSTDIR\server.ini"
+  Delete "$INSTDIR\Uninstall.exe"
+  RMDir "$INSTDIR"
+  DeleteRegKey HKLM "${UNINSTALL_KEY}"
+SectionEnd
