@@ -1,10 +1,15 @@
 // The main window and the program's state record.
 #pragma once
 
+#include <memory>
+
+#include "connection/L2tpPolicyStep.h"
+#include "connection/MainDlgL2tpView.h"
 #include "desktop/TrayIcon.h"
 #include "framework/CDialog.h"
 #include "framework/Controls.h"
 #include "resources/resource.h"
+#include "routing/RouteStep.h"
 
 constexpr UINT WM_TRAY_NOTIFY = WM_USER + 100;
 
@@ -55,6 +60,10 @@ class CMainDlg : public CDialog {
   int m_nProbeIndex = 0;
   int m_bSplitRoute = 0;
   CString m_aServerAddr[100];
+  // The Connect command's L2TP policy and route steps, made on first use.
+  std::unique_ptr<CMainDlgL2tpView> m_pL2tpView;
+  std::unique_ptr<CL2tpPolicy> m_pL2tpPolicy;
+  std::unique_ptr<CRouteStep> m_pRouteStep;
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -29,6 +30,9 @@ class FileSystem {
   bool IsDenied(const std::filesystem::path& hostPath) const;
   void SetReadOnly(const std::string& windowsPath, bool readOnly);
   bool IsReadOnly(const std::filesystem::path& hostPath) const;
+  // The hidden and system attribute bits of a file (FILE_ATTRIBUTE_HIDDEN, _SYSTEM).
+  void SetHiddenSystem(const std::string& windowsPath, unsigned bits);
+  unsigned HiddenSystem(const std::filesystem::path& hostPath) const;
 
   // Set-up helpers for the driver (absolute Windows paths, raw bytes).
   bool WriteBytes(std::string_view windowsPath, std::string_view bytes);
@@ -45,6 +49,7 @@ class FileSystem {
   std::filesystem::path m_root;
   std::set<std::string> m_denied;    // lower-case host paths
   std::set<std::string> m_readOnly;  // lower-case host paths
+  std::map<std::string, unsigned> m_hiddenSystem;
   int m_codePage = 936;
 };
 

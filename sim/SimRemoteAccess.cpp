@@ -22,7 +22,7 @@ void RunNotifier(Machine& machine, RasDialPlan plan, plat::RasDialNotifier notif
     RasLine* line = ras.Find(plan.handle);
     if (gone || line == nullptr || line->releasing) return false;
     line->state = state;
-    if (outcome && plan.error == 0) line->ipAddress = plan.ipAddress;
+    if (outcome && plan.error == 0) ras.NoteConnected(*line, plan.ipAddress);
     if (outcome && plan.error != 0) line->state = kRasDisconnected;
     machine.Sched().Notify();
     return true;

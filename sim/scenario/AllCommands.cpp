@@ -15,6 +15,9 @@ void RegisterTrayCommands(Registry& registry);
 void RegisterConnectionCommands(Registry& registry);
 void RegisterShellCommands(Registry& registry);
 void RegisterNetworkCommands(Registry& registry);
+void RegisterRegistryCommands(Registry& registry);
+void RegisterServiceCommands(Registry& registry);
+void RegisterRouteCommands(Registry& registry);
 
 void RegisterAllCommands(Registry& registry) {
   RegisterProcessCommands(registry);
@@ -28,6 +31,9 @@ void RegisterAllCommands(Registry& registry) {
   RegisterConnectionCommands(registry);
   RegisterShellCommands(registry);
   RegisterNetworkCommands(registry);
+  RegisterRegistryCommands(registry);
+  RegisterServiceCommands(registry);
+  RegisterRouteCommands(registry);
 }
 
 }  // namespace sim::scenario
