@@ -77,7 +77,7 @@ void RoutingTable::AddTunnel(HRASCONN line, DWORD tunnel, const plat::OsVersion&
   const DWORD host = Dotted("255.255.255.255");
   if (version.major <= 5) {
     m_rows.push_back(Row(0, 0, tunnel, ifIndex, kTypeIndirect, kProtoNetMgmt, 1));
-    m_rows.push_back(Row(tunnel, host, Dotted("127.0.0.1"), kLoopbackIf, kTypeDirect, kProtoNetMgmt, 50));
+    m_rows.push_back(Row(tunnel, host, Dotted("127.0.0.1"), ifIndex, kTypeDirect, kProtoNetMgmt, 50));
   } else {
     m_rows.push_back(Row(host, host, tunnel, ifIndex, kTypeDirect, kProtoLocal, 286));
     m_rows.push_back(Row(tunnel, host, tunnel, ifIndex, kTypeDirect, kProtoLocal, 286));

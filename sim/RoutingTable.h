@@ -27,7 +27,7 @@ class RoutingTable {
   void Clear() { m_rows.clear(); }
 
   // A line connected with tunnel address T: 5.x adds the default route via
-  // T and the host route of T through loopback; 6.x adds the
+  // T and the host route of T via 127.0.0.1; 6.x adds the
   // limited-broadcast route via T and the route to T itself, both on the
   // tunnel's interface. The rows on that interface go with the line.
   void AddTunnel(HRASCONN line, DWORD tunnelAddress, const plat::OsVersion& version);
