@@ -48,14 +48,16 @@ class SimChildProcess : public plat::ICapturedChild {
 
 }  // namespace
 
+// system(): the command processor runs the line as "cmd.exe /c LINE".
 int SimProcesses::RunCommandProcessor(std::string_view commandLine) {
   auto lock = m_machine.Lock();
+  ToolRun run =
+      RunSystemTool(m_machine, m_machine.SystemDirectory() + "\\cmd.exe", "/c " + std::string(commandLine));
   auto [program, parameters] = SplitCommandLine(commandLine);
-  ToolRun run = RunSystemTool(m_machine, program, parameters);
   ChildRecord record{m_machine.Sched().Now(), m_process.pid, ChildKind::kCommandProcessor, program,
                      parameters};
-  m_machine.Children().Start(std::move(record), true, {}, run.found ? run.exitCode : 1);
-  return run.found ? run.exitCode : 1;
+  m_machine.Children().Start(std::move(record), true, {}, run.exitCode);
+  return run.exitCode;
 }
 
 std::unique_ptr<plat::ICapturedChild> SimProcesses::StartCaptured(std::string_view program,

@@ -86,7 +86,9 @@ ToolRun CommandProcessor(Machine& machine, std::string_view parameters) {
   auto [program, rest] = SplitCommandLine(command);
   if (Lower(program) == "echo") return {true, rest + "\r\n", 0};
   if (Lower(program) == "exit") return {true, {}, std::atoi(rest.c_str())};
-  return RunSystemTool(machine, program, rest);
+  ToolRun run = RunSystemTool(machine, program, rest);
+  if (!run.found) return {true, program + " is not recognized as an internal or external command.\r\n", 1};
+  return run;
 }
 
 }  // namespace

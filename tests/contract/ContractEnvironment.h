@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/WinTypes.h"
+
 class ContractEnvironment {
  public:
   virtual ~ContractEnvironment() = default;
@@ -12,6 +14,14 @@ class ContractEnvironment {
   virtual std::string ScratchFolder() = 0;
   // True for the simulated machine (for gaps marked explicitly in a test).
   virtual bool IsSimulated() const = 0;
+  // True for the real ports run under Wine (for its gaps, marked likewise).
+  virtual bool IsWine() const = 0;
+
+  // A registry key of the test's own under HKEY_CURRENT_USER (a path
+  // without the root), removed with the environment; values written there
+  // with the given type and bytes, in the system's ANSI code page.
+  virtual std::string RegistryTestKey() = 0;
+  virtual void PutRegistryValue(const std::string& name, DWORD type, const std::string& bytes) = 0;
 };
 
 // Installs the ports for the calling thread (plat::Current()) and returns
