@@ -21,7 +21,11 @@
 
 constexpr UINT WM_TRAY_NOTIFY = WM_USER + 100;
 
-class CMainDlg : public CDialog, private IConnectView, private IRelayView, private IMonitorView {
+class CMainDlg : public CDialog,
+                 private IConnectView,
+                 private IRelayView,
+                 private IMonitorView,
+                 private IL2tpPolicyView {
  public:
   explicit CMainDlg(CWnd* pParent = nullptr);
   ~CMainDlg() override;
@@ -123,6 +127,9 @@ class CMainDlg : public CDialog, private IConnectView, private IRelayView, priva
   CString RelayLineText() override;
   CString RelayCaption() override;
   void SetRelayCaption(const CString& strCaption) override;
+  int AskUser(const CString& strText, const CString& strCaption, UINT nType) override;
+  void ShowRestartProgress(int nPos) override;
+  void HideRestartProgress() override;
 
   // Handed to the subsystems when they are built.
   const plat::Ports& m_ports;

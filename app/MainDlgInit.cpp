@@ -59,8 +59,11 @@ void CMainDlg::BuildSubsystems() {
   m_dialEngine = std::make_unique<CDialEngine>(*m_ports.ras, system);
   m_mainLine = std::make_unique<CDialSession>(kMainLine, *m_dialEngine);
   m_relayLine = std::make_unique<CDialSession>(kRelayLine, *m_dialEngine);
-  m_l2tpPolicy = std::make_unique<CL2tpPolicy>();
-  m_routeStep = std::make_unique<CRouteStep>();
+  IL2tpPolicyView& l2tpView = *this;
+  m_l2tpPolicy = std::make_unique<CL2tpPolicy>(*m_ports.registry, *m_ports.services, *m_ports.processes,
+                                               system, l2tpView, m_strSysDir);
+  m_routeStep = std::make_unique<CRouteStep>(*m_ports.routing, *m_ports.sockets, *m_ports.files,
+                                             CRouteSystem{m_bVistaOrLater, m_bWindows7, m_strSysDir.Str()});
   IConnectView& connectView = *this;
   IRelayView& relayView = *this;
   IMonitorView& monitorView = *this;

@@ -92,3 +92,16 @@ CString CMainDlg::RelayCaption() {
 void CMainDlg::SetRelayCaption(const CString& strCaption) {
   m_btnRelay.SetWindowText(strCaption);
 }
+
+int CMainDlg::AskUser(const CString& strText, const CString& strCaption, UINT nType) {
+  return CDialog::MessageBox(strText, strCaption, nType);
+}
+
+void CMainDlg::ShowRestartProgress(int nPos) {
+  m_progress.SetPos(nPos);
+  UpdateData(FALSE);
+}
+
+void CMainDlg::HideRestartProgress() {
+  m_progress.ShowWindow(SW_HIDE);
+}

@@ -66,7 +66,7 @@ bool CConnectCommand::PrepareDial(CDialRequest& request) {
   if (!m_session.CreatePhonebookFile(m_view)) return false;
   PhonebookTemplate tmpl = m_session.Line().tmpl;
   if (m_view.ConnectFields().bL2tp > 0) {
-    if (!m_steps.policy.ApplyL2tpPolicy()) return false;
+    if (m_steps.policy.ApplyL2tpPolicy() != CL2tpPolicy::kContinue) return false;
     tmpl = PhonebookTemplate::L;
   }
   m_view.PullFields();
@@ -84,7 +84,7 @@ void CConnectCommand::OnMainLineConnected() {
   m_view.SetStatus(m_session.StatusText());
   m_view.ShowBalloon(texts::ko::kConnectedBalloon);
   m_view.HideWindow();
-  if (m_bSplitRoute == 1) m_steps.routes.ApplyRouteFile(strTunnelIp);
+  if (m_bSplitRoute == 1) m_steps.routes.ApplyRouteFile(strTunnelIp.Str());
   m_view.StartTimer(m_session.Line().nTimerId, kMonitorPeriodMs);
 }
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "connection/DialSession.h"
-#include "connection/L2tpPolicy.h"
+#include "connection/L2tpPolicyStep.h"
 #include "directory/ServerList.h"
 #include "resources/Texts.h"
 #include "routing/RouteStep.h"

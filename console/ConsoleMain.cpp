@@ -76,6 +76,17 @@ void PrintStatusChanges(sim::Machine& machine, std::uint64_t& seen) {
   seen = total;
 }
 
+// The progress bar of the restart sequence, likewise.
+void PrintProgressChanges(sim::Machine& machine, std::uint64_t& seen) {
+  auto lock = machine.Lock();
+  const auto& changes = machine.Screen().ProgressChanges();
+  std::uint64_t total = machine.Screen().ProgressChangeCount();
+  std::uint64_t fresh = std::min<std::uint64_t>(total - seen, changes.size());
+  for (auto it = changes.end() - static_cast<std::ptrdiff_t>(fresh); it != changes.end(); ++it)
+    std::cout << "progress bar " << it->controlId << " at " << it->at << " ms: " << it->pos << "\n";
+  seen = total;
+}
+
 std::string Trimmed(const std::string& line) {
   size_t first = line.find_first_not_of(" \t\r");
   if (first == std::string::npos) return {};
@@ -100,6 +111,7 @@ int main() {
   std::cout << sim::DrawScreen(machine, Named(context));
 
   std::uint64_t statusSeen = 0;
+  std::uint64_t progressSeen = 0;
   {
     auto lock = machine.Lock();
     statusSeen = machine.Screen().TextChangeCount();  // start-up's own settings are not news
@@ -117,6 +129,7 @@ int main() {
     }
     std::string problem = runner.RunLine(line);
     PrintStatusChanges(machine, statusSeen);
+    PrintProgressChanges(machine, progressSeen);
     if (!problem.empty())
       std::cout << "error: " << sim::scenario::Printable(problem, kShownErrorCharacters) << "\n";
     else if (command.starts_with("expect "))

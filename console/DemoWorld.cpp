@@ -2,6 +2,7 @@
 
 #include "console/DemoDirectory.h"
 #include "console/DemoRemoteAccess.h"
+#include "console/DemoServices.h"
 #include "sim/Machine.h"
 
 namespace sim {
@@ -12,6 +13,7 @@ void SetUpDemoWorld(Machine& machine) {
   {
     auto lock = machine.Lock();
     SetUpDemoRemoteAccess(machine.Ras());
+    SetUpDemoServices(machine);
   }
   SetUpDemoDirectory(machine);
 }

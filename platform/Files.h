@@ -32,6 +32,8 @@ class IFile {
 
 constexpr DWORD kInvalidFileAttributes = 0xFFFFFFFF;
 constexpr DWORD kFileAttributeReadOnly = 0x1;
+constexpr DWORD kFileAttributeHidden = 0x2;
+constexpr DWORD kFileAttributeSystem = 0x4;
 constexpr DWORD kFileAttributeDirectory = 0x10;
 constexpr DWORD kFileAttributeNormal = 0x80;
 

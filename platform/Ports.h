@@ -7,6 +7,7 @@
 #include "platform/Registry.h"
 #include "platform/RemoteAccess.h"
 #include "platform/Routing.h"
+#include "platform/Services.h"
 #include "platform/Shell.h"
 #include "platform/Sockets.h"
 #include "platform/System.h"
@@ -20,6 +21,7 @@ struct Ports {
   IFiles* files = nullptr;
   IRemoteAccess* ras = nullptr;
   IRegistry* registry = nullptr;
+  IServices* services = nullptr;
   IProcesses* processes = nullptr;
   IRouting* routing = nullptr;
   ISockets* sockets = nullptr;

@@ -1,6 +1,8 @@
-// Port: child processes (command processor, captured output, hidden child).
+// Port: child processes: the command processor, a hidden child whose output
+// comes through a pipe, a hidden child started through the shell.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -8,13 +10,42 @@
 
 namespace plat {
 
+// A started child; its handles are closed when the owner goes, and the
+// child itself is left running.
+class IChildProcess {
+ public:
+  virtual ~IChildProcess() = default;
+  // WaitForSingleObject on the process: 0 (WAIT_OBJECT_0) once it has ended,
+  // 258 (WAIT_TIMEOUT) when it still runs after timeoutMs (INFINITE: no limit).
+  virtual DWORD Wait(DWORD timeoutMs) = 0;
+};
+
+enum class PipeRead {
+  kData,    // chunk holds what was read
+  kEmpty,   // nothing waiting yet; the child still holds the pipe
+  kClosed,  // the child has closed the pipe and it is empty
+};
+
+class ICapturedChild : public IChildProcess {
+ public:
+  // Reads up to maxBytes of what the child has written so far; never waits
+  // for more.
+  virtual PipeRead ReadOutput(std::string& chunk, DWORD maxBytes) = 0;
+};
+
 class IProcesses {
  public:
   virtual ~IProcesses() = default;
-  // Runs a command line hidden and returns what it wrote to standard output.
-  virtual bool RunCaptured(std::string_view commandLine, std::string& output) = 0;
-  // Runs a command line hidden and waits up to timeoutMs for it to end.
-  virtual bool RunHiddenAndWait(std::string_view commandLine, DWORD timeoutMs) = 0;
+  // The C library's system(): the command line run by the command processor.
+  virtual int RunCommandProcessor(std::string_view commandLine) = 0;
+  // CreateProcess of program with this command line, hidden, with standard
+  // output and standard error on an inheritable pipe. Null when the pipe or
+  // the process cannot be made.
+  virtual std::unique_ptr<ICapturedChild> StartCaptured(std::string_view program,
+                                                        std::string_view commandLine) = 0;
+  // ShellExecuteEx of file with parameters, hidden, keeping the process
+  // handle. Null when it cannot start.
+  virtual std::unique_ptr<IChildProcess> StartHidden(std::string_view file, std::string_view parameters) = 0;
 };
 
 }  // namespace plat

@@ -1,25 +1,44 @@
-// Port: registry values and service state.
+// Port: registry keys and values (RegOpenKeyExA, RegQueryValueExA,
+// RegSetValueExA, RegCloseKey).
 #pragma once
 
-#include <string>
+#include <memory>
 #include <string_view>
 
 #include "platform/WinTypes.h"
 
 namespace plat {
 
-constexpr DWORD kServiceStopped = 1;
-constexpr DWORD kServiceRunning = 4;
+enum class RegistryRoot { LocalMachine, CurrentUser };
+
+constexpr LONG kErrorFileNotFound = 2;
+constexpr LONG kErrorAccessDenied = 5;
+constexpr LONG kErrorMoreData = 234;
+constexpr LONG kErrorUnsupportedType = 1630;
+
+constexpr DWORD kRegSz = 1;
+constexpr DWORD kRegBinary = 3;
+constexpr DWORD kRegDword = 4;
+constexpr DWORD kRegMultiSz = 7;
+
+// An open key; closed when the owner goes.
+class IRegistryKey {
+ public:
+  virtual ~IRegistryKey() = default;
+  // A REG_DWORD value read into four bytes; kErrorUnsupportedType for any other type.
+  virtual LONG QueryDword(std::string_view value, DWORD& data) = 0;
+  virtual LONG SetDword(std::string_view value, DWORD data) = 0;
+  // A REG_MULTI_SZ value read into buffer, whose capacity size gives in
+  // bytes; size receives the number of bytes the registry wrote, nothing is
+  // written past it. kErrorMoreData when the value does not fit.
+  virtual LONG QueryMultiString(std::string_view value, BYTE* buffer, DWORD& size) = 0;
+};
 
 class IRegistry {
  public:
   virtual ~IRegistry() = default;
-  // Keys under HKEY_LOCAL_MACHINE. Results are Windows error codes (0 = success).
-  virtual LONG QueryDword(std::string_view key, std::string_view value, DWORD& data) = 0;
-  virtual LONG SetDword(std::string_view key, std::string_view value, DWORD data) = 0;
-  virtual LONG QueryMultiString(std::string_view key, std::string_view value, std::string& data) = 0;
-  // Current state of a service, or 0 when it cannot be queried.
-  virtual DWORD QueryServiceState(std::string_view service) = 0;
+  // Opens an existing key with all access; null with the error in result.
+  virtual std::unique_ptr<IRegistryKey> OpenKey(RegistryRoot root, std::string_view path, LONG& result) = 0;
 };
 
 }  // namespace plat

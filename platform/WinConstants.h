@@ -48,6 +48,7 @@ constexpr int SW_SHOW = 5;
 constexpr int SW_RESTORE = 9;
 
 constexpr UINT MB_OK = 0x0;
+constexpr UINT MB_OKCANCEL = 0x1;
 constexpr UINT MB_YESNO = 0x4;
 constexpr UINT MB_ICONQUESTION = 0x20;
 constexpr UINT MB_ICONEXCLAMATION = 0x30;

@@ -463,6 +463,13 @@ void Desktop::RunPopupMenu(std::unique_lock<std::mutex>& lock, int pid, const pl
   if (chosen != 0) Post(owner, WM_COMMAND, chosen, 0);
 }
 
+void Desktop::NoteProgress(const SimWnd& bar, VirtualTime at) {
+  constexpr size_t kKept = 256;
+  m_progressChanges.push_back({at, bar.pid, bar.id, bar.progressPos});
+  if (m_progressChanges.size() > kKept) m_progressChanges.pop_front();
+  ++m_progressChangeCount;
+}
+
 void Desktop::NoteTextChange(const SimWnd& control, VirtualTime at) {
   constexpr size_t kKept = 256;
   m_textChanges.push_back({at, control.pid, control.id, control.text});

@@ -70,6 +70,14 @@ struct SimTextChange {
   std::string text;
 };
 
+// A progress bar's position as the program set it, in order.
+struct SimProgressChange {
+  VirtualTime at;
+  int pid;
+  int controlId;
+  int pos;
+};
+
 struct SimTimer {
   HWND hwnd;
   UINT_PTR id;
@@ -162,6 +170,11 @@ class Desktop : public IClockSource {
   const std::deque<SimTextChange>& TextChanges() const { return m_textChanges; }
   std::uint64_t TextChangeCount() const { return m_textChangeCount; }
 
+  // The latest progress bar positions (the oldest are dropped past a bound).
+  void NoteProgress(const SimWnd& bar, VirtualTime at);
+  const std::deque<SimProgressChange>& ProgressChanges() const { return m_progressChanges; }
+  std::uint64_t ProgressChangeCount() const { return m_progressChangeCount; }
+
   HWND Foreground() const { return m_foreground; }
   void SetForeground(HWND hwnd) { m_foreground = hwnd; }
   plat::Point cursor{200, 300};
@@ -213,6 +226,8 @@ class Desktop : public IClockSource {
   std::map<int, int> m_windowsCreated;  // by process id
   std::deque<SimTextChange> m_textChanges;
   std::uint64_t m_textChangeCount = 0;
+  std::deque<SimProgressChange> m_progressChanges;
+  std::uint64_t m_progressChangeCount = 0;
 };
 
 // Dialog units to pixels on the simulated screen (a 96 DPI one).

@@ -236,9 +236,11 @@ std::string Driver::Answer(int button) {
     auto boxes = m_machine.Screen().OpenMessageBoxes();
     if (boxes.empty()) return "no message box is open";
     SimMessageBox* box = boxes.back();
-    bool yesNo = (box->type & 0xF) == MB_YESNO;
-    if (yesNo ? (button != IDYES && button != IDNO) : button != IDOK)
-      return "the message box has no such button";
+    UINT buttons = box->type & 0xF;
+    bool offered = buttons == MB_YESNO      ? (button == IDYES || button == IDNO)
+                   : buttons == MB_OKCANCEL ? (button == IDOK || button == IDCANCEL)
+                                            : button == IDOK;
+    if (!offered) return "the message box has no such button";
     box->answer = button;
     m_machine.Sched().Notify();
   }

@@ -116,6 +116,20 @@ bool FileSystem::IsReadOnly(const std::filesystem::path& hostPath) const {
   return m_readOnly.count(Lower(hostPath.string())) > 0;
 }
 
+void FileSystem::SetHiddenSystem(const std::string& windowsPath, unsigned bits) {
+  auto host = HostPath(windowsPath, "C:\\");
+  if (!host) return;
+  if (bits)
+    m_hiddenSystem[Lower(host->string())] = bits;
+  else
+    m_hiddenSystem.erase(Lower(host->string()));
+}
+
+unsigned FileSystem::HiddenSystem(const std::filesystem::path& hostPath) const {
+  auto it = m_hiddenSystem.find(Lower(hostPath.string()));
+  return it == m_hiddenSystem.end() ? 0 : it->second;
+}
+
 bool FileSystem::WriteBytes(std::string_view windowsPath, std::string_view bytes) {
   auto host = HostPath(windowsPath, "C:\\");
   if (!host) return false;

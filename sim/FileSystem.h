@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -34,6 +35,9 @@ class FileSystem {
   // Files whose access list holds Administrators and SYSTEM alone.
   void SetAdministratorsOnly(const std::filesystem::path& hostPath, bool restricted);
   bool IsAdministratorsOnly(const std::filesystem::path& hostPath) const;
+  // The hidden and system attribute bits of a file (FILE_ATTRIBUTE_HIDDEN, _SYSTEM).
+  void SetHiddenSystem(const std::string& windowsPath, unsigned bits);
+  unsigned HiddenSystem(const std::filesystem::path& hostPath) const;
 
   // Set-up helpers for the driver (absolute Windows paths, raw bytes).
   bool WriteBytes(std::string_view windowsPath, std::string_view bytes);
@@ -58,6 +62,7 @@ class FileSystem {
   std::set<std::string> m_denied;     // lower-case host paths
   std::set<std::string> m_readOnly;   // lower-case host paths
   std::set<std::string> m_adminOnly;  // lower-case host paths
+  std::map<std::string, unsigned> m_hiddenSystem;
   int m_codePage = 936;
   std::atomic<std::uint64_t> m_generation{0};
 };

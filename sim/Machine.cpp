@@ -57,6 +57,15 @@ Machine::Machine(MachineOptions options)
       m_files(m_options.root.empty() ? m_ownedRoot : m_options.root) {
   m_files.SetCodePage(m_options.codePage);
   m_files.MakeFolder(SystemDirectory());
+  // A connected line's own routes come and go with it.
+  m_ras.SetLineObserver([this](const RasLine& line, bool connected) {
+    if (!connected) {
+      m_routes.RemoveTunnel(line.handle);
+      return;
+    }
+    if (std::optional<DWORD> tunnel = ParseDottedAddress(line.ipAddress))
+      m_routes.AddTunnel(line.handle, *tunnel, m_options.version);
+  });
 }
 
 Machine::~Machine() {

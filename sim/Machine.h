@@ -13,11 +13,15 @@
 #include <vector>
 
 #include "platform/Ports.h"
+#include "sim/ChildProcesses.h"
 #include "sim/Desktop.h"
 #include "sim/FileSystem.h"
 #include "sim/Network.h"
 #include "sim/RasService.h"
+#include "sim/RegistryHive.h"
+#include "sim/RoutingTable.h"
 #include "sim/Scheduler.h"
+#include "sim/ServiceManager.h"
 #include "sim/SimShell.h"
 #include "sim/WebServers.h"
 
@@ -67,6 +71,10 @@ class Machine {
   FileSystem& Disk() { return m_files; }
   RasService& Ras() { return m_ras; }
   Network& Net() { return m_network; }
+  RegistryHive& Registry() { return m_registry; }
+  ServiceManager& Services() { return m_services; }
+  ChildProcesses& Children() { return m_children; }
+  RoutingTable& Routes() { return m_routes; }
   // The service's web hosts, and every shell call (lock held for the calls).
   WebServers& Web() { return m_web; }
   std::vector<ShellCall>& ShellCalls() { return m_shellCalls; }
@@ -118,6 +126,10 @@ class Machine {
   FileSystem m_files;
   RasService m_ras{m_scheduler};
   Network m_network;
+  RegistryHive m_registry;
+  ServiceManager m_services;
+  ChildProcesses m_children;
+  RoutingTable m_routes;
   WebServers m_web;
   std::vector<ShellCall> m_shellCalls;
   DWORD m_tickBase = 0x1000;

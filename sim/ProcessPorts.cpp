@@ -3,7 +3,11 @@
 #include "sim/Machine.h"
 #include "sim/SimDownload.h"
 #include "sim/SimFiles.h"
+#include "sim/SimProcesses.h"
+#include "sim/SimRegistry.h"
 #include "sim/SimRemoteAccess.h"
+#include "sim/SimRouting.h"
+#include "sim/SimServices.h"
 #include "sim/SimShell.h"
 #include "sim/SimSockets.h"
 #include "sim/SimSystem.h"
@@ -30,6 +34,10 @@ void InstallProcessPorts(Machine& machine, Process& process) {
   process.ports.download = Adapter<SimDownload>(machine, process);
   process.ports.shell = Adapter<SimShell>(machine, process);
   process.ports.sockets = Adapter<SimSockets>(machine, process);
+  process.ports.registry = Adapter<SimRegistry>(machine, process);
+  process.ports.services = Adapter<SimServices>(machine, process);
+  process.ports.processes = Adapter<SimProcesses>(machine, process);
+  process.ports.routing = Adapter<SimRouting>(machine, process);
 }
 
 }  // namespace sim

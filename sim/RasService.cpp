@@ -36,7 +36,14 @@ HRASCONN RasService::AddConnection(const std::string& entryName, const std::stri
   line.entryName = entryName;
   line.ipAddress = ipAddress;
   m_lines.push_back(line);
+  if (m_observer) m_observer(line, true);
   return line.handle;
+}
+
+void RasService::NoteConnected(RasLine& line, const std::string& ipAddress) {
+  line.state = kRasConnected;
+  line.ipAddress = ipAddress;
+  if (m_observer) m_observer(line, true);
 }
 
 RasLine* RasService::Find(HRASCONN handle) {
@@ -52,6 +59,8 @@ RasLine* RasService::FindByName(const std::string& entryName) {
 }
 
 bool RasService::Remove(HRASCONN handle) {
+  if (m_observer)
+    if (const RasLine* line = Find(handle)) m_observer(*line, false);
   bool removed = std::erase_if(m_lines, [handle](const RasLine& l) { return l.handle == handle; }) > 0;
   m_scheduler.Notify();
   return removed;

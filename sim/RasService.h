@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -82,6 +83,12 @@ class RasService {
   RasLine* FindByName(const std::string& entryName);
   bool Remove(HRASCONN handle);
   const std::vector<RasLine>& Lines() const { return m_lines; }
+  // Told when a line connects (with its tunnel address) and when it goes away.
+  void SetLineObserver(std::function<void(const RasLine& line, bool connected)> observer) {
+    m_observer = std::move(observer);
+  }
+  // A dialled line has connected with its address.
+  void NoteConnected(RasLine& line, const std::string& ipAddress);
 
   // Behaviour of later dials.
   void SetDialScript(RasDialScript script) { m_script = std::move(script); }
@@ -117,6 +124,7 @@ class RasService {
   std::map<DWORD, std::string> m_errorTexts;
   std::vector<RasDialRecord> m_dials;
   std::set<HRASCONN> m_dropped;
+  std::function<void(const RasLine&, bool)> m_observer;
 };
 
 }  // namespace sim

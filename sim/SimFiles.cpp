@@ -156,7 +156,8 @@ DWORD SimFiles::GetAttributes(std::string_view path) {
   std::error_code ec;
   if (!host || !std::filesystem::exists(*host, ec)) return plat::kInvalidFileAttributes;
   if (std::filesystem::is_directory(*host, ec)) return plat::kFileAttributeDirectory;
-  return disk.IsReadOnly(*host) ? plat::kFileAttributeReadOnly : plat::kFileAttributeNormal;
+  DWORD attributes = disk.HiddenSystem(*host) | (disk.IsReadOnly(*host) ? plat::kFileAttributeReadOnly : 0);
+  return attributes ? attributes : plat::kFileAttributeNormal;
 }
 
 bool SimFiles::SetAttributes(std::string_view path, DWORD attributes) {
@@ -168,6 +169,7 @@ bool SimFiles::SetAttributes(std::string_view path, DWORD attributes) {
   std::string full = path.size() >= 2 && path[1] == ':' ? std::string(path)
                                                         : FileSystem::Join(m_process.currentDirectory, path);
   disk.SetReadOnly(full, (attributes & plat::kFileAttributeReadOnly) != 0);
+  disk.SetHiddenSystem(full, attributes & (plat::kFileAttributeHidden | plat::kFileAttributeSystem));
   return true;
 }
 

@@ -27,7 +27,7 @@ void RunNotifier(Machine& machine, RasDialPlan plan, plat::RasDialNotifier notif
       return ras.WasDropped(plan.handle) ? StepResult::Dropped : StepResult::HungUp;
     if (line->releasing) return StepResult::HungUp;
     line->state = state;
-    if (outcome && plan.error == 0) line->ipAddress = plan.ipAddress;
+    if (outcome && plan.error == 0) ras.NoteConnected(*line, plan.ipAddress);
     if (outcome && plan.error != 0) line->state = kRasDisconnected;
     machine.Sched().Notify();
     return StepResult::Reached;

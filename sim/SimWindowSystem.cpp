@@ -302,7 +302,11 @@ void SimWindowSystem::SetProgressRange(HWND bar, int low, int high) {
 }
 
 int SimWindowSystem::SetProgressPos(HWND bar, int pos) {
-  return With(m_machine, bar, 0, [&](SimWnd& w) { return std::exchange(w.progressPos, pos); });
+  return With(m_machine, bar, 0, [&](SimWnd& w) {
+    int previous = std::exchange(w.progressPos, pos);
+    m_machine.Screen().NoteProgress(w, m_machine.Sched().Now());
+    return previous;
+  });
 }
 
 bool SimWindowSystem::PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

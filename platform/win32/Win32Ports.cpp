@@ -12,6 +12,10 @@ Win32Ports::Win32Ports() : m_windows(::GetModuleHandleW(nullptr)) {
   m_ports.download = &m_download;
   m_ports.shell = &m_shell;
   m_ports.sockets = &m_sockets;
+  m_ports.registry = &m_registry;
+  m_ports.services = &m_services;
+  m_ports.processes = &m_processes;
+  m_ports.routing = &m_routing;
 }
 
 }  // namespace win32

@@ -4,7 +4,11 @@
 #include "platform/Ports.h"
 #include "platform/win32/DownloadWin32.h"
 #include "platform/win32/FilesWin32.h"
+#include "platform/win32/ProcessesWin32.h"
+#include "platform/win32/RegistryWin32.h"
 #include "platform/win32/RemoteAccessWin32.h"
+#include "platform/win32/RoutingWin32.h"
+#include "platform/win32/ServicesWin32.h"
 #include "platform/win32/ShellWin32.h"
 #include "platform/win32/SocketsWin32.h"
 #include "platform/win32/SystemWin32.h"
@@ -29,6 +33,10 @@ class Win32Ports {
   DownloadWin32 m_download;
   ShellWin32 m_shell;
   SocketsWin32 m_sockets;
+  RegistryWin32 m_registry;
+  ServicesWin32 m_services;
+  ProcessesWin32 m_processes;
+  RoutingWin32 m_routing;
   plat::Ports m_ports;
 };
 

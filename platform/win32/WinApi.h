@@ -15,6 +15,7 @@
 #include <commctrl.h>
 #include <ras.h>
 #include <shellapi.h>
+#include <iphlpapi.h>
 // clang-format on
 
 #undef CreateEvent
@@ -30,6 +31,7 @@
 #undef LoadIcon
 #undef MessageBox
 #undef OpenMutex
+#undef OpenService
 #undef PostMessage
 #undef SendMessage
 #undef SetWindowText

@@ -17,6 +17,9 @@ void RegisterShellCommands(Registry& registry);
 void RegisterNetworkCommands(Registry& registry);
 void RegisterChromeCommands(Registry& registry);
 void RegisterBrowserCommands(Registry& registry);
+void RegisterRegistryCommands(Registry& registry);
+void RegisterServiceCommands(Registry& registry);
+void RegisterRouteCommands(Registry& registry);
 
 void RegisterAllCommands(Registry& registry) {
   RegisterProcessCommands(registry);
@@ -32,6 +35,9 @@ void RegisterAllCommands(Registry& registry) {
   RegisterNetworkCommands(registry);
   RegisterChromeCommands(registry);
   RegisterBrowserCommands(registry);
+  RegisterRegistryCommands(registry);
+  RegisterServiceCommands(registry);
+  RegisterRouteCommands(registry);
 }
 
 }  // namespace sim::scenario

@@ -12,7 +12,8 @@ constexpr UINT kIconMask = 0xF0;
 constexpr UINT kIconError = 0x10;
 
 std::string ButtonsName(UINT type) {
-  return (type & kButtonsMask) == MB_YESNO ? "yesno" : "ok";
+  UINT buttons = type & kButtonsMask;
+  return buttons == MB_YESNO ? "yesno" : buttons == MB_OKCANCEL ? "okcancel" : "ok";
 }
 
 std::string IconName(UINT type) {
@@ -36,9 +37,12 @@ std::string Describe(const SimMessageBox& box) {
 }
 
 std::string Answer(Arguments& args, Context& context) {
-  std::string button = args.Keyword({"yes", "no", "ok"});
+  std::string button = args.Keyword({"yes", "no", "ok", "cancel"});
   args.End();
-  return context.driver.Answer(button == "yes" ? IDYES : button == "no" ? IDNO : IDOK);
+  return context.driver.Answer(button == "yes"      ? IDYES
+                               : button == "no"     ? IDNO
+                               : button == "cancel" ? IDCANCEL
+                                                    : IDOK);
 }
 
 std::string ExpectMsgBox(Arguments& args, Context& context) {
@@ -47,7 +51,7 @@ std::string ExpectMsgBox(Arguments& args, Context& context) {
   while (!args.AtEnd()) {
     std::string option = args.Keyword({"caption", "buttons", "icon"});
     if (option == "caption") caption = args.Text("CAPTION");
-    if (option == "buttons") buttons = args.Keyword({"ok", "yesno"});
+    if (option == "buttons") buttons = args.Keyword({"ok", "yesno", "okcancel"});
     if (option == "icon") icon = args.Keyword({"question", "exclamation", "information", "error", "none"});
   }
   auto boxes = context.driver.MessageBoxes();
@@ -103,8 +107,8 @@ std::string ExpectNoMenu(Arguments& args, Context& context) {
 }  // namespace
 
 void RegisterPopupCommands(Registry& registry) {
-  registry.Add({"answer", "yes | no | ok", "Presses a button of the newest message box.", "answer yes",
-                Group::Action, Answer});
+  registry.Add({"answer", "yes | no | ok | cancel", "Presses a button of the newest message box.",
+                "answer yes", Group::Action, Answer});
   registry.Add({"menu choose", "ID", "Chooses an item of the open popup menu.", "menu choose 32775",
                 Group::Action, [](Arguments& args, Context& context) {
                   std::int64_t id = args.Number("ID");
@@ -118,7 +122,8 @@ void RegisterPopupCommands(Registry& registry) {
                 }});
   registry.Add(
       {"expect msgbox",
-       "\"TEXT\" [caption \"CAPTION\"] [buttons ok|yesno] [icon question|exclamation|information|error|none]",
+       "\"TEXT\" [caption \"CAPTION\"] [buttons ok|yesno|okcancel] [icon "
+       "question|exclamation|information|error|none]",
        "A message box is open and the newest one shows this text (and caption, buttons, icon).",
        "expect msgbox \"접속을 해제하고 프로그램을 종료합니다\" caption \"종료\" buttons yesno icon question",
        Group::Expectation, ExpectMsgBox});

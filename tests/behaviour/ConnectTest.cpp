@@ -86,6 +86,9 @@ TEST_F(ConnectTest, L2tpFromSettingsDialsTemplateL) {
     auto lock = machine.Lock();
     machine.Disk().WriteBytes("C:\\Windows\\system32\\Config.dat",
                               "useralice\r\npasssecret\r\nmode0\r\nl2tp1\r\n");
+    // The service already dials L2TP without its IPsec policy: no prompt.
+    machine.Registry().SetValue("HKLM\\SYSTEM\\CurrentControlSet\\Services\\RasMan\\Parameters",
+                                "ProhibitIPSec", 4, sim::DwordBytes(1));
   }
   StartWith();
   TypeCredentials();

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/WinTypes.h"
+
 class ContractEnvironment {
  public:
   virtual ~ContractEnvironment() = default;
@@ -19,6 +21,12 @@ class ContractEnvironment {
   // the user pressed button (IDOK, IDYES, IDNO); false when none is open.
   // Called from inside the box's modal loop, e.g. from a timer.
   virtual bool AnswerMessageBox(std::string_view caption, int button) = 0;
+
+  // A registry key of the test's own under HKEY_CURRENT_USER (a path
+  // without the root), removed with the environment; values written there
+  // with the given type and bytes, in the system's ANSI code page.
+  virtual std::string RegistryTestKey() = 0;
+  virtual void PutRegistryValue(const std::string& name, DWORD type, const std::string& bytes) = 0;
 };
 
 // Installs the ports for the calling thread (plat::Current()) and returns

@@ -15,6 +15,11 @@ class SimEnvironment final : public ContractEnvironment {
     m_machine.Disk().MakeFolder("C:\\Tests\\scratch");
     sim::InstallProcessPorts(m_machine, m_process);
     {
+      // The name every Windows computer resolves to itself.
+      auto lock = m_machine.Lock();
+      m_machine.Net().SetHost("localhost", {*sim::ParseDottedAddress("127.0.0.1")});
+    }
+    {
       auto lock = m_machine.Lock();
       m_thread = m_machine.Sched().Register("test");
       m_machine.Sched().SetAutoAdvance(true);
@@ -44,6 +49,13 @@ class SimEnvironment final : public ContractEnvironment {
       return true;
     }
     return false;
+  }
+
+  std::string RegistryTestKey() override { return "Software\\DorvantaContract"; }
+  void PutRegistryValue(const std::string& name, DWORD type, const std::string& bytes) override {
+    auto lock = m_machine.Lock();
+    m_machine.Registry().SetValue(sim::RegistryKeyPath(plat::RegistryRoot::CurrentUser, RegistryTestKey()),
+                                  name, type, bytes);
   }
 
  private:

@@ -52,6 +52,7 @@ class Win32ContractEnvironment final : public ContractEnvironment {
     plat::SetCurrent(nullptr);
     plat::SetProcessDefault(nullptr);
     if (!m_folder.empty()) RemoveTree(m_folder);
+    if (!m_key.empty()) ::RegDeleteKeyA(HKEY_CURRENT_USER, m_key.c_str());
   }
 
   std::string ScratchFolder() override { return win32::WideToUtf8(m_folder); }
@@ -68,9 +69,32 @@ class Win32ContractEnvironment final : public ContractEnvironment {
     return ::PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0) != FALSE;
   }
 
+  std::string RegistryTestKey() override {
+    if (m_key.empty()) {
+      m_key = "Software\\DorvantaContract-" + std::to_string(::GetCurrentProcessId()) + "-" +
+              std::to_string(++s_keys);
+      HKEY key = nullptr;
+      if (::RegCreateKeyExA(HKEY_CURRENT_USER, m_key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                            nullptr) == ERROR_SUCCESS)
+        ::RegCloseKey(key);
+    }
+    return m_key;
+  }
+  void PutRegistryValue(const std::string& name, DWORD type, const std::string& bytes) override {
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, RegistryTestKey().c_str(), 0, KEY_SET_VALUE, &key) !=
+        ERROR_SUCCESS)
+      return;
+    ::RegSetValueExA(key, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                     static_cast<DWORD>(bytes.size()));
+    ::RegCloseKey(key);
+  }
+
  private:
   win32::Win32Ports m_ports;
   std::wstring m_folder;
+  std::string m_key;
+  static inline unsigned s_keys = 0;
 };
 
 }  // namespace

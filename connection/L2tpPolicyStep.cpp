@@ -1,0 +1,63 @@
+#include "connection/L2tpPolicyStep.h"
+
+#include "platform/WinConstants.h"
+
+namespace {
+
+constexpr const char* kRasManKey = "SYSTEM\\CurrentControlSet\\Services\\RasMan\\Parameters";
+constexpr const char* kProhibitIpSec = "ProhibitIPSec";
+constexpr const char* kPromptCaption = "使用L2TP";
+constexpr const char* kPromptText =
+    "是否重新启动计算机！\n如在网吧请按取消将强制使用L2TP模式，请耐心等待，可能会带来一些问题。如非网吧请按确"
+    "定重启。"
+    "\n按确定后，将在15秒内重启计算机，请保存所有未保存的文档并等待重启。";
+constexpr const char* kShutdownTool = "shutdown.exe";
+constexpr const char* kShutdownParameters = " -r -t 20";
+
+}  // namespace
+
+CL2tpPolicy::CL2tpPolicy(plat::IRegistry& registry, plat::IServices& services, plat::IProcesses& processes,
+                         plat::ISystem& system, IL2tpPolicyView& view, const CString& strSysDir)
+    : m_registry(registry),
+      m_services(services),
+      m_processes(processes),
+      m_system(system),
+      m_view(view),
+      m_strSysDir(strSysDir) {}
+
+CL2tpPolicy::Result CL2tpPolicy::ApplyL2tpPolicy() {
+  LONG nResult = 0;
+  std::unique_ptr<plat::IRegistryKey> pRasMan =
+      m_registry.OpenKey(plat::RegistryRoot::LocalMachine, kRasManKey, nResult);
+  DWORD dwValue = 0;
+  if (!pRasMan || pRasMan->QueryDword(kProhibitIpSec, dwValue) != 0) dwValue = 0;
+  if (dwValue != 0) return kContinue;
+  if (pRasMan) pRasMan->SetDword(kProhibitIpSec, 1);
+
+  if (m_view.AskUser(kPromptText, kPromptCaption, MB_OKCANCEL | MB_ICONQUESTION) == IDOK) {
+    m_processes.RunCommandProcessor((QuotedIfBlank(ToolPath(kShutdownTool)) + kShutdownParameters).View());
+    return kStop;
+  }
+  return RunRestartSequence() ? kContinue : kStop;
+}
+
+int CL2tpPolicy::GetServiceState(const CString& strName) {
+  std::unique_ptr<plat::IServiceManager> pManager = m_services.OpenManager();
+  if (!pManager) return -1;
+  std::unique_ptr<plat::IServiceHandle> pService = pManager->OpenService(strName.View());
+  if (!pService) return -1;
+  DWORD dwState = 0;
+  if (!pService->QueryState(dwState)) return -1;
+  return static_cast<int>(dwState);
+}
+
+// A tool by its full path in the system directory. The dialer runs
+// elevated: a bare name could find a same-named file in the current folder.
+CString CL2tpPolicy::ToolPath(const char* pszTool) const {
+  return m_strSysDir + pszTool;
+}
+
+CString CL2tpPolicy::QuotedIfBlank(const CString& strPath) {
+  if (strPath.Find(' ') < 0) return strPath;
+  return "\"" + strPath + "\"";
+}

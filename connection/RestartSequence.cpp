@@ -1,0 +1,106 @@
+// The restart sequence: ends the service host that carries Themes and
+// starts the "netsvcs" services that ran before, one by one.
+#include <algorithm>
+#include <string>
+
+#include "connection/L2tpPolicyStep.h"
+#include "connection/RestartText.h"
+#include "platform/WinConstants.h"
+
+namespace {
+
+constexpr const char* kSvchostKey = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Svchost";
+constexpr const char* kNetsvcs = "netsvcs";
+constexpr DWORD kServiceListBytes = 2560;
+constexpr DWORD kTaskListBytes = 4095;
+constexpr const char* kTaskListTool = "tasklist.exe";
+constexpr const char* kTaskListParameters = " /FI \"services eq Themes\"";
+constexpr const char* kKillTool = "taskkill.exe";
+constexpr const char* kNetTool = "net.exe";
+constexpr int kProgressModulo = 100;
+
+}  // namespace
+
+bool CL2tpPolicy::RunRestartSequence() {
+  m_strServiceList = ReadServiceList();
+  m_strRunningList = RunningServices(m_strServiceList);
+
+  CString strTaskList = ToolPath(kTaskListTool);
+  std::unique_ptr<plat::ICapturedChild> pTaskList = m_processes.StartCaptured(
+      strTaskList.View(), (QuotedIfBlank(strTaskList) + kTaskListParameters).View());
+  if (!pTaskList) return false;
+  m_strTaskList = ReadTaskList(*pTaskList);
+
+  CString strPid = FindHostProcessId(m_strTaskList);
+  if (!strPid.IsEmpty()) RunAndWait(ToolPath(kKillTool), "/F /T /PID " + strPid);
+
+  int nProgress = 0;
+  std::string running(m_strRunningList.View());
+  for (size_t start = 0; !running.empty() && start <= running.size();) {
+    size_t bar = running.find('|', start);
+    std::string name = running.substr(start, bar == std::string::npos ? std::string::npos : bar - start);
+    RunAndWait(ToolPath(kNetTool), CString("start ") + name);
+    nProgress += kProgressStep;
+    m_view.ShowRestartProgress(nProgress % kProgressModulo);
+    m_system.Sleep(kPollMs);
+    if (bar == std::string::npos) break;
+    start = bar + 1;
+  }
+  m_view.HideRestartProgress();
+  return true;
+}
+
+// The group's names joined by "|"; empty when the value cannot be read.
+CString CL2tpPolicy::ReadServiceList() {
+  LONG nResult = 0;
+  std::unique_ptr<plat::IRegistryKey> pKey =
+      m_registry.OpenKey(plat::RegistryRoot::LocalMachine, kSvchostKey, nResult);
+  if (!pKey) return CString();
+  BYTE data[kServiceListBytes] = {};
+  DWORD dwSize = sizeof(data);
+  if (pKey->QueryMultiString(kNetsvcs, data, dwSize) != 0) return CString();
+  return JoinMultiString(data, dwSize > sizeof(data) ? sizeof(data) : dwSize);
+}
+
+CString CL2tpPolicy::RunningServices(const CString& strServiceList) {
+  std::string list(strServiceList.View());
+  CString strRunning;
+  for (size_t start = 0; !list.empty() && start <= list.size();) {
+    size_t bar = list.find('|', start);
+    std::string name = list.substr(start, bar == std::string::npos ? std::string::npos : bar - start);
+    if (GetServiceState(CString(name)) == static_cast<int>(plat::kServiceRunning)) {
+      strRunning += name;
+      strRunning += '|';
+    }
+    if (bar == std::string::npos) break;
+    start = bar + 1;
+  }
+  if (!strRunning.IsEmpty()) strRunning = strRunning.Left(strRunning.GetLength() - 1);
+  return strRunning;
+}
+
+// What the child writes until it closes its pipe, at most 4,095 bytes kept;
+// a pause of 200 ms after each read. Ends after kChildWaitMs at the latest.
+CString CL2tpPolicy::ReadTaskList(plat::ICapturedChild& child) {
+  std::string output;
+  DWORD dwStart = m_system.GetTickCount();
+  for (;;) {
+    std::string chunk;
+    plat::PipeRead read = child.ReadOutput(chunk, kTaskListBytes);
+    if (read == plat::PipeRead::kClosed) break;
+    if (read == plat::PipeRead::kData) {
+      output.append(chunk, 0, kTaskListBytes - std::min<size_t>(output.size(), kTaskListBytes));
+      m_system.Sleep(kPollMs);
+    }
+    DWORD dwElapsed = m_system.GetTickCount() - dwStart;
+    if (dwElapsed >= kChildWaitMs) break;
+    if (read == plat::PipeRead::kEmpty) child.Wait(std::min(kPollMs, kChildWaitMs - dwElapsed));
+  }
+  return CString(output);
+}
+
+// Runs a system tool hidden and waits for it, kChildWaitMs at most.
+void CL2tpPolicy::RunAndWait(const CString& strTool, const CString& strParameters) {
+  std::unique_ptr<plat::IChildProcess> pChild = m_processes.StartHidden(strTool.View(), strParameters.View());
+  if (pChild) pChild->Wait(kChildWaitMs);
+}

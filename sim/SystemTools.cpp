@@ -1,0 +1,108 @@
+#include "sim/SystemTools.h"
+
+#include <cctype>
+#include <charconv>
+#include <cstdlib>
+#include <vector>
+
+#include "sim/Machine.h"
+
+namespace sim {
+
+namespace {
+
+std::string Lower(std::string_view text) {
+  std::string lower(text);
+  for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  return lower;
+}
+
+// Blank-separated words; a quoted word keeps its blanks.
+std::vector<std::string> Words(std::string_view text) {
+  std::vector<std::string> words;
+  std::string rest(text);
+  while (true) {
+    auto [word, next] = SplitCommandLine(rest);
+    if (word.empty() && next.empty()) break;
+    words.push_back(word);
+    rest = next;
+  }
+  return words;
+}
+
+bool InSystemDirectory(Machine& machine, std::string_view program) {
+  size_t slash = program.find_last_of('\\');
+  if (slash == std::string_view::npos) return true;
+  return Lower(program.substr(0, slash)) == Lower(machine.SystemDirectory());
+}
+
+ToolRun TaskList(Machine& machine, const std::vector<std::string>& words) {
+  std::string service;
+  for (size_t i = 0; i + 1 < words.size(); ++i) {
+    if (Lower(words[i]) != "/fi") continue;
+    std::string filter = Lower(words[i + 1]);
+    if (filter.starts_with("services eq ")) service = words[i + 1].substr(12);
+  }
+  return {true, machine.Services().TaskList(service), 0};
+}
+
+ToolRun TaskKill(Machine& machine, const std::vector<std::string>& words) {
+  for (size_t i = 0; i + 1 < words.size(); ++i) {
+    if (Lower(words[i]) != "/pid") continue;
+    const std::string& text = words[i + 1];
+    int pid = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), pid);
+    if (ec != std::errc() || end != text.data() + text.size()) break;
+    if (machine.Services().Kill(pid))
+      return {true, "SUCCESS: The process with PID " + text + " has been terminated.\r\n", 0};
+    return {true, "ERROR: The process \"" + text + "\" not found.\r\n", 128};
+  }
+  return {true, "ERROR: Invalid syntax.\r\n", 1};
+}
+
+ToolRun Net(Machine& machine, const std::vector<std::string>& words) {
+  if (words.size() != 2 || Lower(words[0]) != "start") return {true, {}, 1};
+  int code = machine.Services().Start(words[1]);
+  return {true, code == 0 ? "The " + words[1] + " service was started successfully.\r\n" : std::string(),
+          code};
+}
+
+ToolRun Shutdown(Machine& machine, const std::vector<std::string>& words) {
+  bool restart = false;
+  int seconds = 30;
+  for (size_t i = 0; i < words.size(); ++i) {
+    std::string word = Lower(words[i]);
+    if (word == "-r" || word == "/r") restart = true;
+    if ((word == "-t" || word == "/t") && i + 1 < words.size()) seconds = std::atoi(words[i + 1].c_str());
+  }
+  if (!restart) return {true, {}, 1};
+  machine.Children().SetPendingRestart({machine.Sched().Now(), seconds});
+  return {true, {}, 0};
+}
+
+ToolRun CommandProcessor(Machine& machine, std::string_view parameters) {
+  auto [option, command] = SplitCommandLine(parameters);
+  if (Lower(option) != "/c") return {true, {}, 0};
+  auto [program, rest] = SplitCommandLine(command);
+  if (Lower(program) == "echo") return {true, rest + "\r\n", 0};
+  if (Lower(program) == "exit") return {true, {}, std::atoi(rest.c_str())};
+  ToolRun run = RunSystemTool(machine, program, rest);
+  if (!run.found) return {true, program + " is not recognized as an internal or external command.\r\n", 1};
+  return run;
+}
+
+}  // namespace
+
+ToolRun RunSystemTool(Machine& machine, std::string_view program, std::string_view parameters) {
+  if (!InSystemDirectory(machine, program)) return {};
+  std::string tool = ToolName(program);
+  std::vector<std::string> words = Words(parameters);
+  if (tool == "tasklist.exe") return TaskList(machine, words);
+  if (tool == "taskkill.exe") return TaskKill(machine, words);
+  if (tool == "net.exe") return Net(machine, words);
+  if (tool == "shutdown.exe") return Shutdown(machine, words);
+  if (tool == "cmd.exe") return CommandProcessor(machine, parameters);
+  return {};
+}
+
+}  // namespace sim

@@ -1,0 +1,94 @@
+// Contract of the registry port: a key of the test's own under
+// HKEY_CURRENT_USER, its DWORD and multi-string values.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/Ports.h"
+#include "tests/contract/ContractEnvironment.h"
+
+namespace {
+
+constexpr BYTE kSentinel = 0xCD;
+
+class RegistryContract : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_env = MakeContractEnvironment();
+    m_key = m_env->RegistryTestKey();
+  }
+  std::unique_ptr<plat::IRegistryKey> Open(LONG& result) {
+    return plat::Current().registry->OpenKey(plat::RegistryRoot::CurrentUser, m_key, result);
+  }
+  void Put(const std::string& name, DWORD type, const std::string& bytes) {
+    m_env->PutRegistryValue(name, type, bytes);
+  }
+
+  std::unique_ptr<ContractEnvironment> m_env;
+  std::string m_key;
+};
+
+TEST_F(RegistryContract, MissingKeyIsNotFound) {
+  LONG result = 0;
+  auto key =
+      plat::Current().registry->OpenKey(plat::RegistryRoot::CurrentUser, m_key + "\\NoSuchKey", result);
+  EXPECT_FALSE(key);
+  EXPECT_EQ(result, plat::kErrorFileNotFound);
+}
+
+TEST_F(RegistryContract, DwordIsReadWrittenAndReadBack) {
+  Put("Four", plat::kRegDword, std::string("\x2A\x00\x00\x00", 4));
+  Put("Text", plat::kRegSz, std::string("abc\0", 4));
+  LONG result = -1;
+  auto key = Open(result);
+  ASSERT_TRUE(key) << result;
+  EXPECT_EQ(result, 0);
+
+  DWORD value = 7;
+  EXPECT_EQ(key->QueryDword("Four", value), 0);
+  EXPECT_EQ(value, 42u);
+  value = 7;
+  EXPECT_EQ(key->QueryDword("Missing", value), plat::kErrorFileNotFound);
+  EXPECT_EQ(value, 7u);
+  EXPECT_NE(key->QueryDword("Text", value), 0);
+  EXPECT_EQ(value, 7u);
+
+  EXPECT_EQ(key->SetDword("ProhibitIPSec", 1), 0);
+  EXPECT_EQ(key->QueryDword("ProhibitIPSec", value), 0);
+  EXPECT_EQ(value, 1u);
+}
+
+TEST_F(RegistryContract, MultiStringGivesTheBytesStoredAndTheirCount) {
+  const std::string names("Themes\0BITS\0\0", 13);
+  Put("netsvcs", plat::kRegMultiSz, names);
+  LONG result = -1;
+  auto key = Open(result);
+  ASSERT_TRUE(key) << result;
+
+  std::vector<BYTE> buffer(64, kSentinel);
+  DWORD size = 32;
+  ASSERT_EQ(key->QueryMultiString("netsvcs", buffer.data(), size), 0);
+  ASSERT_EQ(size, names.size());
+  EXPECT_EQ(std::string(buffer.begin(), buffer.begin() + size), names);
+  for (size_t i = size; i < buffer.size(); ++i) EXPECT_EQ(buffer[i], kSentinel) << "byte " << i;
+}
+
+TEST_F(RegistryContract, MultiStringTooLongForTheBufferIsMoreDataAndNothingIsWrittenPastIt) {
+  const std::string names = std::string(40, 'A') + std::string("\0\0", 2);
+  Put("netsvcs", plat::kRegMultiSz, names);
+  LONG result = -1;
+  auto key = Open(result);
+  ASSERT_TRUE(key) << result;
+
+  std::vector<BYTE> buffer(64, kSentinel);
+  DWORD size = 16;
+  EXPECT_EQ(key->QueryMultiString("netsvcs", buffer.data(), size), plat::kErrorMoreData);
+  EXPECT_EQ(size, names.size());
+  for (size_t i = 16; i < buffer.size(); ++i) EXPECT_EQ(buffer[i], kSentinel) << "byte " << i;
+
+  DWORD missing = 16;
+  EXPECT_EQ(key->QueryMultiString("Missing", buffer.data(), missing), plat::kErrorFileNotFound);
+}
+
+}  // namespace
