@@ -4,6 +4,7 @@
 #include "desktop/TrayIcon.h"
 #include "framework/CDialog.h"
 #include "framework/Controls.h"
+#include "probe/FastestServerChoice.h"
 #include "resources/resource.h"
 
 constexpr UINT WM_TRAY_NOTIFY = WM_USER + 100;
@@ -21,6 +22,9 @@ class CMainDlg : public CDialog {
   void ShowBalloon(const CString& strText);
   void LoadSaveConfig(BOOL bLoad);
 
+  // The latency probing: m_prober, m_aRtt and the run's averages live here.
+  CFastestServerChoice m_fastest{*plat::Current().sockets, *plat::Current().system, *plat::Current().windows,
+                                 *plat::Current().files};
   BOOL m_bVistaOrLater = 0;
   BOOL m_bWindows7 = 0;
   CBitmapButton m_btnButton18;  // bound only, never given bitmaps
@@ -106,6 +110,13 @@ class CMainDlg : public CDialog {
   void FillLineList(const CString& strSection);
   void OnChooseServer();
   void OnUpdate();
+
+  // Latency probing (probe/MainDlgProbe.cpp).
+  void OnSpeed();
+  void OnAutoSelect();
+  LRESULT OnPingResult(WPARAM wParam, LPARAM lParam);
+  LRESULT OnPingDone(WPARAM wParam, LPARAM lParam);
+  void OnProbeTick();
 
   DECLARE_MESSAGE_MAP()
 };

@@ -18,6 +18,8 @@ void CMainDlg::OnTimer(UINT_PTR nIDEvent) {
     CheckMainLine();
   else if (nIDEvent == kRelayLineTimer)
     CheckRelayLine();
+  else
+    OnProbeTick();
   Default();
 }
 

@@ -104,6 +104,8 @@ class IWindowSystem {
   virtual int GetCurSel(HWND list) = 0;
   virtual int SetCurSel(HWND list, int index) = 0;                       // -1 when out of range
   virtual int GetItemText(HWND list, int index, std::string& text) = 0;  // length or -1
+  // List boxes: scrolls so that the entry is the top row, as far as the list goes.
+  virtual int SetTopIndex(HWND list, int index) = 0;  // LB_ERR when out of range
 
   // Progress bar.
   virtual void SetProgressRange(HWND bar, int low, int high) = 0;

@@ -45,6 +45,7 @@ struct SimWnd {
   int check = 0;
   std::vector<std::string> items;
   int curSel = -1;
+  int topIndex = 0;  // list boxes: first visible row
   int progressLow = 0, progressHigh = 100, progressPos = 0;
   int bitmaps[4] = {};
   plat::Rect rect;

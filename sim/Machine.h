@@ -15,6 +15,7 @@
 #include "platform/Ports.h"
 #include "sim/Desktop.h"
 #include "sim/FileSystem.h"
+#include "sim/IcmpNetwork.h"
 #include "sim/Network.h"
 #include "sim/RasService.h"
 #include "sim/Scheduler.h"
@@ -62,6 +63,7 @@ class Machine {
   FileSystem& Disk() { return m_files; }
   RasService& Ras() { return m_ras; }
   Network& Net() { return m_network; }
+  IcmpNetwork& Icmp() { return m_icmp; }
   // The service's web hosts, and every shell call (lock held for the calls).
   WebServers& Web() { return m_web; }
   std::vector<ShellCall>& ShellCalls() { return m_shellCalls; }
@@ -106,6 +108,7 @@ class Machine {
   FileSystem m_files;
   RasService m_ras{m_scheduler};
   Network m_network;
+  IcmpNetwork m_icmp{m_scheduler};
   WebServers m_web;
   std::vector<ShellCall> m_shellCalls;
   DWORD m_tickBase = 0x1000;

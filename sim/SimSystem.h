@@ -25,6 +25,7 @@ class SimSystem final : public plat::ISystem {
   void SetEvent(const plat::KernelHandle& event) override;
   void ResetEvent(const plat::KernelHandle& event) override;
   DWORD WaitForSingleObject(const plat::KernelHandle& handle, DWORD timeoutMs) override;
+  DWORD WaitForMultipleObjects(std::span<const plat::KernelHandle* const> handles, DWORD timeoutMs) override;
   void TrimWorkingSet() override;
   [[noreturn]] void ExitProcess(UINT exitCode) override;
   void CloseHandle(void* handle) override;

@@ -1,6 +1,7 @@
 #include "platform/win32/SystemWin32.h"
 
 #include <memory>
+#include <vector>
 
 #include "platform/Ports.h"
 #include "platform/win32/WinApi.h"
@@ -101,6 +102,13 @@ void SystemWin32::ResetEvent(const plat::KernelHandle& event) {
 
 DWORD SystemWin32::WaitForSingleObject(const plat::KernelHandle& handle, DWORD timeoutMs) {
   return ::WaitForSingleObject(handle.Get(), timeoutMs);
+}
+
+DWORD SystemWin32::WaitForMultipleObjects(std::span<const plat::KernelHandle* const> handles,
+                                          DWORD timeoutMs) {
+  std::vector<HANDLE> raw;
+  for (const plat::KernelHandle* handle : handles) raw.push_back(handle->Get());
+  return ::WaitForMultipleObjects(static_cast<DWORD>(raw.size()), raw.data(), FALSE, timeoutMs);
 }
 
 void SystemWin32::TrimWorkingSet() {
