@@ -1,6 +1,7 @@
 #include "sim/DemoWorld.h"
 
 #include "sim/DemoDirectory.h"
+#include "sim/DemoLatency.h"
 #include "sim/DemoRemoteAccess.h"
 #include "sim/Machine.h"
 
@@ -14,6 +15,7 @@ void SetUpDemoWorld(Machine& machine) {
     SetUpDemoRemoteAccess(machine.Ras());
   }
   SetUpDemoDirectory(machine);
+  SetUpDemoLatency(machine);
 }
 
 }  // namespace sim

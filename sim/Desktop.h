@@ -47,6 +47,7 @@ struct SimWnd {
   int curSel = -1;
   int topIndex = 0;  // list boxes: first visible row
   int progressLow = 0, progressHigh = 100, progressPos = 0;
+  std::vector<int> progressHistory;  // every position set, in order
   int bitmaps[4] = {};
   plat::Rect rect;
   std::vector<std::string> navigations;

@@ -277,7 +277,10 @@ void SimWindowSystem::SetProgressRange(HWND bar, int low, int high) {
 }
 
 int SimWindowSystem::SetProgressPos(HWND bar, int pos) {
-  return With(m_machine, bar, 0, [&](SimWnd& w) { return std::exchange(w.progressPos, pos); });
+  return With(m_machine, bar, 0, [&](SimWnd& w) {
+    w.progressHistory.push_back(pos);
+    return std::exchange(w.progressPos, pos);
+  });
 }
 
 bool SimWindowSystem::PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -15,6 +15,7 @@ void RegisterTrayCommands(Registry& registry);
 void RegisterConnectionCommands(Registry& registry);
 void RegisterShellCommands(Registry& registry);
 void RegisterNetworkCommands(Registry& registry);
+void RegisterProbeCommands(Registry& registry);
 
 void RegisterAllCommands(Registry& registry) {
   RegisterProcessCommands(registry);
@@ -28,6 +29,7 @@ void RegisterAllCommands(Registry& registry) {
   RegisterConnectionCommands(registry);
   RegisterShellCommands(registry);
   RegisterNetworkCommands(registry);
+  RegisterProbeCommands(registry);
 }
 
 }  // namespace sim::scenario
