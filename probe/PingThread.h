@@ -23,6 +23,7 @@ class CPingThread {
   void Start(UINT nCount, const CString& strHost, HWND hWnd);
   // The text of a WM_PING_RESULT block posted by this worker; frees the block.
   CString TakeText(LPARAM lParam) { return m_texts.Take(lParam); }
+  CPingTexts& Texts() { return m_texts; }
 
  private:
   void Run();
