@@ -125,8 +125,9 @@ void IcmpNetwork::CloseSocket(int socket) {
 void IcmpNetwork::Send(int socket, std::span<const BYTE> message, DWORD to) {
   VirtualTime now = m_scheduler.Now();
   m_sent.push_back({now, to, std::vector<BYTE>(message.begin(), message.end())});
+  // Like a real stack, hosts drop a request whose checksum does not verify.
   bool isEcho = message.size() >= 8 && message[0] == kEchoRequest && message[1] == 0;
-  if (!isEcho) return;
+  if (!isEcho || InternetChecksum(message) != 0) return;
   for (const auto& [kind, delay] : m_strays) {
     switch (kind) {
       case StrayKind::ForeignReply:
