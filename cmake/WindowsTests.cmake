@@ -19,7 +19,7 @@ target_link_libraries(dorvanta_contract_tests PRIVATE dorvanta_win32 gtest_main 
 target_link_options(dorvanta_contract_tests PRIVATE -static -static-libgcc -static-libstdc++)
 
 # The prober's round trip against 127.0.0.1, run by scripts/bench-probe.
-add_executable(dorvanta_probe_bench tools/bench/ProbeBench.cpp)
+add_executable(dorvanta_probe_bench tools/bench/ProbeBench.cpp tools/bench/BenchHostWin32.cpp)
 target_compile_definitions(dorvanta_probe_bench PRIVATE ${DORVANTA_WIN32_DEFINITIONS})
 target_link_libraries(dorvanta_probe_bench PRIVATE dorvanta_win32)
 target_link_options(dorvanta_probe_bench PRIVATE -static -static-libgcc -static-libstdc++)

@@ -2,17 +2,16 @@
 // each request's send-to-reply time measured with the performance counter,
 // and the times the prober itself reports (tick differences, as posted).
 // Run under Wine by scripts/bench-probe; prints figures, checks nothing.
-#include <windows.h>
-
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "platform/win32/Win32Ports.h"
 #include "probe/EchoRequest.h"
 #include "probe/IcmpPing.h"
 #include "probe/PingMessages.h"
+#include "tools/bench/BenchHost.h"
 
 namespace {
 
@@ -37,12 +36,9 @@ std::vector<double> PortRoundTrips(plat::ISockets& sockets, plat::ISystem& syste
     std::printf("no raw ICMP socket (error %d): it needs root under Wine\n", sockets.LastError());
     return ms;
   }
-  LARGE_INTEGER frequency;
-  ::QueryPerformanceFrequency(&frequency);
   for (int i = 0; i < count; ++i) {
     BYTE request[kEchoRequestSize];
-    LARGE_INTEGER start, end;
-    ::QueryPerformanceCounter(&start);
+    double start = BenchNowMs();
     CEchoRequest::Stamp stamp = CEchoRequest::Process().Fill(system.GetTickCount(), request);
     sockets.SendTo(socket, request, kEchoRequestSize, kLoopback);
     for (;;) {
@@ -51,9 +47,7 @@ std::vector<double> PortRoundTrips(plat::ISockets& sockets, plat::ISystem& syste
       DWORD from = 0, tick = 0;
       int length = sockets.ReceiveFrom(socket, buffer, kEchoReplyBufferSize, from);
       if (length > 0 && ReadEchoReply(buffer, length, stamp, tick)) {
-        ::QueryPerformanceCounter(&end);
-        ms.push_back(1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
-                     static_cast<double>(frequency.QuadPart));
+        ms.push_back(BenchNowMs() - start);
         break;
       }
     }
@@ -62,14 +56,14 @@ std::vector<double> PortRoundTrips(plat::ISockets& sockets, plat::ISystem& syste
 }
 
 // The prober's own run: its messages go to this thread's queue (no window).
-std::vector<double> ProberRoundTrips(win32::Win32Ports& ports, int count) {
+std::vector<double> ProberRoundTrips(const plat::Ports& ports, int count) {
   std::vector<double> ms;
   CPingTexts texts;
-  CIcmpPing ping(*ports.Ports().sockets, *ports.Ports().system, *ports.Ports().windows, texts);
-  MSG msg;
-  ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // gives the thread its queue
+  CIcmpPing ping(*ports.sockets, *ports.system, *ports.windows, texts);
+  BenchPrepareQueue();
   ping.Ping(static_cast<UINT>(count), "127.0.0.1", nullptr);
-  while (::PeekMessageW(&msg, nullptr, WM_PING_RESULT, WM_PING_DONE, PM_REMOVE)) {
+  BenchMessage msg;
+  while (BenchTakeMessage(msg, WM_PING_RESULT, WM_PING_DONE)) {
     if (msg.message != WM_PING_RESULT) continue;
     std::string text = texts.Take(msg.lParam).Str();
     if (msg.wParam == kPingReply) ms.push_back(std::stod(text));
@@ -82,9 +76,9 @@ std::vector<double> ProberRoundTrips(win32::Win32Ports& ports, int count) {
 
 int main(int argc, char** argv) {
   int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
-  win32::Win32Ports ports;
-  PrintFigures("port, send to reply (performance counter)", PortRoundTrips(*ports.Ports().sockets,
-                                                                          *ports.Ports().system, count));
+  const plat::Ports& ports = BenchPorts();
+  PrintFigures("port, send to reply (performance counter)",
+               PortRoundTrips(*ports.sockets, *ports.system, count));
   PrintFigures("prober, as posted (tick count)", ProberRoundTrips(ports, count));
   return 0;
 }
