@@ -46,7 +46,7 @@ CEchoRequest::Stamp CEchoRequest::Fill(DWORD tick, BYTE (&out)[kEchoRequestSize]
   PutWord(request + 6, stamp.sequence);
   request[8] = 0;
   for (int i = 0; i < kFillLength; ++i) request[kFillOffset + i] = static_cast<BYTE>(0x20 + i);
-  std::memcpy(request + 9, &tick, sizeof(tick));
+  for (int i = 0; i < 4; ++i) request[9 + i] = static_cast<BYTE>(tick >> (8 * i));
   PutWord(request + 2, IcmpChecksum(request, kEchoRequestSize));
   std::memcpy(out, request, kEchoRequestSize);
   return stamp;
@@ -59,6 +59,6 @@ bool ReadEchoReply(const BYTE* datagram, int length, CEchoRequest::Stamp stamp, 
   const BYTE* echo = datagram + headerLength;
   if (echo[0] != kEchoReplyType || echo[1] != 0) return false;
   if (GetWord(echo + 4) != stamp.id || GetWord(echo + 6) != stamp.sequence) return false;
-  std::memcpy(&sendTick, echo + 9, sizeof(sendTick));
+  sendTick = echo[9] | (echo[10] << 8) | (echo[11] << 16) | (static_cast<DWORD>(echo[12]) << 24);
   return true;
 }
