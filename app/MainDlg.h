@@ -51,12 +51,6 @@ class CMainDlg : public CDialog {
   CString m_strSysDir;
   CString m_strEntryName;
   CString m_strRelayEntryName;
-  int m_nAvgRtt = 0;
-  int m_nBestRtt = 0;
-  int m_aRtt[5] = {};
-  int m_nBestIndex = 0;
-  int m_nRttCount = 0;
-  int m_nProbeIndex = 0;
   int m_bSplitRoute = 0;
   CString m_aServerAddr[100];
 
