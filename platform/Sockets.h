@@ -72,6 +72,9 @@ class ISockets {
   virtual int CloseSocket(RawSocket& socket) = 0;
   // WSAGetLastError of the calling thread.
   virtual int LastError() = 0;
+  // The process's echo request counter: 1 for its first request, then 2,
+  // 3, ...; it gives every request its identifier and sequence number.
+  virtual DWORD TakeEchoSerial() = 0;
 
  protected:
   friend class RawSocket;

@@ -1,7 +1,5 @@
 #include "probe/EchoRequest.h"
 
-#include <cstring>
-
 namespace {
 
 constexpr BYTE kEchoRequestType = 8;
@@ -30,25 +28,18 @@ WORD IcmpChecksum(const BYTE* bytes, size_t length) {
   return static_cast<WORD>(~sum & 0xFFFF);
 }
 
-CEchoRequest& CEchoRequest::Process() {
-  static CEchoRequest s_request;
-  return s_request;
-}
-
-CEchoRequest::Stamp CEchoRequest::Fill(DWORD tick, BYTE (&out)[kEchoRequestSize]) {
-  std::lock_guard lock(m_lock);
-  BYTE* request = m_buffer;
+CEchoRequest::Stamp CEchoRequest::Fill(DWORD serial, DWORD tick, BYTE (&out)[kEchoRequestSize]) {
+  BYTE* request = out;
   request[0] = kEchoRequestType;
   request[1] = 0;
   PutWord(request + 2, 0);
-  Stamp stamp{static_cast<WORD>(m_nIdentifier++), static_cast<WORD>(m_nSequence++)};
+  Stamp stamp{static_cast<WORD>(serial), static_cast<WORD>(serial)};
   PutWord(request + 4, stamp.id);
   PutWord(request + 6, stamp.sequence);
   request[8] = 0;
-  for (int i = 0; i < kFillLength; ++i) request[kFillOffset + i] = static_cast<BYTE>(0x20 + i);
   for (int i = 0; i < 4; ++i) request[9 + i] = static_cast<BYTE>(tick >> (8 * i));
+  for (int i = 0; i < kFillLength; ++i) request[kFillOffset + i] = static_cast<BYTE>(0x20 + i);
   PutWord(request + 2, IcmpChecksum(request, kEchoRequestSize));
-  std::memcpy(out, request, kEchoRequestSize);
   return stamp;
 }
 

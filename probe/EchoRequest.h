@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstddef>
-#include <mutex>
 
 #include "platform/WinTypes.h"
 
@@ -13,9 +12,10 @@ constexpr int kEchoReplyBufferSize = 321;  // 20-byte IPv4 header, the echo, 256
 // RFC 1071 checksum of the bytes, stored as the words were read.
 WORD IcmpChecksum(const BYTE* bytes, size_t length);
 
-// The request buffer and the identifier and sequence counters. One of them
-// serves the whole process (Process()), so identifiers continue across
-// probes and across the windows' workers; both counters start at 1.
+// The echo request. Its identifier and sequence number are both the low 16
+// bits of the request's serial, which the sockets port counts for the whole
+// process (TakeEchoSerial), so they go on across probes and across the
+// windows' workers.
 class CEchoRequest {
  public:
   struct Stamp {
@@ -23,17 +23,8 @@ class CEchoRequest {
     WORD sequence;
   };
 
-  static CEchoRequest& Process();
-
-  // Fills the next request, sent at tick, into out and returns its
-  // identifier and sequence number.
-  Stamp Fill(DWORD tick, BYTE (&out)[kEchoRequestSize]);
-
- private:
-  std::mutex m_lock;
-  BYTE m_buffer[kEchoRequestSize] = {};
-  DWORD m_nIdentifier = 1;
-  DWORD m_nSequence = 1;
+  // Fills the request with this serial, sent at tick, into out.
+  static Stamp Fill(DWORD serial, DWORD tick, BYTE (&out)[kEchoRequestSize]);
 };
 
 // The echoed send tick when the datagram (IPv4 header and ICMP message) is

@@ -13,8 +13,8 @@ constexpr DWORD kPauseAfterReplyMs = 1000;
 }  // namespace
 
 CIcmpPing::CIcmpPing(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowSystem& windows,
-                     CPingTexts& texts, CEchoRequest& requests)
-    : m_sockets(sockets), m_system(system), m_windows(windows), m_texts(texts), m_requests(requests) {}
+                     CPingTexts& texts)
+    : m_sockets(sockets), m_system(system), m_windows(windows), m_texts(texts) {}
 
 void CIcmpPing::Ping(UINT nCount, const char* pszHost, HWND hWnd) {
   m_hWnd = hWnd;
@@ -74,7 +74,7 @@ void CIcmpPing::RunRequests(UINT nCount, const plat::RawSocket& socket, DWORD dw
 
 int CIcmpPing::SendEcho(const plat::RawSocket& socket, DWORD dwDestination) {
   BYTE request[kEchoRequestSize];
-  m_stamp = m_requests.Fill(m_system.GetTickCount(), request);
+  m_stamp = CEchoRequest::Fill(m_sockets.TakeEchoSerial(), m_system.GetTickCount(), request);
   return m_sockets.SendTo(socket, request, kEchoRequestSize, dwDestination);
 }
 

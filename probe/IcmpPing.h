@@ -13,8 +13,7 @@
 
 class CIcmpPing {
  public:
-  CIcmpPing(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowSystem& windows, CPingTexts& texts,
-            CEchoRequest& requests = CEchoRequest::Process());
+  CIcmpPing(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowSystem& windows, CPingTexts& texts);
 
   // Blocks for about a second per request; reports only by posting.
   void Ping(UINT nCount, const char* pszHost, HWND hWnd);
@@ -36,6 +35,5 @@ class CIcmpPing {
   plat::ISystem& m_system;
   plat::IWindowSystem& m_windows;
   CPingTexts& m_texts;
-  CEchoRequest& m_requests;
   CEchoRequest::Stamp m_stamp{};
 };

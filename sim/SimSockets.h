@@ -1,6 +1,8 @@
 // The sockets port of a simulated process.
 #pragma once
 
+#include <atomic>
+
 #include "platform/Sockets.h"
 
 namespace sim {
@@ -19,12 +21,14 @@ class SimSockets final : public plat::ISockets {
   int ReceiveFrom(const plat::RawSocket& socket, BYTE* buffer, int size, DWORD& fromAddress) override;
   int CloseSocket(plat::RawSocket& socket) override;
   int LastError() override;
+  DWORD TakeEchoSerial() override { return m_nextEchoSerial++; }
 
  protected:
   void Discard(std::uintptr_t socket) override;
 
  private:
   Machine& m_machine;
+  std::atomic<DWORD> m_nextEchoSerial{1};
 };
 
 }  // namespace sim

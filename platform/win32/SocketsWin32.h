@@ -1,6 +1,8 @@
 // Sockets: Winsock, started for the life of the port set.
 #pragma once
 
+#include <atomic>
+
 #include "platform/Sockets.h"
 
 namespace win32 {
@@ -19,12 +21,14 @@ class SocketsWin32 final : public plat::ISockets {
   int ReceiveFrom(const plat::RawSocket& socket, BYTE* buffer, int size, DWORD& fromAddress) override;
   int CloseSocket(plat::RawSocket& socket) override;
   int LastError() override;
+  DWORD TakeEchoSerial() override { return m_nextEchoSerial++; }
 
  protected:
   void Discard(std::uintptr_t socket) override;
 
  private:
   bool m_started = false;
+  std::atomic<DWORD> m_nextEchoSerial{1};
 };
 
 }  // namespace win32

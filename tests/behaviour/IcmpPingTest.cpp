@@ -10,14 +10,13 @@ using Strings = std::vector<std::string>;
 class IcmpPingTest : public ProbeMachine {
  protected:
   std::vector<std::string> Ping(UINT count, const char* host) {
-    CIcmpPing ping(Sockets(), System(), Windows(), m_texts, m_requests);
+    CIcmpPing ping(Sockets(), System(), Windows(), m_texts);
     ping.Ping(count, host, m_hWnd);
     m_messages = Drain(m_texts);
     return Texts(m_messages);
   }
 
   CPingTexts m_texts;
-  CEchoRequest m_requests;
   std::vector<PingMessage> m_messages;
 };
 
@@ -149,10 +148,23 @@ TEST_F(IcmpPingTest, CloseFailureIsReportedAfterDone) {
 
 TEST_F(IcmpPingTest, TextsForAWindowThatIsGoneAreFreedByThePoster) {
   Host("10.0.0.1", {5});
-  CIcmpPing ping(Sockets(), System(), Windows(), m_texts, m_requests);
+  CIcmpPing ping(Sockets(), System(), Windows(), m_texts);
   ping.Ping(2, "10.0.0.1", reinterpret_cast<HWND>(0x7777));
   EXPECT_EQ(m_texts.Outstanding(), 0);
   EXPECT_EQ(Sent().size(), 2u);
+}
+
+TEST_F(IcmpPingTest, TheProcessFirstRequestIsNumberOneWhicheverProberSendsTheNext) {
+  CPingTexts otherTexts;
+  CIcmpPing speedTest(Sockets(), System(), Windows(), otherTexts);
+  speedTest.Ping(1, "10.0.0.9", reinterpret_cast<HWND>(0x7777));
+  Ping(1, "10.0.0.9");
+  std::vector<sim::SentDatagram> sent = Sent();
+  ASSERT_EQ(sent.size(), 2u);
+  EXPECT_EQ(sent[0].bytes[4], 1);
+  EXPECT_EQ(sent[0].bytes[6], 1);
+  EXPECT_EQ(sent[1].bytes[4], 2);
+  EXPECT_EQ(sent[1].bytes[6], 2);
 }
 
 TEST_F(IcmpPingTest, RequestsCarryTheirStampsAndTicks) {

@@ -58,7 +58,7 @@ TEST_F(IcmpContract, LoopbackAnswersTheProbersRequestsWithTheirTicks) {
   for (int i = 0; i < 3; ++i) {
     BYTE request[kEchoRequestSize];
     DWORD tick = System().GetTickCount();
-    CEchoRequest::Stamp stamp = CEchoRequest::Process().Fill(tick, request);
+    CEchoRequest::Stamp stamp = CEchoRequest::Fill(Sockets().TakeEchoSerial(), tick, request);
     ASSERT_EQ(Sockets().SendTo(m_socket, request, kEchoRequestSize, kLoopback), kEchoRequestSize)
         << "error " << Sockets().LastError();
     DWORD echoed = 0;
@@ -77,7 +77,8 @@ TEST_F(IcmpContract, LoopbackAnswersTheProbersRequestsWithTheirTicks) {
 
 TEST_F(IcmpContract, RequestWithAWrongChecksumGetsNoReply) {
   BYTE request[kEchoRequestSize];
-  CEchoRequest::Stamp stamp = CEchoRequest::Process().Fill(System().GetTickCount(), request);
+  CEchoRequest::Stamp stamp =
+      CEchoRequest::Fill(Sockets().TakeEchoSerial(), System().GetTickCount(), request);
   request[2] ^= 0x01;
   ASSERT_EQ(Sockets().SendTo(m_socket, request, kEchoRequestSize, kLoopback), kEchoRequestSize);
   DWORD echoed = 0;

@@ -22,26 +22,25 @@ DWORD FoldedSum(const BYTE* bytes, int length) {
   return sum;
 }
 
-TEST(EchoRequest, IdentifierAndSequenceStartAtOneAndAdvanceTogether) {
-  CEchoRequest requests;
+TEST(EchoRequest, IdentifierAndSequenceAreTheSerialLowByteFirst) {
   BYTE first[kEchoRequestSize];
-  BYTE second[kEchoRequestSize];
-  CEchoRequest::Stamp a = requests.Fill(100, first);
-  CEchoRequest::Stamp b = requests.Fill(100, second);
-  EXPECT_EQ(WordAt(first, 4), 1);
-  EXPECT_EQ(WordAt(first, 6), 1);
+  BYTE later[kEchoRequestSize];
+  CEchoRequest::Stamp a = CEchoRequest::Fill(1, 100, first);
+  CEchoRequest::Stamp b = CEchoRequest::Fill(0x12345, 100, later);
   EXPECT_EQ(first[4], 1);  // low byte first
   EXPECT_EQ(first[5], 0);
-  EXPECT_EQ(WordAt(second, 4), 2);
-  EXPECT_EQ(WordAt(second, 6), 2);
+  EXPECT_EQ(WordAt(first, 6), 1);
   EXPECT_EQ(a.id, 1);
-  EXPECT_EQ(b.sequence, 2);
+  EXPECT_EQ(a.sequence, 1);
+  // The low 16 bits of a 32-bit serial.
+  EXPECT_EQ(WordAt(later, 4), 0x2345);
+  EXPECT_EQ(WordAt(later, 6), 0x2345);
+  EXPECT_EQ(b.id, 0x2345);
 }
 
 TEST(EchoRequest, LayoutHoldsTypeTickPadAndFill) {
-  CEchoRequest requests;
   BYTE request[kEchoRequestSize];
-  requests.Fill(0xA1B2C3D4, request);
+  CEchoRequest::Fill(7, 0xA1B2C3D4, request);
   EXPECT_EQ(request[0], 8);
   EXPECT_EQ(request[1], 0);
   EXPECT_EQ(request[8], 0);
@@ -53,11 +52,12 @@ TEST(EchoRequest, LayoutHoldsTypeTickPadAndFill) {
 }
 
 TEST(EchoRequest, ChecksumMakesTheSumOverAll45BytesFFFF) {
-  CEchoRequest requests;
   BYTE request[kEchoRequestSize];
-  // Ticks with carries in every position, and the tick counter's wrap.
+  // Ticks and serials with carries in every position, and the tick's wrap.
+  DWORD serial = 1;
   for (DWORD tick : {0u, 1u, 0xFFFFu, 0x00FF00FFu, 0xFFFFFFFFu, 0x80000000u}) {
-    requests.Fill(tick, request);
+    CEchoRequest::Fill(serial, tick, request);
+    serial = serial * 37 + 0xFFFF;
     EXPECT_EQ(FoldedSum(request, kEchoRequestSize), 0xFFFFu) << "tick " << tick;
     EXPECT_EQ(IcmpChecksum(request, kEchoRequestSize), 0) << "tick " << tick;
   }
@@ -72,7 +72,7 @@ TEST(EchoRequest, ChecksumOfAnOddLengthPadsTheLastByteWithZero) {
 
 class EchoReplyReading : public ::testing::Test {
  protected:
-  void SetUp() override { m_stamp = m_requests.Fill(5000, m_request); }
+  void SetUp() override { m_stamp = CEchoRequest::Fill(3, 5000, m_request); }
   std::vector<BYTE> Reply(BYTE type, bool withOptions, WORD idDelta = 0) {
     std::vector<BYTE> message(m_request, m_request + kEchoRequestSize);
     message[0] = type;
@@ -80,7 +80,6 @@ class EchoReplyReading : public ::testing::Test {
     return sim::IpDatagram(0x0100000A, sim::kLocalAddress, message, withOptions);
   }
 
-  CEchoRequest m_requests;
   BYTE m_request[kEchoRequestSize];
   CEchoRequest::Stamp m_stamp{};
 };

@@ -39,7 +39,7 @@ std::vector<double> PortRoundTrips(plat::ISockets& sockets, plat::ISystem& syste
   for (int i = 0; i < count; ++i) {
     BYTE request[kEchoRequestSize];
     double start = BenchNowMs();
-    CEchoRequest::Stamp stamp = CEchoRequest::Process().Fill(system.GetTickCount(), request);
+    CEchoRequest::Stamp stamp = CEchoRequest::Fill(sockets.TakeEchoSerial(), system.GetTickCount(), request);
     sockets.SendTo(socket, request, kEchoRequestSize, kLoopback);
     for (;;) {
       if (sockets.WaitReadable(socket, 1000) <= 0) break;
