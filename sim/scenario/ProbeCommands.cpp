@@ -128,7 +128,8 @@ std::string CheckRequest(const SentDatagram& sent, Arguments& args) {
     if (next->text == "to") {
       args.TakeKeyword("to");
       DWORD want = AddressArgument(args);
-      if (want != sent.to) problem = Differs("its destination", FormatDottedAddress(sent.to), FormatDottedAddress(want));
+      if (want != sent.to)
+        problem = Differs("its destination", FormatDottedAddress(sent.to), FormatDottedAddress(want));
     } else if (next->text == "hex") {
       args.TakeKeyword("hex");
       std::vector<BYTE> want = ParseHex(args.Text("BYTES"));
@@ -144,7 +145,8 @@ std::string CheckRequest(const SentDatagram& sent, Arguments& args) {
     } else if (next->text == "seq") {
       field("seq", Word(bytes, 6));
     } else if (next->text == "tick") {
-      field("tick", bytes[9] | (bytes[10] << 8) | (bytes[11] << 16) | (static_cast<std::int64_t>(bytes[12]) << 24));
+      field("tick",
+            bytes[9] | (bytes[10] << 8) | (bytes[11] << 16) | (static_cast<std::int64_t>(bytes[12]) << 24));
     } else if (next->text == "at") {
       field("at", static_cast<std::int64_t>(sent.at));
     } else {
@@ -159,7 +161,8 @@ std::string ExpectRequest(Arguments& args, Context& context) {
   auto lock = context.machine.Lock();
   const std::vector<SentDatagram>& sent = context.machine.Icmp().Sent();
   if (index < 1 || index > static_cast<int>(sent.size()))
-    return "there is no ICMP datagram " + std::to_string(index) + "; " + std::to_string(sent.size()) + " were sent";
+    return "there is no ICMP datagram " + std::to_string(index) + "; " + std::to_string(sent.size()) +
+           " were sent";
   std::string problem = CheckRequest(sent[static_cast<size_t>(index - 1)], args);
   return problem.empty() ? "" : "ICMP datagram " + std::to_string(index) + ": " + problem;
 }
@@ -169,7 +172,9 @@ std::string ExpectSockets(Arguments& args, Context& context) {
   args.End();
   auto lock = context.machine.Lock();
   int open = context.machine.Icmp().OpenSockets();
-  return open == want ? "" : Differs("the number of open ICMP sockets", std::to_string(open), std::to_string(want));
+  return open == want
+             ? ""
+             : Differs("the number of open ICMP sockets", std::to_string(open), std::to_string(want));
 }
 
 std::string ExpectProgress(Arguments& args, Context& context) {
@@ -183,7 +188,8 @@ std::string ExpectProgress(Arguments& args, Context& context) {
   auto bar = ControlOf(context, id, problem);
   if (!bar) return problem;
   std::string subject = "the position of progress bar " + std::to_string(id);
-  if (bar->progressPos != want) return Differs(subject, std::to_string(bar->progressPos), std::to_string(want));
+  if (bar->progressPos != want)
+    return Differs(subject, std::to_string(bar->progressPos), std::to_string(want));
   if (low && (bar->progressLow != *low || bar->progressHigh != *high))
     return Differs("its range", std::to_string(bar->progressLow) + "-" + std::to_string(bar->progressHigh),
                    std::to_string(*low) + "-" + std::to_string(*high));
@@ -211,7 +217,9 @@ std::string ExpectProgressHistory(Arguments& args, Context& context) {
     matches = seen.size() >= head + tail && std::equal(want.begin(), gap, seen.begin()) &&
               std::equal(gap + 1, want.end(), seen.end() - static_cast<std::ptrdiff_t>(tail));
   }
-  return matches ? "" : Differs("the positions progress bar " + std::to_string(id) + " was given", join(seen), join(want));
+  return matches ? ""
+                 : Differs("the positions progress bar " + std::to_string(id) + " was given", join(seen),
+                           join(want));
 }
 
 std::string ExpectTop(Arguments& args, Context& context) {
@@ -222,40 +230,44 @@ std::string ExpectTop(Arguments& args, Context& context) {
   auto list = ControlOf(context, id, problem);
   if (!list) return problem;
   return list->topIndex == want ? ""
-                                : Differs("the top row of list " + std::to_string(id), std::to_string(list->topIndex),
-                                          std::to_string(want));
+                                : Differs("the top row of list " + std::to_string(id),
+                                          std::to_string(list->topIndex), std::to_string(want));
 }
 
 }  // namespace
 
 void RegisterProbeCommands(Registry& registry) {
-  registry.Add({"icmp host", "ADDRESS MS|lost [MS|lost ...] [options] | ADDRESS none",
-                "The address answers echo requests: each value is the round trip of one request in turn (lost: no "
-                "reply), the last one holding from then on; options: its replies carry IPv4 options; none: it "
-                "never answers.",
-                "icmp host 10.0.0.1 lost 100 lost 30", Group::SetUp, SetIcmpHost});
-  registry.Add({"icmp stray", "reply|error|options [after MS]",
-                "A datagram that is not the reply arrives MS after the next echo request leaves: another program's "
-                "echo reply, a destination-unreachable error, or another program's reply with IPv4 options.",
-                "icmp stray reply after 10", Group::SetUp, QueueStray});
+  registry.Add(
+      {"icmp host", "ADDRESS MS|lost [MS|lost ...] [options] | ADDRESS none",
+       "The address answers echo requests: each value is the round trip of one request in turn (lost: no "
+       "reply), the last one holding from then on; options: its replies carry IPv4 options; none: it "
+       "never answers.",
+       "icmp host 10.0.0.1 lost 100 lost 30", Group::SetUp, SetIcmpHost});
+  registry.Add(
+      {"icmp stray", "reply|error|options [after MS]",
+       "A datagram that is not the reply arrives MS after the next echo request leaves: another program's "
+       "echo reply, a destination-unreachable error, or another program's reply with IPv4 options.",
+       "icmp stray reply after 10", Group::SetUp, QueueStray});
   registry.Add({"icmp fail", "socket|sendto|select|recvfrom|closesocket ERROR",
                 "The next call of this socket function fails with the error code.", "icmp fail socket 10013",
                 Group::SetUp, FailCall});
   registry.Add({"expect icmp sent", "COUNT [to ADDRESS]",
-                "The machine has sent this many ICMP datagrams (to this address).", "expect icmp sent 4 to 10.0.0.1",
-                Group::Expectation, ExpectSent});
-  registry.Add({"expect icmp request", "INDEX [to ADDRESS] [valid] [id N] [seq N] [tick N] [at MS] [hex \"BYTES\"]",
-                "The INDEXth datagram sent (from 1): its destination, that it is a 45-byte echo request whose "
-                "checksum verifies, its identifier, sequence number, send tick, virtual send time, or all its bytes.",
-                "expect icmp request 1 to 10.0.0.1 valid id 1 seq 1", Group::Expectation, ExpectRequest});
+                "The machine has sent this many ICMP datagrams (to this address).",
+                "expect icmp sent 4 to 10.0.0.1", Group::Expectation, ExpectSent});
+  registry.Add(
+      {"expect icmp request", "INDEX [to ADDRESS] [valid] [id N] [seq N] [tick N] [at MS] [hex \"BYTES\"]",
+       "The INDEXth datagram sent (from 1): its destination, that it is a 45-byte echo request whose "
+       "checksum verifies, its identifier, sequence number, send tick, virtual send time, or all its bytes.",
+       "expect icmp request 1 to 10.0.0.1 valid id 1 seq 1", Group::Expectation, ExpectRequest});
   registry.Add({"expect icmp sockets", "COUNT", "This many ICMP sockets are open on the machine.",
                 "expect icmp sockets 0", Group::Expectation, ExpectSockets});
   registry.Add({"expect progress", "ID POS [range LOW HIGH]", "A progress bar's position (and range).",
                 "expect progress 1021 33 range 0 100", Group::Expectation, ExpectProgress});
-  registry.Add({"expect progress history", "ID [POS ...]",
-                "Every position the progress bar was given since its window opened, in order; \"...\" stands for any "
-                "positions in between.",
-                "expect progress history 1021 0 33 66 100", Group::Expectation, ExpectProgressHistory});
+  registry.Add(
+      {"expect progress history", "ID [POS ...]",
+       "Every position the progress bar was given since its window opened, in order; \"...\" stands for any "
+       "positions in between.",
+       "expect progress history 1021 0 33 66 100", Group::Expectation, ExpectProgressHistory});
   registry.Add({"expect top", "ID INDEX", "The first visible row of a list box.", "expect top 1016 3",
                 Group::Expectation, ExpectTop});
 }
