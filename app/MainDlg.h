@@ -15,6 +15,7 @@
 #include "directory/ServerList.h"
 #include "framework/CDialog.h"
 #include "framework/Controls.h"
+#include "probe/FastestServerChoice.h"
 #include "relay/RelayCommand.h"
 #include "resources/resource.h"
 #include "update/Updater.h"
@@ -33,6 +34,9 @@ class CMainDlg : public CDialog,
   void LoadSaveConfig(BOOL bLoad);
   void ShowBalloon(const CString& strText);
 
+  // The latency probing: m_prober, m_aRtt and the run's averages live here.
+  CFastestServerChoice m_fastest{*plat::Current().sockets, *plat::Current().system, *plat::Current().windows,
+                                 *plat::Current().files};
   BOOL m_bVistaOrLater = 0;
   BOOL m_bWindows7 = 0;
   CBitmapButton m_btnButton18;  // bound only, never given bitmaps
@@ -79,6 +83,11 @@ class CMainDlg : public CDialog,
   void OnGroupChange();
   void OnChooseServer();
   void OnUpdate();
+  void OnSpeed();
+  void OnAutoSelect();
+  LRESULT OnPingResult(WPARAM wParam, LPARAM lParam);
+  LRESULT OnPingDone(WPARAM wParam, LPARAM lParam);
+  void OnProbeTick();
 
   // Skin chrome and links.
   LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);

@@ -12,7 +12,7 @@ void CMainDlg::OnRelay() {
 }
 
 void CMainDlg::OnTimer(UINT_PTR nIDEvent) {
-  m_monitor->OnTimer(nIDEvent);
+  if (!m_monitor->OnTimer(nIDEvent)) OnProbeTick();
   Default();
 }
 

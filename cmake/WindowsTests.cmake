@@ -45,3 +45,9 @@ set_target_properties(rasapi32_standin_check PROPERTIES RUNTIME_OUTPUT_DIRECTORY
 target_compile_definitions(rasapi32_standin_check PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_link_libraries(rasapi32_standin_check PRIVATE rasapi32)
 target_link_options(rasapi32_standin_check PRIVATE -static -static-libgcc -static-libstdc++ -s)
+
+# The prober's round trip against 127.0.0.1, run by scripts/bench-probe.
+add_executable(dorvanta_probe_bench tools/bench/ProbeBench.cpp tools/bench/BenchHostWin32.cpp)
+target_compile_definitions(dorvanta_probe_bench PRIVATE ${DORVANTA_WIN32_DEFINITIONS})
+target_link_libraries(dorvanta_probe_bench PRIVATE dorvanta_win32)
+target_link_options(dorvanta_probe_bench PRIVATE -static -static-libgcc -static-libstdc++)

@@ -3,6 +3,7 @@
 #include "console/DemoDirectory.h"
 #include "console/DemoRemoteAccess.h"
 #include "console/DemoServices.h"
+#include "console/DemoLatency.h"
 #include "sim/Machine.h"
 
 namespace sim {
@@ -16,6 +17,7 @@ void SetUpDemoWorld(Machine& machine) {
     SetUpDemoServices(machine);
   }
   SetUpDemoDirectory(machine);
+  SetUpDemoLatency(machine);
 }
 
 }  // namespace sim

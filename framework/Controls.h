@@ -37,6 +37,7 @@ class CComboBox : public CListControl {
 class CListBox : public CListControl {
  public:
   void GetText(int index, CString& text) const { text = GetItemText(index); }
+  int SetTopIndex(int index) { return Windows().SetTopIndex(m_hWnd, index); }
 };
 
 class CProgressCtrl : public CWnd {

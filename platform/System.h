@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -68,6 +69,10 @@ class ISystem {
   virtual void SetEvent(const KernelHandle& event) = 0;
   virtual void ResetEvent(const KernelHandle& event) = 0;
   virtual DWORD WaitForSingleObject(const KernelHandle& handle, DWORD timeoutMs) = 0;
+  // Waits until any one of the handles is signalled: WAIT_OBJECT_0 plus the
+  // lowest index of a signalled one (an auto-reset event it names is reset),
+  // WAIT_TIMEOUT, or WAIT_FAILED.
+  virtual DWORD WaitForMultipleObjects(std::span<const KernelHandle* const> handles, DWORD timeoutMs) = 0;
 
   // Whether every character of the text has a form in the system's ANSI
   // code page (in which files and remote-access records are stored).

@@ -120,6 +120,8 @@ class IWindowSystem {
   // -1 when out of range; the selection (and a combo box's text) is then cleared.
   virtual int SetCurSel(HWND list, int index) = 0;
   virtual int GetItemText(HWND list, int index, std::string& text) = 0;  // length, or -1 and text empty
+  // List boxes: scrolls so that the entry is the top row, as far as the list goes.
+  virtual int SetTopIndex(HWND list, int index) = 0;  // LB_ERR when out of range
 
   // Progress bar.
   virtual void SetProgressRange(HWND bar, int low, int high) = 0;

@@ -9,3 +9,4 @@ inline constexpr const char* kDialogFontFace = "MS Shell Dlg 2";
 extern const plat::DialogTemplate kAboutDialogTemplate;
 extern const plat::DialogTemplate kMainDialogTemplate;
 extern const plat::DialogTemplate kServerDialogTemplate;
+extern const plat::DialogTemplate kSpeedTestDialogTemplate;

@@ -54,6 +54,7 @@ const plat::ControlTemplate kMainControls[] = {
     {IDC_BUTTON16, ControlKind::PushButton, "Button16", {126, 147, 22, 18}, false, 0, 0},
     {IDC_SELECT_SERVER, ControlKind::DefPushButton, "Button17", {72, 161, 37, 23}, false, 0, 0},
     {IDC_BUTTON18, ControlKind::OwnerDrawButton, "Button18", {140, 131, 25, 18}, false, 0, 0},
+    {IDC_PROBE_BUSY, ControlKind::Progress, "", {12, 66, 141, 3}, false, 0, 0},
 };
 
 // clang-format on

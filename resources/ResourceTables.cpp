@@ -15,7 +15,7 @@ const plat::MenuTemplate kTrayMenu = {IDR_TRAY_MENU, "Pop", kTrayMenuItems, 1};
 
 const plat::DialogTemplate* AfxFindDialogTemplate(int id) {
   for (const plat::DialogTemplate* tmpl :
-       {&kAboutDialogTemplate, &kMainDialogTemplate, &kServerDialogTemplate})
+       {&kAboutDialogTemplate, &kMainDialogTemplate, &kServerDialogTemplate, &kSpeedTestDialogTemplate})
     if (tmpl->id == id) return tmpl;
   return nullptr;
 }

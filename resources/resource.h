@@ -65,3 +65,11 @@ constexpr int IDC_CLOSE_BUTTON = 1039;
 constexpr int IDC_BUTTON16 = 1040;
 constexpr int IDC_SELECT_SERVER = 1041;
 constexpr int IDC_BUTTON18 = 1042;
+constexpr int IDC_PROBE_BUSY = 1043;  // activity of the fastest-server choice
+
+// Speed-test window controls.
+constexpr int IDC_PING_EXIT = 1004;
+constexpr int IDC_PING = 1005;
+constexpr int IDC_PING_ADDRESS = 1008;
+constexpr int IDC_PING_LIST = 1016;
+constexpr int IDC_PING_BUSY = 1017;  // activity while a probe runs

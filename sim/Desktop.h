@@ -46,7 +46,9 @@ struct SimWnd {
   int check = 0;
   std::vector<std::string> items;
   int curSel = -1;
+  int topIndex = 0;  // list boxes: first visible row
   int progressLow = 0, progressHigh = 100, progressPos = 0;
+  std::vector<int> progressHistory;  // every position set, in order
   int bitmaps[4] = {};
   plat::Rect rect;
   bool pressed = false;                  // a button held down under the pointer

@@ -16,6 +16,7 @@
 #include "sim/ChildProcesses.h"
 #include "sim/Desktop.h"
 #include "sim/FileSystem.h"
+#include "sim/IcmpNetwork.h"
 #include "sim/Network.h"
 #include "sim/RasService.h"
 #include "sim/RegistryHive.h"
@@ -75,6 +76,7 @@ class Machine {
   ServiceManager& Services() { return m_services; }
   ChildProcesses& Children() { return m_children; }
   RoutingTable& Routes() { return m_routes; }
+  IcmpNetwork& Icmp() { return m_icmp; }
   // The service's web hosts, and every shell call (lock held for the calls).
   WebServers& Web() { return m_web; }
   std::vector<ShellCall>& ShellCalls() { return m_shellCalls; }
@@ -130,6 +132,7 @@ class Machine {
   ServiceManager m_services;
   ChildProcesses m_children;
   RoutingTable m_routes;
+  IcmpNetwork m_icmp{m_scheduler};
   WebServers m_web;
   std::vector<ShellCall> m_shellCalls;
   DWORD m_tickBase = 0x1000;

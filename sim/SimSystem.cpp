@@ -93,6 +93,30 @@ int SimSystem::Random() {
   return m_machine.Random();
 }
 
+DWORD SimSystem::WaitForMultipleObjects(std::span<const plat::KernelHandle* const> handles, DWORD timeoutMs) {
+  auto lock = m_machine.Lock();
+  std::vector<std::shared_ptr<KernelObject>> objects;
+  for (const plat::KernelHandle* handle : handles) {
+    auto object = m_machine.Object(handle->Get());
+    if (!object) return 0xFFFFFFFF;  // WAIT_FAILED
+    objects.push_back(std::move(object));
+  }
+  auto firstSignaled = [&]() -> std::optional<size_t> {
+    for (size_t i = 0; i < objects.size(); ++i)
+      if (objects[i]->signaled) return i;
+    return std::nullopt;
+  };
+  std::optional<VirtualTime> deadline;
+  if (timeoutMs != INFINITE) deadline = m_machine.Sched().Now() + timeoutMs;
+  m_machine.Sched().Block(
+      lock, [&] { return firstSignaled().has_value(); }, deadline);
+  std::optional<size_t> index = firstSignaled();
+  if (!index) return WAIT_TIMEOUT;
+  KernelObject& object = *objects[*index];
+  if (object.kind == KernelObject::Kind::Event && !object.manualReset) object.signaled = false;
+  return WAIT_OBJECT_0 + static_cast<DWORD>(*index);
+}
+
 void SimSystem::TrimWorkingSet() {
   auto lock = m_machine.Lock();
   m_machine.NoteWorkingSetTrim();

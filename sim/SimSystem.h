@@ -28,6 +28,7 @@ class SimSystem final : public plat::ISystem {
   bool CanConvertToAnsi(std::string_view text) override;
   void SeedRandom(unsigned seed) override;
   int Random() override;
+  DWORD WaitForMultipleObjects(std::span<const plat::KernelHandle* const> handles, DWORD timeoutMs) override;
   void TrimWorkingSet() override;
   [[noreturn]] void ExitProcess(UINT exitCode) override;
   void CloseHandle(void* handle) override;

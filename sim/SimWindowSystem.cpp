@@ -258,6 +258,7 @@ void SimWindowSystem::ResetContent(HWND list) {
   With(m_machine, list, 0, [&](SimWnd& w) {
     w.items.clear();
     w.curSel = -1;
+    w.topIndex = 0;
     if (IsCombo(w)) w.text.clear();
     return 0;
   });
@@ -265,6 +266,17 @@ void SimWindowSystem::ResetContent(HWND list) {
 
 int SimWindowSystem::GetCount(HWND list) {
   return With(m_machine, list, -1, [](SimWnd& w) { return static_cast<int>(w.items.size()); });
+}
+
+// Rows are 16 pixels high; the list stops scrolling when its last row is at the bottom.
+int SimWindowSystem::SetTopIndex(HWND list, int index) {
+  return With(m_machine, list, LB_ERR, [&](SimWnd& w) {
+    int count = static_cast<int>(w.items.size());
+    if (w.kind != plat::ControlKind::ListBox || index < 0 || index >= count) return LB_ERR;
+    int rows = std::max(1, w.rect.Height() / 16);
+    w.topIndex = std::min(index, std::max(0, count - rows));
+    return 0;
+  });
 }
 
 int SimWindowSystem::GetCurSel(HWND list) {
@@ -303,6 +315,7 @@ void SimWindowSystem::SetProgressRange(HWND bar, int low, int high) {
 
 int SimWindowSystem::SetProgressPos(HWND bar, int pos) {
   return With(m_machine, bar, 0, [&](SimWnd& w) {
+    w.progressHistory.push_back(pos);
     int previous = std::exchange(w.progressPos, pos);
     m_machine.Screen().NoteProgress(w, m_machine.Sched().Now());
     return previous;

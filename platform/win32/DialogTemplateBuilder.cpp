@@ -83,7 +83,7 @@ ControlCreation DescribeControl(const plat::ControlTemplate& control, HMODULE mo
       break;
     case ControlKind::ListBox:
       c.classAtom = kListBoxAtom;
-      c.style = common | WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY;
+      c.style = common | WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
       break;
     case ControlKind::Progress:
       c.className = PROGRESS_CLASSW;

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 #include "platform/Ports.h"
 #include "platform/win32/WinApi.h"
@@ -120,6 +121,13 @@ void SystemWin32::SeedRandom(unsigned seed) {
 
 int SystemWin32::Random() {
   return std::rand();
+}
+
+DWORD SystemWin32::WaitForMultipleObjects(std::span<const plat::KernelHandle* const> handles,
+                                          DWORD timeoutMs) {
+  std::vector<HANDLE> raw;
+  for (const plat::KernelHandle* handle : handles) raw.push_back(handle->Get());
+  return ::WaitForMultipleObjects(static_cast<DWORD>(raw.size()), raw.data(), FALSE, timeoutMs);
 }
 
 void SystemWin32::TrimWorkingSet() {

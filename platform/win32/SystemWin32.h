@@ -23,6 +23,7 @@ class SystemWin32 final : public plat::ISystem {
   void SetEvent(const plat::KernelHandle& event) override;
   void ResetEvent(const plat::KernelHandle& event) override;
   DWORD WaitForSingleObject(const plat::KernelHandle& handle, DWORD timeoutMs) override;
+  DWORD WaitForMultipleObjects(std::span<const plat::KernelHandle* const> handles, DWORD timeoutMs) override;
 
   bool CanConvertToAnsi(std::string_view text) override;
   void SeedRandom(unsigned seed) override;

@@ -295,6 +295,9 @@ void WindowSystemWin32::ResetContent(HWND list) {
 int WindowSystemWin32::GetCount(HWND list) {
   return SendInt(list, MessagesFor(list).getCount);
 }
+int WindowSystemWin32::SetTopIndex(HWND list, int index) {
+  return SendInt(list, LB_SETTOPINDEX, static_cast<WPARAM>(index));
+}
 int WindowSystemWin32::GetCurSel(HWND list) {
   return SendInt(list, MessagesFor(list).getCurSel);
 }

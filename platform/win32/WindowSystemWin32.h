@@ -47,6 +47,7 @@ class WindowSystemWin32 final : public plat::IWindowSystem {
   int DeleteString(HWND list, int index) override;
   void ResetContent(HWND list) override;
   int GetCount(HWND list) override;
+  int SetTopIndex(HWND list, int index) override;
   int GetCurSel(HWND list) override;
   int SetCurSel(HWND list, int index) override;
   int GetItemText(HWND list, int index, std::string& text) override;

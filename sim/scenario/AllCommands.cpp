@@ -20,6 +20,7 @@ void RegisterBrowserCommands(Registry& registry);
 void RegisterRegistryCommands(Registry& registry);
 void RegisterServiceCommands(Registry& registry);
 void RegisterRouteCommands(Registry& registry);
+void RegisterProbeCommands(Registry& registry);
 
 void RegisterAllCommands(Registry& registry) {
   RegisterProcessCommands(registry);
@@ -38,6 +39,7 @@ void RegisterAllCommands(Registry& registry) {
   RegisterRegistryCommands(registry);
   RegisterServiceCommands(registry);
   RegisterRouteCommands(registry);
+  RegisterProbeCommands(registry);
 }
 
 }  // namespace sim::scenario

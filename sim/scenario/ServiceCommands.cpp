@@ -160,18 +160,6 @@ std::string ExpectNoRestart(Arguments& args, Context& context) {
   return restart ? "a restart is pending in " + std::to_string(restart->seconds) + " seconds" : "";
 }
 
-std::string ExpectProgress(Arguments& args, Context& context) {
-  int id = args.Int("ID");
-  std::vector<std::string> want = args.RestAsTexts();
-  int pid = ProcessNamed(context, "main");
-  auto lock = context.machine.Lock();
-  std::vector<std::string> seen;
-  for (const SimProgressChange& change : context.machine.Screen().ProgressChanges())
-    if (change.pid == pid && change.controlId == id) seen.push_back(std::to_string(change.pos));
-  return seen == want ? ""
-                      : Differs("the positions progress bar " + std::to_string(id) + " was given",
-                                QuoteList(seen), QuoteList(want));
-}
 
 }  // namespace
 
@@ -208,9 +196,6 @@ void RegisterServiceCommands(Registry& registry) {
                 "expect restart 20", Group::Expectation, ExpectRestart});
   registry.Add({"expect no restart", "", "No restart of the computer is pending.", "expect no restart",
                 Group::Expectation, ExpectNoRestart});
-  registry.Add({"expect progress", "ID [POSITION ...]",
-                "The main instance set the progress bar to exactly these positions, in order.",
-                "expect progress 1021 4 8 12", Group::Expectation, ExpectProgress});
 }
 
 }  // namespace sim::scenario

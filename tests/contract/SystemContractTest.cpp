@@ -88,6 +88,24 @@ TEST_F(SystemContract, AutoResetEventWakesOneWaitAndResets) {
   EXPECT_EQ(System().WaitForSingleObject(event, 0), WAIT_TIMEOUT);
 }
 
+TEST_F(SystemContract, WaitForAnyOfSeveralGivesTheLowestSignalledIndex) {
+  plat::KernelHandle stop = System().CreateEvent(true, false);
+  plat::KernelHandle request = System().CreateEvent(false, false);
+  ASSERT_TRUE(stop && request);
+  const plat::KernelHandle* pair[] = {&stop, &request};
+  EXPECT_EQ(System().WaitForMultipleObjects(pair, 20), WAIT_TIMEOUT);
+  System().SetEvent(request);
+  EXPECT_EQ(System().WaitForMultipleObjects(pair, 0), WAIT_OBJECT_0 + 1);
+  // The auto-reset event it named was reset.
+  EXPECT_EQ(System().WaitForMultipleObjects(pair, 0), WAIT_TIMEOUT);
+  // Both signalled: the first one wins and the second stays set.
+  System().SetEvent(request);
+  System().SetEvent(stop);
+  EXPECT_EQ(System().WaitForMultipleObjects(pair, INFINITE), WAIT_OBJECT_0);
+  EXPECT_EQ(System().WaitForMultipleObjects(pair, 0), WAIT_OBJECT_0);
+  EXPECT_EQ(System().WaitForSingleObject(request, 0), WAIT_OBJECT_0);
+}
+
 TEST_F(SystemContract, ManualResetEventStaysSetUntilReset) {
   plat::KernelHandle event = System().CreateEvent(true, true);
   ASSERT_TRUE(event);

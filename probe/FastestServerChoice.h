@@ -1,0 +1,59 @@
+// The fastest-server choice: probes every server of the chosen group in
+// turn on the main window's worker, averages each one's round trips and
+// selects the fastest in the Line list. Also opens the speed-test window.
+#pragma once
+
+#include "platform/Files.h"
+#include "platform/Sockets.h"
+#include "platform/System.h"
+#include "platform/WindowSystem.h"
+#include "probe/BusyIndicator.h"
+#include "probe/PingThread.h"
+#include "probe/ProbeView.h"
+
+constexpr UINT_PTR kProbeTickTimer = 4099;
+constexpr int kRttSlots = 5;
+constexpr int kNoValidSample = 9999;
+
+// Average of the replies in slots 1 to 4 that are not time-outs; kNoValidSample without any.
+int AverageRtt(const int (&aRtt)[kRttSlots]);
+// The address part of a Line entry: the text after the first "|", or all of it.
+CString LineAddress(const CString& strLine);
+
+class CFastestServerChoice {
+ public:
+  CFastestServerChoice(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowSystem& windows,
+                       plat::IFiles& files);
+
+  void OnSpeed(IProbeView& view);
+  void OnAutoSelect(IProbeView& view);
+  void ProbeNextServer(IProbeView& view);
+  LRESULT OnPingResult(WPARAM wParam, LPARAM lParam);
+  LRESULT OnPingDone(IProbeView& view);
+  // A tick of the probing timer moves the busy indicator.
+  void OnProbeTick(IProbeView& view);
+  bool IsRunning() const { return m_bRunning; }
+
+  int m_aRtt[kRttSlots] = {};
+  int m_nRttCount = 0;
+  int m_nProbeIndex = 0;
+  int m_nAvgRtt = 0;
+  int m_nBestRtt = 0;
+  int m_nBestIndex = 0;
+  CPingThread m_prober;
+
+ private:
+  unsigned ReadCount(IProbeView& view, const CString& strSection);
+  CString ReadAddress(IProbeView& view, const CString& strSection, int nNumber);
+  void Evaluate(int nServer);
+  void Finish(IProbeView& view);
+  void StartProbe(IProbeView& view, const CString& strAddress);
+  void ShowRunning(IProbeView& view, bool bRunning);
+
+  plat::ISockets& m_sockets;
+  plat::ISystem& m_system;
+  plat::IWindowSystem& m_windows;
+  plat::IFiles& m_files;
+  CBusyIndicator m_busy;
+  bool m_bRunning = false;
+};

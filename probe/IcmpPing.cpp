@@ -1,0 +1,113 @@
+#include "probe/IcmpPing.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "probe/PingMessages.h"
+
+namespace {
+
+constexpr DWORD kReplyWaitMs = 1000;
+constexpr DWORD kPauseAfterReplyMs = 1000;
+
+}  // namespace
+
+CIcmpPing::CIcmpPing(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowSystem& windows,
+                     CPingTexts& texts)
+    : m_sockets(sockets), m_system(system), m_windows(windows), m_texts(texts) {}
+
+void CIcmpPing::Ping(UINT nCount, const char* pszHost, HWND hWnd) {
+  m_hWnd = hWnd;
+  plat::RawSocket socket = m_sockets.OpenIcmpSocket();
+  if (!socket) {
+    PostSocketError("socket()");
+    PostDone(0);
+    return;
+  }
+  std::vector<DWORD> addresses;
+  if (m_sockets.Resolve(pszHost, addresses) != 0 || addresses.empty()) {
+    CString strText;
+    strText.Format("Host not found: %s", pszHost);
+    PostText(kPingError, strText.View());
+    PostDone(0);
+    return;  // the socket closes with its owner
+  }
+  PostText(kPingHeader, kPingHeaderText);
+  RunRequests(nCount, socket, addresses.front());
+  PostDone(1);
+  if (m_sockets.CloseSocket(socket) == plat::kSocketError) PostSocketError("closesocket()");
+}
+
+// Each request waits up to a second for its own reply; datagrams that are
+// not that reply are passed over while the wait runs on.
+void CIcmpPing::RunRequests(UINT nCount, const plat::RawSocket& socket, DWORD dwDestination) {
+  for (UINT i = 0; i < nCount; ++i) {
+    if (SendEcho(socket, dwDestination) == plat::kSocketError) PostSocketError("sendto()");
+    DWORD dwWaitStart = m_system.GetTickCount();
+    for (;;) {
+      DWORD dwWaited = m_system.GetTickCount() - dwWaitStart;
+      int nReady = WaitReadable(socket, dwWaited >= kReplyWaitMs ? 0 : kReplyWaitMs - dwWaited);
+      if (nReady == plat::kSocketError) {
+        PostSocketError("select()");
+        return;
+      }
+      if (nReady == 0) {
+        PostText(kPingTimeout, kPingTimeoutText);
+        break;
+      }
+      DWORD dwSendTick = 0;
+      Receipt receipt = ReceiveEcho(socket, dwSendTick);
+      if (receipt == Receipt::NotOurs) continue;
+      if (receipt == Receipt::NoData) {
+        PostText(kPingTimeout, kPingTimeoutText);
+        break;
+      }
+      CString strRtt;
+      strRtt.Format("%ld",
+                    static_cast<long>(static_cast<std::int32_t>(m_system.GetTickCount() - dwSendTick)));
+      PostText(kPingReply, strRtt.View());
+      m_system.Sleep(kPauseAfterReplyMs);
+      break;
+    }
+  }
+}
+
+int CIcmpPing::SendEcho(const plat::RawSocket& socket, DWORD dwDestination) {
+  BYTE request[kEchoRequestSize];
+  m_stamp = CEchoRequest::Fill(m_sockets.TakeEchoSerial(), m_system.GetTickCount(), request);
+  return m_sockets.SendTo(socket, request, kEchoRequestSize, dwDestination);
+}
+
+int CIcmpPing::WaitReadable(const plat::RawSocket& socket, DWORD dwTimeoutMs) {
+  return m_sockets.WaitReadable(socket, dwTimeoutMs);
+}
+
+// A datagram longer than the buffer fails with its first bytes in place,
+// which still carry the echo; a failure without data is no reply.
+CIcmpPing::Receipt CIcmpPing::ReceiveEcho(const plat::RawSocket& socket, DWORD& dwSendTick) {
+  BYTE buffer[kEchoReplyBufferSize] = {};
+  DWORD dwFrom = 0;
+  int nLength = m_sockets.ReceiveFrom(socket, buffer, kEchoReplyBufferSize, dwFrom);
+  if (nLength == plat::kSocketError) {
+    int nError = m_sockets.LastError();
+    PostSocketError("recvfrom()");
+    if (nError != plat::kWsaMessageSize) return Receipt::NoData;
+    nLength = kEchoReplyBufferSize;
+  }
+  return ReadEchoReply(buffer, nLength, m_stamp, dwSendTick) ? Receipt::Ours : Receipt::NotOurs;
+}
+
+void CIcmpPing::PostSocketError(const char* pszCall) {
+  CString strText;
+  strText.Format("%s - WSAError: %ld", pszCall, static_cast<long>(m_sockets.LastError()));
+  PostText(kPingError, strText.View());
+}
+
+void CIcmpPing::PostText(PingKind kind, std::string_view text) {
+  LPARAM block = m_texts.Allocate(text);
+  if (!m_windows.PostMessage(m_hWnd, WM_PING_RESULT, kind, block)) m_texts.Discard(block);
+}
+
+void CIcmpPing::PostDone(LPARAM lParam) {
+  m_windows.PostMessage(m_hWnd, WM_PING_DONE, 0, lParam);
+}

@@ -1,0 +1,39 @@
+// One probe: ICMP echo requests to a host over a raw socket, each step
+// reported to the target window as a posted message (PingMessages.h).
+#pragma once
+
+#include <string_view>
+
+#include "platform/Sockets.h"
+#include "platform/System.h"
+#include "platform/WindowSystem.h"
+#include "probe/EchoRequest.h"
+#include "probe/PingMessages.h"
+#include "probe/PingTexts.h"
+
+class CIcmpPing {
+ public:
+  CIcmpPing(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowSystem& windows, CPingTexts& texts);
+
+  // Blocks for about a second per request; reports only by posting.
+  void Ping(UINT nCount, const char* pszHost, HWND hWnd);
+
+  HWND m_hWnd = nullptr;
+
+ private:
+  enum class Receipt { Ours, NotOurs, NoData };
+
+  void RunRequests(UINT nCount, const plat::RawSocket& socket, DWORD dwDestination);
+  int SendEcho(const plat::RawSocket& socket, DWORD dwDestination);
+  int WaitReadable(const plat::RawSocket& socket, DWORD dwTimeoutMs);
+  Receipt ReceiveEcho(const plat::RawSocket& socket, DWORD& dwSendTick);
+  void PostSocketError(const char* pszCall);
+  void PostText(PingKind kind, std::string_view text);
+  void PostDone(LPARAM lParam);
+
+  plat::ISockets& m_sockets;
+  plat::ISystem& m_system;
+  plat::IWindowSystem& m_windows;
+  CPingTexts& m_texts;
+  CEchoRequest::Stamp m_stamp{};
+};

@@ -1,0 +1,139 @@
+// The fastest-server choice through its view, with the main window's worker
+// on the simulated machine: what the window shows while a run lasts, the
+// slots of one probe, and the selection at the end.
+#include <map>
+#include <set>
+
+#include "probe/FastestServerChoice.h"
+#include "resources/resource.h"
+#include "tests/behaviour/ProbeFixture.h"
+
+namespace {
+
+class FakeView final : public IProbeView {
+ public:
+  explicit FakeView(HWND hWnd) : m_hWnd(hWnd) {}
+  void UpdateData(BOOL) override {}
+  HWND GetSafeHwnd() override { return m_hWnd; }
+  bool IsAutoSelectTicked() override { return m_bTicked; }
+  void ClearAutoSelect() override { m_bTicked = false; }
+  CString DirectoryPath() override { return "C:\\Windows\\system32\\Server.ini"; }
+  CString GroupText() override { return m_strGroup; }
+  CString LineText() override { return {}; }
+  int GetLineCount() override { return m_nLines; }
+  void SelectLine(int nIndex) override { m_nSelected = nIndex; }
+  void EnableControl(int nId, bool bEnable) override { m_enabled[nId] = bEnable; }
+  void ShowControl(int nId, bool bShow) override { m_shown[nId] = bShow; }
+  void SetProgressRange(int, int) override {}
+  void SetProgressPos(int nPos) override { m_progress.push_back(nPos); }
+  void SetBusyPos(int nPos) override { m_busy.push_back(nPos); }
+  void SetProbeTimer(bool bRun) override { m_bTimer = bRun; }
+
+  HWND m_hWnd;
+  bool m_bTicked = true;
+  CString m_strGroup = "G";
+  int m_nLines = 3;
+  int m_nSelected = -1;
+  bool m_bTimer = false;
+  std::map<int, bool> m_enabled, m_shown;
+  std::vector<int> m_progress, m_busy;
+};
+
+class FastestServerChoiceTest : public ProbeMachine {
+ protected:
+  void Directory(const char* text) {
+    auto lock = m_machine.Lock();
+    m_machine.Disk().WriteBytes("C:\\Windows\\system32\\Server.ini", text);
+  }
+  // Hands the worker's messages of one probe to the choice, as the window would.
+  void DeliverOneProbe(CFastestServerChoice& choice, FakeView& view) {
+    for (const PingMessage& m : ReceiveRaw()) {
+      if (m.message == WM_PING_RESULT) choice.OnPingResult(m.kind, m.lParam);
+      if (m.message == WM_PING_DONE) choice.OnPingDone(view);
+    }
+  }
+  std::vector<PingMessage> ReceiveRaw() {
+    CPingTexts none;  // texts stay with the choice's worker
+    std::vector<PingMessage> raw;
+    auto lock = m_machine.Lock();
+    for (;;) {
+      auto msg = m_machine.Screen().WaitMessage(lock, [] { return false; });
+      if (!msg) continue;
+      raw.push_back({msg->message, msg->wParam, msg->lParam, {}, 0});
+      if (msg->message == WM_PING_DONE) return raw;
+    }
+  }
+};
+
+TEST_F(FastestServerChoiceTest, WhileARunLastsTheWindowIsLockedAndAtItsEndRestored) {
+  Directory("[G]\r\nCount=3\r\nIP1=10.0.0.1\r\nIP2=10.0.0.2\r\nIP3=10.0.0.3\r\n");
+  Host("10.0.0.1", {20});
+  Host("10.0.0.2", {30});
+  Host("10.0.0.3", {40});
+  CFastestServerChoice choice(Sockets(), System(), Windows(), *m_process.ports.files);
+  FakeView view(m_hWnd);
+  choice.OnAutoSelect(view);
+  EXPECT_TRUE(choice.IsRunning());
+  EXPECT_FALSE(view.m_enabled[IDC_AUTO_SELECT]);
+  EXPECT_FALSE(view.m_enabled[IDC_GROUP]);
+  EXPECT_FALSE(view.m_enabled[IDC_CONNECT]);
+  EXPECT_FALSE(view.m_shown[IDC_LINE]);
+  EXPECT_FALSE(view.m_shown[IDC_SPEED]);
+  EXPECT_TRUE(view.m_shown[IDC_PROGRESS]);
+  EXPECT_TRUE(view.m_shown[IDC_PROBE_BUSY]);
+  EXPECT_TRUE(view.m_bTimer);
+  choice.OnProbeTick(view);
+  choice.OnProbeTick(view);
+  EXPECT_EQ(view.m_busy, (std::vector<int>{0, 20, 40}));
+
+  DeliverOneProbe(choice, view);
+  // Header in slot 0, the first four replies in slots 1 to 4.
+  EXPECT_EQ(choice.m_nRttCount, 0);  // the next probe has begun
+  EXPECT_EQ(choice.m_nAvgRtt, 20);
+  EXPECT_EQ(choice.m_nBestIndex, 1);
+  EXPECT_EQ(view.m_progress, (std::vector<int>{0, 33}));
+  DeliverOneProbe(choice, view);
+  DeliverOneProbe(choice, view);
+  EXPECT_FALSE(choice.IsRunning());
+  EXPECT_EQ(view.m_progress, (std::vector<int>{0, 33, 66, 100}));
+  EXPECT_EQ(choice.m_nAvgRtt, 40);
+  EXPECT_EQ(view.m_nSelected, 2);
+  EXPECT_EQ(choice.m_nBestIndex, 2);
+  EXPECT_FALSE(view.m_bTicked);
+  EXPECT_FALSE(view.m_bTimer);
+  EXPECT_TRUE(view.m_enabled[IDC_CONNECT]);
+  EXPECT_TRUE(view.m_shown[IDC_LINE]);
+  EXPECT_FALSE(view.m_shown[IDC_PROGRESS]);
+  EXPECT_FALSE(view.m_shown[IDC_PROBE_BUSY]);
+}
+
+TEST_F(FastestServerChoiceTest, ResultsBeyondTheFiveSlotsAreDroppedAndErrorsCountAsZero) {
+  CFastestServerChoice choice(Sockets(), System(), Windows(), *m_process.ports.files);
+  CPingTexts& texts = choice.m_prober.Texts();
+  choice.OnPingResult(kPingHeader, texts.Allocate("服务器返回："));
+  choice.OnPingResult(kPingTimeout, texts.Allocate("-1"));
+  choice.OnPingResult(kPingError, texts.Allocate("sendto() - WSAError: 10065"));
+  choice.OnPingResult(kPingReply, texts.Allocate("90"));
+  choice.OnPingResult(kPingReply, texts.Allocate("30"));
+  for (int i = 0; i < 50; ++i) choice.OnPingResult(kPingReply, texts.Allocate("1"));
+  EXPECT_EQ(choice.m_nRttCount, kRttSlots);
+  EXPECT_EQ(std::vector<int>(choice.m_aRtt, choice.m_aRtt + kRttSlots), (std::vector<int>{0, -1, 0, 90, 30}));
+  EXPECT_EQ(AverageRtt(choice.m_aRtt), 40);
+  EXPECT_EQ(texts.Outstanding(), 0);
+}
+
+TEST(FastestServerAverage, TimeoutsAreLeftOutAndNoSampleScores9999) {
+  EXPECT_EQ(AverageRtt({0, -1, 100, -1, -1}), 100);
+  EXPECT_EQ(AverageRtt({0, 10, 11, 11, 11}), 10);  // truncating
+  EXPECT_EQ(AverageRtt({0, -1, -1, -1, -1}), kNoValidSample);
+  EXPECT_EQ(AverageRtt({500, 1, 1, 1, 1}), 1);  // slot 0 is the header's
+}
+
+TEST(FastestServerLine, AddressIsTheTextAfterTheFirstBar) {
+  EXPECT_EQ(LineAddress("首尔 1    |10.0.0.1"), "10.0.0.1");
+  EXPECT_EQ(LineAddress("a|b|c"), "b|c");
+  EXPECT_EQ(LineAddress("10.0.0.1"), "10.0.0.1");
+  EXPECT_EQ(LineAddress("x|"), "");
+}
+
+}  // namespace

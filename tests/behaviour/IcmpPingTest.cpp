@@ -1,0 +1,184 @@
+// The prober's message contract against the simulated network: what a
+// window receives for each kind of host, reply and socket failure.
+#include "probe/IcmpPing.h"
+#include "tests/behaviour/ProbeFixture.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class IcmpPingTest : public ProbeMachine {
+ protected:
+  std::vector<std::string> Ping(UINT count, const char* host) {
+    CIcmpPing ping(Sockets(), System(), Windows(), m_texts);
+    ping.Ping(count, host, m_hWnd);
+    m_messages = Drain(m_texts);
+    return Texts(m_messages);
+  }
+
+  CPingTexts m_texts;
+  std::vector<PingMessage> m_messages;
+};
+
+TEST_F(IcmpPingTest, SilentHostGivesHeaderFourTimeoutsASecondApartAndDone1) {
+  EXPECT_EQ(Ping(4, "10.0.0.9"), (Strings{"服务器返回：", "-1", "-1", "-1", "-1", "done:1"}));
+  EXPECT_EQ(Sent().size(), 4u);
+  for (size_t i = 0; i < Sent().size(); ++i) EXPECT_EQ(Sent()[i].at, 1000 * i);
+  EXPECT_EQ(Now(), 4000u);
+  EXPECT_EQ(m_messages[0].kind, kPingHeader);
+  EXPECT_EQ(m_messages[1].kind, kPingTimeout);
+  EXPECT_EQ(m_texts.Outstanding(), 0);
+}
+
+TEST_F(IcmpPingTest, CountZeroGivesHeaderAndDoneWithoutADatagram) {
+  EXPECT_EQ(Ping(0, "10.0.0.9"), (Strings{"服务器返回：", "done:1"}));
+  EXPECT_TRUE(Sent().empty());
+}
+
+TEST_F(IcmpPingTest, ReplyWithinTheSameTickIsZeroAndOthersTheirRoundTrip) {
+  Host("10.0.0.1", {0, 37, std::nullopt, 250});
+  EXPECT_EQ(Ping(4, "10.0.0.1"), (Strings{"服务器返回：", "0", "37", "-1", "250", "done:1"}));
+  EXPECT_EQ(m_messages[1].kind, kPingReply);
+  // A second after each reply, a second after the time-out.
+  ASSERT_EQ(Sent().size(), 4u);
+  EXPECT_EQ(Sent()[1].at, 1000u);
+  EXPECT_EQ(Sent()[2].at, 2037u);
+  EXPECT_EQ(Sent()[3].at, 3037u);
+}
+
+TEST_F(IcmpPingTest, RoundTripAcrossTheTickWrapIsStillItsLength) {
+  {
+    auto lock = m_machine.Lock();
+    m_machine.SetTick(0xFFFFFFF0);
+  }
+  Host("10.0.0.1", {40});
+  EXPECT_EQ(Ping(1, "10.0.0.1"), (Strings{"服务器返回：", "40", "done:1"}));
+}
+
+TEST_F(IcmpPingTest, UnresolvableNameGivesExactlyTwoMessages) {
+  EXPECT_EQ(Ping(4, "nowhere.velk.example"), (Strings{"Host not found: nowhere.velk.example", "done:0"}));
+  EXPECT_EQ(m_messages[0].kind, kPingError);
+  EXPECT_TRUE(Sent().empty());
+  auto lock = m_machine.Lock();
+  EXPECT_EQ(m_machine.Icmp().OpenSockets(), 0);
+}
+
+TEST_F(IcmpPingTest, NamesResolveToTheirFirstAddress) {
+  {
+    auto lock = m_machine.Lock();
+    m_machine.Net().SetHost("seoul.velk.example", {0x0100000A, 0x0200000A});
+  }
+  Host("10.0.0.1", {12});
+  EXPECT_EQ(Ping(1, "seoul.velk.example"), (Strings{"服务器返回：", "12", "done:1"}));
+  EXPECT_EQ(Sent().at(0).to, 0x0100000Au);
+}
+
+TEST_F(IcmpPingTest, StrayDatagramsAreIgnoredWhileTheWaitRunsOn) {
+  Host("10.0.0.1", {300, std::nullopt, std::nullopt});
+  {
+    auto lock = m_machine.Lock();
+    m_machine.Icmp().QueueStray(sim::StrayKind::ForeignReply, 10);
+    m_machine.Icmp().QueueStray(sim::StrayKind::Error, 20);
+    m_machine.Icmp().QueueStray(sim::StrayKind::ForeignReplyWithOptions, 30);
+  }
+  // The first request's own reply comes after three strays; the second sees
+  // a stray and then nothing until its second is up.
+  EXPECT_EQ(Ping(1, "10.0.0.1"), (Strings{"服务器返回：", "300", "done:1"}));
+  {
+    auto lock = m_machine.Lock();
+    m_machine.Icmp().QueueStray(sim::StrayKind::ForeignReply, 900);
+  }
+  sim::VirtualTime start = Now();
+  EXPECT_EQ(Ping(1, "10.0.0.1"), (Strings{"服务器返回：", "-1", "done:1"}));
+  EXPECT_EQ(Now() - start, 1000u);
+}
+
+TEST_F(IcmpPingTest, ReplyWithIpOptionsIsReadAtItsHeaderLength) {
+  Host("10.0.0.1", {55}, true);
+  EXPECT_EQ(Ping(2, "10.0.0.1"), (Strings{"服务器返回：", "55", "55", "done:1"}));
+}
+
+TEST_F(IcmpPingTest, SocketFailureEndsBeforeTheHeader) {
+  {
+    auto lock = m_machine.Lock();
+    m_machine.Icmp().FailNext("socket", 10013);
+  }
+  EXPECT_EQ(Ping(4, "10.0.0.1"), (Strings{"socket() - WSAError: 10013", "done:0"}));
+  EXPECT_EQ(m_messages[0].kind, kPingError);
+}
+
+TEST_F(IcmpPingTest, SendFailureStillWaitsAndTimesOut) {
+  Host("10.0.0.1", {20});
+  {
+    auto lock = m_machine.Lock();
+    m_machine.Icmp().FailNext("sendto", 10065);
+  }
+  EXPECT_EQ(Ping(2, "10.0.0.1"),
+            (Strings{"服务器返回：", "sendto() - WSAError: 10065", "-1", "20", "done:1"}));
+}
+
+TEST_F(IcmpPingTest, SelectFailureSkipsTheRemainingRequests) {
+  {
+    auto lock = m_machine.Lock();
+    m_machine.Icmp().FailNext("select", 10022);
+  }
+  EXPECT_EQ(Ping(4, "10.0.0.1"), (Strings{"服务器返回：", "select() - WSAError: 10022", "done:1"}));
+  EXPECT_EQ(Sent().size(), 1u);
+}
+
+TEST_F(IcmpPingTest, ReceiveFailureWithoutDataCountsAsATimeout) {
+  Host("10.0.0.1", {20});
+  {
+    auto lock = m_machine.Lock();
+    m_machine.Icmp().FailNext("recvfrom", 10054);
+  }
+  EXPECT_EQ(Ping(2, "10.0.0.1"),
+            (Strings{"服务器返回：", "recvfrom() - WSAError: 10054", "-1", "20", "done:1"}));
+}
+
+TEST_F(IcmpPingTest, CloseFailureIsReportedAfterDone) {
+  Host("127.0.0.1", {0});
+  {
+    auto lock = m_machine.Lock();
+    m_machine.Icmp().FailNext("closesocket", 10038);
+  }
+  EXPECT_EQ(Ping(1, "127.0.0.1"),
+            (Strings{"服务器返回：", "0", "done:1", "closesocket() - WSAError: 10038"}));
+}
+
+TEST_F(IcmpPingTest, TextsForAWindowThatIsGoneAreFreedByThePoster) {
+  Host("10.0.0.1", {5});
+  CIcmpPing ping(Sockets(), System(), Windows(), m_texts);
+  ping.Ping(2, "10.0.0.1", reinterpret_cast<HWND>(0x7777));
+  EXPECT_EQ(m_texts.Outstanding(), 0);
+  EXPECT_EQ(Sent().size(), 2u);
+}
+
+TEST_F(IcmpPingTest, TheProcessFirstRequestIsNumberOneWhicheverProberSendsTheNext) {
+  CPingTexts otherTexts;
+  CIcmpPing speedTest(Sockets(), System(), Windows(), otherTexts);
+  speedTest.Ping(1, "10.0.0.9", reinterpret_cast<HWND>(0x7777));
+  Ping(1, "10.0.0.9");
+  std::vector<sim::SentDatagram> sent = Sent();
+  ASSERT_EQ(sent.size(), 2u);
+  EXPECT_EQ(sent[0].bytes[4], 1);
+  EXPECT_EQ(sent[0].bytes[6], 1);
+  EXPECT_EQ(sent[1].bytes[4], 2);
+  EXPECT_EQ(sent[1].bytes[6], 2);
+}
+
+TEST_F(IcmpPingTest, RequestsCarryTheirStampsAndTicks) {
+  Host("10.0.0.1", {5});
+  Ping(2, "10.0.0.1");
+  std::vector<sim::SentDatagram> sent = Sent();
+  ASSERT_EQ(sent.size(), 2u);
+  const std::vector<BYTE>& second = sent[1].bytes;
+  ASSERT_EQ(second.size(), 45u);
+  EXPECT_EQ(second[4], 2);
+  EXPECT_EQ(second[6], 2);
+  DWORD tick = second[9] | (second[10] << 8) | (second[11] << 16) | (static_cast<DWORD>(second[12]) << 24);
+  EXPECT_EQ(tick, 0x1000u + 1005u);  // the machine's tick starts at 0x1000
+  EXPECT_EQ(sim::InternetChecksum(second), 0);
+}
+
+}  // namespace
