@@ -32,7 +32,7 @@ class CMainDlg : public CDialog,
   ~CMainDlg() override;
 
   void LoadSaveConfig(BOOL bLoad);
-  void ShowBalloon(const CString& strText);
+  void ShowBalloon(const CString& strText) override;
 
   // The latency probing: m_prober, m_aRtt and the run's averages live here.
   CFastestServerChoice m_fastest{*plat::Current().sockets, *plat::Current().system, *plat::Current().windows,

@@ -37,7 +37,7 @@ struct CConnectSteps {
   CRouteStep& routes;
 };
 
-class CConnectCommand : private IDialAttempt {
+class CConnectCommand final : private IDialAttempt {
  public:
   CConnectCommand(CDialSession& session, CConnectSteps steps, IConnectView& view, bool bVistaOrLater);
 

@@ -16,7 +16,7 @@ class IRelayView : public IDialView {
   ~IRelayView() = default;
 };
 
-class CRelayCommand : private IDialAttempt {
+class CRelayCommand final : private IDialAttempt {
  public:
   CRelayCommand(CDialSession& session, IRelayView& view) : m_session(session), m_view(view) {}
 
