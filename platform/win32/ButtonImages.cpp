@@ -10,10 +10,22 @@ namespace {
 enum Slot { kNormal, kSelected, kFocused, kDisabled };
 }
 
+// A state that repeats an earlier state's id shares its image.
 void ButtonImages::Load(HWND button, Images& images, UINT dpi) {
-  for (size_t i = 0; i < images.ids.size(); ++i)
-    images.bitmaps[i] =
-        images.ids[i] != 0 ? LoadScaledBitmap(images.module, images.ids[i], dpi) : UniqueGdiObject();
+  std::vector<UniqueGdiObject> loaded;
+  for (size_t i = 0; i < images.ids.size(); ++i) {
+    images.bitmaps[i] = nullptr;
+    if (images.ids[i] == 0) continue;
+    size_t same = 0;
+    while (same < i && images.ids[same] != images.ids[i]) ++same;
+    if (same < i) {
+      images.bitmaps[i] = images.bitmaps[same];
+      continue;
+    }
+    loaded.push_back(LoadScaledBitmap(images.module, images.ids[i], dpi));
+    images.bitmaps[i] = static_cast<HBITMAP>(loaded.back().Get());
+  }
+  images.loaded = std::move(loaded);
   ::InvalidateRect(button, nullptr, FALSE);
 }
 
@@ -35,9 +47,9 @@ bool ButtonImages::SizeToContent(HWND button) {
 
 bool ButtonImages::NormalSize(HWND button, SIZE& size) const {
   auto it = m_buttons.find(button);
-  if (it == m_buttons.end() || !it->second.bitmaps[kNormal]) return false;
+  if (it == m_buttons.end() || it->second.bitmaps[kNormal] == nullptr) return false;
   BITMAP info{};
-  if (::GetObjectW(it->second.bitmaps[kNormal].Get(), sizeof(info), &info) == 0) return false;
+  if (::GetObjectW(it->second.bitmaps[kNormal], sizeof(info), &info) == 0) return false;
   size = {info.bmWidth, info.bmHeight};
   return true;
 }
@@ -51,7 +63,7 @@ void ButtonImages::Rescale(HWND dialog, UINT dpi) {
 }
 
 HBITMAP ButtonImages::Pick(const Images& images, UINT state) {
-  auto has = [&](Slot slot) { return static_cast<bool>(images.bitmaps[slot]); };
+  auto has = [&](Slot slot) { return images.bitmaps[slot] != nullptr; };
   Slot slot = kNormal;
   if ((state & ODS_SELECTED) && has(kSelected))
     slot = kSelected;
@@ -59,7 +71,7 @@ HBITMAP ButtonImages::Pick(const Images& images, UINT state) {
     slot = kFocused;
   else if ((state & ODS_DISABLED) && has(kDisabled))
     slot = kDisabled;
-  return static_cast<HBITMAP>(images.bitmaps[slot].Get());
+  return images.bitmaps[slot];
 }
 
 bool ButtonImages::Draw(const DRAWITEMSTRUCT& item) const {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <map>
+#include <vector>
 
 #include "platform/win32/WinApi.h"
 #include "platform/win32/WinHandles.h"
@@ -31,7 +32,8 @@ class ButtonImages {
   struct Images {
     HMODULE module = nullptr;
     std::array<int, 4> ids{};
-    std::array<UniqueGdiObject, 4> bitmaps;  // normal, selected, focused, disabled
+    std::vector<UniqueGdiObject> loaded;  // each id once
+    std::array<HBITMAP, 4> bitmaps{};     // normal, selected, focused, disabled; in loaded
     bool sizedToContent = false;
   };
   static void Load(HWND button, Images& images, UINT dpi);

@@ -98,6 +98,23 @@ ControlCreation DescribeControl(const plat::ControlTemplate& control, HMODULE mo
   return c;
 }
 
+const wchar_t* ControlClassName(const ControlCreation& creation) {
+  switch (creation.classAtom) {
+    case kButtonAtom:
+      return WC_BUTTONW;
+    case kEditAtom:
+      return WC_EDITW;
+    case kStaticAtom:
+      return WC_STATICW;
+    case kListBoxAtom:
+      return WC_LISTBOXW;
+    case kComboBoxAtom:
+      return WC_COMBOBOXW;
+    default:
+      return creation.className;
+  }
+}
+
 DWORD DialogStyle(const plat::DialogTemplate& tmpl) {
   DWORD style = WS_POPUP | WS_VISIBLE | DS_SETFONT | DS_CENTER;
   if (tmpl.style & plat::kDlgCaption) style |= WS_CAPTION;
@@ -115,13 +132,15 @@ DWORD DialogExStyle(const plat::DialogTemplate& tmpl) {
 }
 
 DialogTemplateBuffer::DialogTemplateBuffer(const plat::DialogTemplate& tmpl, HMODULE module) {
+  const bool pixelLayout = (tmpl.style & plat::kDlgPixelLayout) != 0;
+  const size_t controlCount = pixelLayout ? 0 : tmpl.controls.size();
   // DLGTEMPLATEEX header.
   Word(1);       // dlgVer
   Word(0xFFFF);  // signature
   Dword(0);      // helpID
   Dword(DialogExStyle(tmpl));
   Dword(DialogStyle(tmpl));
-  Word(static_cast<WORD>(tmpl.controls.size()));
+  Word(static_cast<WORD>(controlCount));
   Word(0);  // x
   Word(0);  // y
   Word(static_cast<WORD>(tmpl.cx));
@@ -134,8 +153,8 @@ DialogTemplateBuffer::DialogTemplateBuffer(const plat::DialogTemplate& tmpl, HMO
   Word(MAKEWORD(FALSE, DEFAULT_CHARSET));  // italic, charset
   Text(tmpl.fontFace);
 
-  for (const plat::ControlTemplate& control : tmpl.controls) {
-    ControlCreation c = DescribeControl(control, module, (tmpl.style & plat::kDlgPixelLayout) != 0);
+  for (const plat::ControlTemplate& control : tmpl.controls.first(controlCount)) {
+    ControlCreation c = DescribeControl(control, module);
     AlignDword();
     Dword(0);  // helpID
     Dword(c.exStyle);

@@ -22,10 +22,13 @@ struct ControlCreation {
 // gives it its image at the window's scale.
 ControlCreation DescribeControl(const plat::ControlTemplate& control, HMODULE module,
                                 bool pixelLayout = false);
+// The class to pass to CreateWindowExW for a control the dialog manager would create.
+const wchar_t* ControlClassName(const ControlCreation& creation);
 DWORD DialogStyle(const plat::DialogTemplate& tmpl);
 DWORD DialogExStyle(const plat::DialogTemplate& tmpl);
 
 // The template as DWORD-aligned words, ready for DialogBoxIndirectParamW.
+// A pixel-laid-out dialog's template has no controls: its layout creates them.
 class DialogTemplateBuffer {
  public:
   DialogTemplateBuffer(const plat::DialogTemplate& tmpl, HMODULE module);

@@ -96,11 +96,12 @@ UINT DpiOf(HWND hwnd) {
 
 void TakeOverDpiScaling(HWND dialog) {
   static const auto dialogBehavior = User32Function<DialogBehaviorFn>("SetDialogDpiChangeBehavior");
-  static const auto controlBehavior = User32Function<DialogBehaviorFn>("SetDialogControlDpiChangeBehavior");
   if (dialogBehavior) dialogBehavior(dialog, kDialogDisableAll, kDialogDisableAll);
-  if (!controlBehavior) return;
-  for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-    controlBehavior(child, kControlDisableFontAndLayout, kControlDisableFontAndLayout);
+}
+
+void TakeOverControlDpiScaling(HWND control) {
+  static const auto controlBehavior = User32Function<DialogBehaviorFn>("SetDialogControlDpiChangeBehavior");
+  if (controlBehavior) controlBehavior(control, kControlDisableFontAndLayout, kControlDisableFontAndLayout);
 }
 
 SIZE WindowSizeForClient(HWND hwnd, int cx, int cy, UINT dpi) {
@@ -137,6 +138,7 @@ UniqueGdiObject LoadScaledBitmap(HMODULE module, int id, UINT dpi) {
   const int cx = info.bmWidth, cy = info.bmHeight;
   const SIZE to = Scaled(cx, cy, dpi);
   const int toCx = to.cx, toCy = to.cy;
+  if (toCx == cx && toCy == cy && info.bmBitsPixel == 24) return original;
 
   std::vector<uint8_t> pixels(RowBytes(cx) * static_cast<size_t>(cy));
   BITMAPINFO fromInfo = TopDown24(cx, cy);

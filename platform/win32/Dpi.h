@@ -21,9 +21,10 @@ inline int ScaleToDpi(int pixels, UINT dpi) {
   return ::MulDiv(pixels, static_cast<int>(dpi), static_cast<int>(kBaseDpi));
 }
 
-// Keeps the dialog manager from rescaling a dialog and its controls by font
-// on a DPI change: the window does it itself.
+// Keep the dialog manager from rescaling a dialog, and each of its controls,
+// by font on a DPI change: the window does it itself.
 void TakeOverDpiScaling(HWND dialog);
+void TakeOverControlDpiScaling(HWND control);
 
 // Window rectangle size for a client area at a DPI.
 SIZE WindowSizeForClient(HWND hwnd, int cx, int cy, UINT dpi);

@@ -1,7 +1,9 @@
 #include "platform/win32/PixelLayout.h"
 
 #include <algorithm>
+#include <string>
 
+#include "platform/win32/DialogTemplateBuilder.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/WinText.h"
 
@@ -24,14 +26,25 @@ bool IsImagePicture(const plat::ControlTemplate& ct) {
   return ct.kind == plat::ControlKind::Picture && ct.imageId != 0;
 }
 
-bool IsCombo(const plat::ControlTemplate& ct) {
-  return ct.kind == plat::ControlKind::ComboDropDown || ct.kind == plat::ControlKind::ComboDropList;
-}
-
 SIZE BitmapSize(HGDIOBJ bitmap) {
   BITMAP info{};
   if (bitmap == nullptr || ::GetObjectW(bitmap, sizeof(info), &info) == 0) return {0, 0};
   return {info.bmWidth, info.bmHeight};
+}
+
+// The rectangle of a control; a picture is clipped to its image.
+RECT ControlRect(const plat::ControlTemplate& ct, UINT dpi, HGDIOBJ image) {
+  RECT rc = PixelRect(ct.rc, dpi);
+  if (IsImagePicture(ct)) {
+    SIZE size = BitmapSize(image);
+    rc.right = std::min(rc.right, rc.left + size.cx);
+    rc.bottom = std::min(rc.bottom, rc.top + size.cy);
+  }
+  return rc;
+}
+
+bool IsCombo(const plat::ControlTemplate& ct) {
+  return ct.kind == plat::ControlKind::ComboDropDown || ct.kind == plat::ControlKind::ComboDropList;
 }
 
 // The template's controls: by id, and the unnamed ones in creation order
@@ -83,8 +96,10 @@ void SizeClientArea(HWND dialog, SIZE client, UINT dpi) {
 }  // namespace
 
 void PixelLayout::Attach(HWND dialog) {
+  const UINT dpi = DpiOf(dialog);
   TakeOverDpiScaling(dialog);
-  Apply(dialog, DpiOf(dialog));
+  CreateControls(dialog, dpi);
+  SizeClientArea(dialog, ClientSizeAt(dpi), dpi);
   RECT window{};
   ::GetWindowRect(dialog, &window);
   MONITORINFO monitor{};
@@ -121,11 +136,44 @@ SIZE PixelLayout::WindowSizeAt(HWND dialog, UINT dpi) const {
   return WindowSizeForClient(dialog, client.cx, client.cy, dpi);
 }
 
+UniqueGdiObject PixelLayout::CreateFontAt(UINT dpi) const {
+  return UniqueGdiObject(::CreateFontW(-::MulDiv(m_tmpl.pointSize, static_cast<int>(dpi), 72), 0, 0, 0,
+                                       FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                       Utf8ToWide(m_tmpl.fontFace ? m_tmpl.fontFace : "").c_str()));
+}
+
+// Creates the controls as the dialog manager would (template order, which
+// is the z-order; no parent notifications), but at their pixel rectangles
+// and with the layout's font and images, so that nothing moves afterwards.
+void PixelLayout::CreateControls(HWND dialog, UINT dpi) {
+  m_font = CreateFontAt(dpi);
+  const auto module = reinterpret_cast<HINSTANCE>(m_module);
+  for (const plat::ControlTemplate& ct : m_tmpl.controls) {
+    ControlCreation c = DescribeControl(ct, m_module, true);
+    UniqueGdiObject image;
+    if (IsImagePicture(ct)) image = LoadScaledBitmap(m_module, ct.imageId, dpi);
+    const RECT rc = ControlRect(ct, dpi, image.Get());
+    const std::wstring title =
+        c.imageOrdinal != 0 ? L"#" + std::to_wstring(c.imageOrdinal) : Utf8ToWide(ct.text ? ct.text : "");
+    HWND control = ::CreateWindowExW(c.exStyle | WS_EX_NOPARENTNOTIFY, ControlClassName(c), title.c_str(),
+                                     c.style, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, dialog,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(ct.id)), module, nullptr);
+    if (control == nullptr) continue;
+    TakeOverControlDpiScaling(control);
+    if (m_font) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
+    if (image) {
+      ::SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image.Get()));
+      m_images.push_back(std::move(image));
+    }
+    if (IsCombo(ct))
+      SetComboFieldHeight(control,
+                          std::min(Pixels(kComboFieldUnits, dpi), static_cast<int>(rc.bottom - rc.top)));
+  }
+}
+
 void PixelLayout::Apply(HWND dialog, UINT dpi) {
-  UniqueGdiObject font(::CreateFontW(-::MulDiv(m_tmpl.pointSize, static_cast<int>(dpi), 72), 0, 0, 0,
-                                     FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                     Utf8ToWide(m_tmpl.fontFace ? m_tmpl.fontFace : "").c_str()));
+  UniqueGdiObject font = CreateFontAt(dpi);
   std::vector<UniqueGdiObject> images;
   std::vector<HWND> controls = TemplateControls(dialog, m_tmpl);
   for (size_t i = 0; i < controls.size(); ++i) {
@@ -147,14 +195,8 @@ void PixelLayout::Apply(HWND dialog, UINT dpi) {
 }
 
 void PixelLayout::PlaceControl(HWND control, const plat::ControlTemplate& ct, UINT dpi) {
-  RECT rc = PixelRect(ct.rc, dpi);
-  if (IsImagePicture(ct)) {
-    // Clipped to its rectangle, but never larger than its image.
-    HGDIOBJ image = reinterpret_cast<HGDIOBJ>(::SendMessageW(control, STM_GETIMAGE, IMAGE_BITMAP, 0));
-    SIZE size = BitmapSize(image);
-    rc.right = std::min(rc.right, rc.left + size.cx);
-    rc.bottom = std::min(rc.bottom, rc.top + size.cy);
-  }
+  auto image = reinterpret_cast<HGDIOBJ>(::SendMessageW(control, STM_GETIMAGE, IMAGE_BITMAP, 0));
+  const RECT rc = ControlRect(ct, dpi, image);
   ::SetWindowPos(control, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   if (IsCombo(ct))

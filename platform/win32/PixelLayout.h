@@ -15,7 +15,9 @@ class PixelLayout {
  public:
   PixelLayout(const plat::DialogTemplate& tmpl, HMODULE module) : m_tmpl(tmpl), m_module(module) {}
 
-  // On WM_INITDIALOG: lays the dialog out at its DPI and centres it on its monitor.
+  // On WM_INITDIALOG: creates the template's controls in place at the
+  // dialog's DPI (the dialog manager gets a template without them), sizes
+  // the dialog and centres it on its monitor.
   void Attach(HWND dialog);
   // On WM_DPICHANGED: lays it out at the new DPI with its corner at the suggested one.
   void OnDpiChanged(HWND dialog, UINT dpi, const RECT& suggested);
@@ -24,6 +26,8 @@ class PixelLayout {
 
  private:
   SIZE ClientSizeAt(UINT dpi) const;
+  UniqueGdiObject CreateFontAt(UINT dpi) const;
+  void CreateControls(HWND dialog, UINT dpi);
   void Apply(HWND dialog, UINT dpi);
   void PlaceControl(HWND control, const plat::ControlTemplate& ct, UINT dpi);
 

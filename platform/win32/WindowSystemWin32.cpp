@@ -267,6 +267,9 @@ int WindowSystemWin32::GetCheck(HWND button) {
 }
 
 void WindowSystemWin32::SetCheck(HWND button, int state) {
+  // Checking a radio button walks its whole group on some systems; a button
+  // already in that state needs nothing.
+  if (::SendMessageW(button, BM_GETCHECK, 0, 0) == state) return;
   ::SendMessageW(button, BM_SETCHECK, static_cast<WPARAM>(state), 0);
 }
 

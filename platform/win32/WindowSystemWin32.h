@@ -77,7 +77,7 @@ class WindowSystemWin32 final : public plat::IWindowSystem {
   struct DialogContext {
     plat::IWindowSink* sink;
     WindowSystemWin32* windows;
-    PixelLayout* layout;  // null for dialogs laid out by their font
+    PixelLayout* layout;          // null for dialogs laid out by their font
     std::vector<int> browserIds;  // placeholders that get the browser control
   };
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -133,6 +133,31 @@ TEST_F(PixelLayoutWin32, MainWindowSitsAtTwoPixelsPerUnitWhateverTheFont) {
   }
 }
 
+// The layout creates the controls itself, as the dialog manager would have:
+// template order is the z-order, with the template's styles and texts.
+TEST_F(PixelLayoutWin32, ControlsComeInTemplateOrderWithTheirStylesAndTexts) {
+  InitSink sink([&](HWND dlg) {
+    std::vector<int> ids;
+    for (HWND child = ::GetWindow(dlg, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+      ids.push_back(::GetDlgCtrlID(child));
+      EXPECT_TRUE(::GetWindowLongW(child, GWL_EXSTYLE) & WS_EX_NOPARENTNOTIFY);
+    }
+    std::vector<int> expected;
+    for (const plat::ControlTemplate& ct : kMainDialogTemplate.controls) expected.push_back(ct.id);
+    ASSERT_GE(ids.size(), expected.size());
+    EXPECT_EQ(std::vector<int>(ids.begin(), ids.begin() + static_cast<long>(expected.size())), expected);
+
+    HWND password = ::GetDlgItem(dlg, IDC_PASSWORD);
+    EXPECT_EQ(::GetWindowLongW(password, GWL_STYLE) & (ES_PASSWORD | WS_VISIBLE), ES_PASSWORD | WS_VISIBLE);
+    EXPECT_FALSE(::GetWindowLongW(::GetDlgItem(dlg, IDC_LINE), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(dlg, IDC_ROUTE_OVERSEAS)));
+    wchar_t text[32] = {};
+    ::GetWindowTextW(::GetDlgItem(dlg, IDC_RELAY), text, 32);
+    EXPECT_EQ(win32::WideToUtf8(text), "启用");
+  });
+  Run(kMainDialogTemplate, sink);
+}
+
 TEST_F(PixelLayoutWin32, DpiChangeMovesAndRescalesEverything) {
   InitSink sink([&](HWND dlg) {
     const UINT before = win32::DpiOf(dlg);
