@@ -39,6 +39,13 @@ add_executable(dorvanta_bare_window WIN32 tests/wine/BareWindow.cpp)
 target_compile_definitions(dorvanta_bare_window PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_options(dorvanta_bare_window PRIVATE -static -static-libgcc -static-libstdc++ -municode -s)
 
+# The second yardstick: the main window's template shown by the dialog
+# manager alone, with the program's resources and manifest.
+add_executable(dorvanta_bare_dialog WIN32 tests/wine/BareDialog.cpp resources/Dorvanta.rc)
+target_compile_definitions(dorvanta_bare_dialog PRIVATE ${DORVANTA_WIN32_DEFINITIONS})
+target_link_libraries(dorvanta_bare_dialog PRIVATE dorvanta_win32)
+target_link_options(dorvanta_bare_dialog PRIVATE -static -static-libgcc -static-libstdc++ -municode -s)
+
 # Checks of the stand-in, run beside it under Wine by scripts/wine-e2e.
 add_executable(rasapi32_standin_check tests/ras_standin/StandInCheck.cpp)
 set_target_properties(rasapi32_standin_check PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/ras_standin)
