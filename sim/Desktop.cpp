@@ -464,8 +464,10 @@ void Desktop::RunPopupMenu(std::unique_lock<std::mutex>& lock, int pid, const pl
 }
 
 void Desktop::NoteProgress(const SimWnd& bar, VirtualTime at) {
-  constexpr size_t kKept = 256;
-  m_progressChanges.push_back({at, bar.pid, bar.id, bar.progressPos});
+  // Enough for every position a scenario follows; a bar left swinging for
+  // hours keeps only its latest.
+  constexpr size_t kKept = 4096;
+  m_progressChanges.push_back({at, bar.hwnd, bar.pid, bar.id, bar.progressPos});
   if (m_progressChanges.size() > kKept) m_progressChanges.pop_front();
   ++m_progressChangeCount;
 }

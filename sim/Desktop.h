@@ -48,7 +48,6 @@ struct SimWnd {
   int curSel = -1;
   int topIndex = 0;  // list boxes: first visible row
   int progressLow = 0, progressHigh = 100, progressPos = 0;
-  std::vector<int> progressHistory;  // every position set, in order
   int bitmaps[4] = {};
   plat::Rect rect;
   bool pressed = false;                  // a button held down under the pointer
@@ -75,6 +74,7 @@ struct SimTextChange {
 // A progress bar's position as the program set it, in order.
 struct SimProgressChange {
   VirtualTime at;
+  HWND bar;
   int pid;
   int controlId;
   int pos;

@@ -315,7 +315,6 @@ void SimWindowSystem::SetProgressRange(HWND bar, int low, int high) {
 
 int SimWindowSystem::SetProgressPos(HWND bar, int pos) {
   return With(m_machine, bar, 0, [&](SimWnd& w) {
-    w.progressHistory.push_back(pos);
     int previous = std::exchange(w.progressPos, pos);
     m_machine.Screen().NoteProgress(w, m_machine.Sched().Now());
     return previous;

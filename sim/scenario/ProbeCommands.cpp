@@ -203,7 +203,9 @@ std::string ExpectProgressHistory(Arguments& args, Context& context) {
   auto bar = ControlOf(context, id, problem);
   if (!bar) return problem;
   std::vector<std::string> seen;
-  for (int pos : bar->progressHistory) seen.push_back(std::to_string(pos));
+  auto lock = context.machine.Lock();
+  for (const SimProgressChange& change : context.machine.Screen().ProgressChanges())
+    if (change.bar == bar->hwnd) seen.push_back(std::to_string(change.pos));
   auto join = [](const std::vector<std::string>& list) {
     std::string text;
     for (const std::string& item : list) text += (text.empty() ? "" : " ") + item;
