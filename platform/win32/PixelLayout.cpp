@@ -79,6 +79,11 @@ void SetComboFieldHeight(HWND combo, int height) {
   }
 }
 
+// A closed combo box shows an edit field's height, within its rectangle.
+void FitComboField(HWND combo, const RECT& rc, UINT dpi) {
+  SetComboFieldHeight(combo, std::min(Pixels(kComboFieldUnits, dpi), static_cast<int>(rc.bottom - rc.top)));
+}
+
 // Sizes the window for a client area; the frame as the window actually has
 // it corrects the one computed for the DPI.
 void SizeClientArea(HWND dialog, SIZE client, UINT dpi) {
@@ -166,9 +171,7 @@ void PixelLayout::CreateControls(HWND dialog, UINT dpi) {
       ::SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image.Get()));
       m_images.push_back(std::move(image));
     }
-    if (IsCombo(ct))
-      SetComboFieldHeight(control,
-                          std::min(Pixels(kComboFieldUnits, dpi), static_cast<int>(rc.bottom - rc.top)));
+    if (IsCombo(ct)) FitComboField(control, rc, dpi);
   }
 }
 
@@ -199,9 +202,7 @@ void PixelLayout::PlaceControl(HWND control, const plat::ControlTemplate& ct, UI
   const RECT rc = ControlRect(ct, dpi, image);
   ::SetWindowPos(control, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-  if (IsCombo(ct))
-    SetComboFieldHeight(control,
-                        std::min(Pixels(kComboFieldUnits, dpi), static_cast<int>(rc.bottom - rc.top)));
+  if (IsCombo(ct)) FitComboField(control, rc, dpi);
 }
 
 }  // namespace win32
