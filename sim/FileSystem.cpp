@@ -180,8 +180,10 @@ std::string ConvertText(std::string_view text, const char* from, const char* to)
   size_t outLeft = out.size();
   while (inLeft > 0) {
     if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1)) break;
+    // Some converters fail only after taking a bad sequence at the very end:
+    // then nothing is left to keep.
+    if (inLeft == 0 || outLeft == 0) break;
     // A byte the charset cannot convert is kept as it is.
-    if (outLeft == 0) break;
     *outPtr++ = *in++;
     --outLeft;
     --inLeft;
