@@ -32,21 +32,6 @@ CString CString::Mid(int first, int count) const {
   return CString(m_str.substr(static_cast<size_t>(first), static_cast<size_t>(count)));
 }
 
-CString CString::Right(int count) const {
-  count = std::clamp(count, 0, GetLength());
-  return CString(m_str.substr(m_str.size() - static_cast<size_t>(count)));
-}
-
-void CString::TrimRight() {
-  while (!m_str.empty() && std::strchr(" \t\r\n", m_str.back())) m_str.pop_back();
-}
-
-void CString::TrimLeft() {
-  size_t n = 0;
-  while (n < m_str.size() && std::strchr(" \t\r\n", m_str[n])) ++n;
-  m_str.erase(0, n);
-}
-
 void CString::Format(const char* format, ...) {
   va_list args;
   va_start(args, format);

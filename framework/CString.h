@@ -19,7 +19,6 @@ class CString {
   operator const char*() const { return m_str.c_str(); }  // NOLINT(google-explicit-constructor)
   const std::string& Str() const { return m_str; }
   std::string_view View() const { return m_str; }
-  char GetAt(int index) const { return m_str[static_cast<size_t>(index)]; }
 
   // -1 when absent.
   int Find(char ch, int start = 0) const;
@@ -27,9 +26,6 @@ class CString {
   CString Left(int count) const;
   CString Mid(int first) const;
   CString Mid(int first, int count) const;
-  CString Right(int count) const;
-  void TrimRight();
-  void TrimLeft();
 
   void Format(const char* format, ...) __attribute__((format(printf, 2, 3)));
   void FormatV(const char* format, va_list args);
@@ -50,7 +46,6 @@ class CString {
   friend CString operator+(const char* a, const CString& b) { return CString(std::string(a) + b.m_str); }
   friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }
   friend bool operator==(const CString& a, const char* b) { return a.m_str == b; }
-  int Compare(std::string_view other) const { return m_str.compare(other); }
 
  private:
   std::string m_str;

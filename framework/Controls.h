@@ -29,10 +29,7 @@ class CListControl : public CWnd {
   CString GetItemText(int index) const;
 };
 
-class CComboBox : public CListControl {
- public:
-  void GetLBText(int index, CString& text) const { text = GetItemText(index); }
-};
+class CComboBox : public CListControl {};
 
 class CListBox : public CListControl {
  public:

@@ -1,22 +1,12 @@
 #include "sim/ChildProcesses.h"
 
-#include <cctype>
+#include "sim/AsciiCase.h"
 
 namespace sim {
 
-namespace {
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-  return lower;
-}
-
-}  // namespace
-
 std::string ToolName(std::string_view program) {
   size_t slash = program.find_last_of("\\/");
-  std::string name = Lower(slash == std::string_view::npos ? program : program.substr(slash + 1));
+  std::string name = AsciiLower(slash == std::string_view::npos ? program : program.substr(slash + 1));
   if (name.find('.') == std::string::npos) name += ".exe";
   return name;
 }

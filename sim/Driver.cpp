@@ -50,13 +50,6 @@ HWND Driver::ActiveWindow(int pid) {
   return wnd ? wnd->hwnd : nullptr;
 }
 
-HWND Driver::FindWindowByTitle(const std::string& title) {
-  auto lock = m_machine.Lock();
-  for (SimWnd* wnd : m_machine.Screen().TopLevelWindows())
-    if (wnd->text == title) return wnd->hwnd;
-  return nullptr;
-}
-
 std::string Driver::PostToActive(UINT msg, WPARAM wParam, LPARAM lParam) {
   {
     auto lock = m_machine.Lock();

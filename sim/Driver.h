@@ -35,7 +35,6 @@ class Driver {
 
   // The process's newest window (the top of its modal chain), or null.
   HWND ActiveWindow(int pid = 0);
-  HWND FindWindowByTitle(const std::string& title);
 
   // User actions on the active window.
   std::string Click(int controlId);

@@ -2,20 +2,16 @@
 
 #include <iconv.h>
 
-#include <algorithm>
 #include <cctype>
 #include <fstream>
 #include <sstream>
 #include <vector>
 
+#include "sim/AsciiCase.h"
+
 namespace sim {
 
 namespace {
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-  return text;
-}
 
 std::vector<std::string> SplitPath(std::string_view path) {
   std::vector<std::string> parts;
@@ -68,9 +64,9 @@ std::optional<std::filesystem::path> FileSystem::HostPath(std::string_view windo
     std::filesystem::path next = host / part;
     std::error_code ec;
     if (!std::filesystem::exists(next, ec) && std::filesystem::is_directory(host, ec)) {
-      std::string wanted = Lower(part);
+      std::string wanted = AsciiLower(part);
       for (const auto& entry : std::filesystem::directory_iterator(host, ec)) {
-        if (Lower(entry.path().filename().string()) == wanted) {
+        if (AsciiLower(entry.path().filename().string()) == wanted) {
           next = entry.path();
           break;
         }
@@ -82,13 +78,13 @@ std::optional<std::filesystem::path> FileSystem::HostPath(std::string_view windo
 }
 
 void FileSystem::DenyAccess(const std::string& windowsPath) {
-  if (auto host = HostPath(windowsPath, "C:\\")) m_denied.insert(Lower(host->string()));
+  if (auto host = HostPath(windowsPath, "C:\\")) m_denied.insert(AsciiLower(host->string()));
 }
 
 bool FileSystem::IsDenied(const std::filesystem::path& hostPath) const {
   // A denied folder denies everything inside it.
   for (std::filesystem::path p = hostPath; !p.empty() && p != p.root_path(); p = p.parent_path())
-    if (m_denied.count(Lower(p.string()))) return true;
+    if (m_denied.count(AsciiLower(p.string()))) return true;
   return false;
 }
 
@@ -96,37 +92,37 @@ void FileSystem::SetReadOnly(const std::string& windowsPath, bool readOnly) {
   auto host = HostPath(windowsPath, "C:\\");
   if (!host) return;
   if (readOnly)
-    m_readOnly.insert(Lower(host->string()));
+    m_readOnly.insert(AsciiLower(host->string()));
   else
-    m_readOnly.erase(Lower(host->string()));
+    m_readOnly.erase(AsciiLower(host->string()));
 }
 
 void FileSystem::SetAdministratorsOnly(const std::filesystem::path& hostPath, bool restricted) {
   if (restricted)
-    m_adminOnly.insert(Lower(hostPath.string()));
+    m_adminOnly.insert(AsciiLower(hostPath.string()));
   else
-    m_adminOnly.erase(Lower(hostPath.string()));
+    m_adminOnly.erase(AsciiLower(hostPath.string()));
 }
 
 bool FileSystem::IsAdministratorsOnly(const std::filesystem::path& hostPath) const {
-  return m_adminOnly.count(Lower(hostPath.string())) > 0;
+  return m_adminOnly.count(AsciiLower(hostPath.string())) > 0;
 }
 
 bool FileSystem::IsReadOnly(const std::filesystem::path& hostPath) const {
-  return m_readOnly.count(Lower(hostPath.string())) > 0;
+  return m_readOnly.count(AsciiLower(hostPath.string())) > 0;
 }
 
 void FileSystem::SetHiddenSystem(const std::string& windowsPath, unsigned bits) {
   auto host = HostPath(windowsPath, "C:\\");
   if (!host) return;
   if (bits)
-    m_hiddenSystem[Lower(host->string())] = bits;
+    m_hiddenSystem[AsciiLower(host->string())] = bits;
   else
-    m_hiddenSystem.erase(Lower(host->string()));
+    m_hiddenSystem.erase(AsciiLower(host->string()));
 }
 
 unsigned FileSystem::HiddenSystem(const std::filesystem::path& hostPath) const {
-  auto it = m_hiddenSystem.find(Lower(hostPath.string()));
+  auto it = m_hiddenSystem.find(AsciiLower(hostPath.string()));
   return it == m_hiddenSystem.end() ? 0 : it->second;
 }
 

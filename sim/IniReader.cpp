@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "sim/AsciiCase.h"
 #include "sim/FileSystem.h"
 
 namespace sim {
@@ -17,12 +18,6 @@ std::string_view Trim(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   return text;
-}
-
-std::string Lower(std::string_view name) {
-  std::string lower(Trim(name));
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower;
 }
 
 std::string Unquote(std::string_view value) {
@@ -64,7 +59,7 @@ ProfileFile::ProfileFile(std::string ansi) : m_text(std::move(ansi)) {
     size_t close = line.rfind(']');
     std::string_view name =
         line.substr(1, close == std::string_view::npos || close == 0 ? line.size() - 1 : close - 1);
-    auto [it, fresh] = m_sections.try_emplace(Lower(name));
+    auto [it, fresh] = m_sections.try_emplace(AsciiLower(Trim(name)));
     current = fresh ? &it->second : nullptr;
     bodyStart = pos;
   }
@@ -72,7 +67,7 @@ ProfileFile::ProfileFile(std::string ansi) : m_text(std::move(ansi)) {
 }
 
 std::optional<std::string> ProfileFile::Find(std::string_view section, std::string_view key) const {
-  auto found = m_sections.find(Lower(section));
+  auto found = m_sections.find(AsciiLower(Trim(section)));
   if (found == m_sections.end()) return std::nullopt;
   const Section& entry = found->second;
   if (!entry.keys) {
@@ -82,10 +77,10 @@ std::optional<std::string> ProfileFile::Find(std::string_view section, std::stri
       std::string_view line = Trim(NextLine(entry.body, pos));
       size_t eq = line.find('=');
       if (line.empty() || line.front() == ';' || eq == std::string_view::npos) continue;
-      entry.keys->try_emplace(Lower(line.substr(0, eq)), Unquote(Trim(line.substr(eq + 1))));
+      entry.keys->try_emplace(AsciiLower(Trim(line.substr(0, eq))), Unquote(Trim(line.substr(eq + 1))));
     }
   }
-  auto value = entry.keys->find(Lower(key));
+  auto value = entry.keys->find(AsciiLower(Trim(key)));
   if (value == entry.keys->end()) return std::nullopt;
   return value->second;
 }

@@ -1,23 +1,12 @@
 #include "sim/Network.h"
 
-#include <algorithm>
 #include <cctype>
 #include <charconv>
 
 #include "platform/Sockets.h"
+#include "sim/AsciiCase.h"
 
 namespace sim {
-
-namespace {
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-  return lower;
-}
-
-}  // namespace
 
 std::optional<DWORD> ParseDottedAddress(std::string_view text) {
   DWORD address = 0;
@@ -48,11 +37,11 @@ std::string FormatDottedAddress(DWORD address) {
 }
 
 void Network::SetHost(std::string_view name, std::vector<DWORD> addresses) {
-  m_hosts[Lower(name)] = std::move(addresses);
+  m_hosts[AsciiLower(name)] = std::move(addresses);
 }
 
 void Network::RemoveHost(std::string_view name) {
-  m_hosts.erase(Lower(name));
+  m_hosts.erase(AsciiLower(name));
 }
 
 int Network::Resolve(std::string_view host, std::vector<DWORD>& addresses) const {
@@ -61,7 +50,7 @@ int Network::Resolve(std::string_view host, std::vector<DWORD>& addresses) const
     addresses.push_back(*dotted);
     return 0;
   }
-  auto found = m_hosts.find(Lower(host));
+  auto found = m_hosts.find(AsciiLower(host));
   if (found == m_hosts.end() || found->second.empty()) return plat::kWsaHostNotFound;
   addresses = found->second;
   return 0;

@@ -1,6 +1,6 @@
 #include "sim/RegistryHive.h"
 
-#include <cctype>
+#include "sim/AsciiCase.h"
 
 namespace sim {
 
@@ -24,38 +24,38 @@ std::string DwordBytes(DWORD value) {
   return bytes;
 }
 
-std::string RegistryHive::Lower(std::string_view text) {
-  std::string lower(text);
-  for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-  while (!lower.empty() && lower.back() == '\\') lower.pop_back();
-  return lower;
+// Key names compare without case and without a trailing separator.
+std::string RegistryHive::KeyName(std::string_view key) {
+  std::string name = AsciiLower(key);
+  while (!name.empty() && name.back() == '\\') name.pop_back();
+  return name;
 }
 
 void RegistryHive::CreateKey(std::string_view key) {
-  m_keys[Lower(key)];
+  m_keys[KeyName(key)];
 }
 
 bool RegistryHive::HasKey(std::string_view key) const {
-  return m_keys.count(Lower(key)) > 0;
+  return m_keys.count(KeyName(key)) > 0;
 }
 
 void RegistryHive::DeleteKey(std::string_view key) {
-  m_keys.erase(Lower(key));
+  m_keys.erase(KeyName(key));
 }
 
 void RegistryHive::SetValue(std::string_view key, std::string_view name, DWORD type, std::string bytes) {
-  m_keys[Lower(key)][Lower(name)] = RegistryValue{type, std::move(bytes)};
+  m_keys[KeyName(key)][KeyName(name)] = RegistryValue{type, std::move(bytes)};
 }
 
 bool RegistryHive::DeleteValue(std::string_view key, std::string_view name) {
-  auto it = m_keys.find(Lower(key));
-  return it != m_keys.end() && it->second.erase(Lower(name)) > 0;
+  auto it = m_keys.find(KeyName(key));
+  return it != m_keys.end() && it->second.erase(KeyName(name)) > 0;
 }
 
 const RegistryValue* RegistryHive::Value(std::string_view key, std::string_view name) const {
-  auto it = m_keys.find(Lower(key));
+  auto it = m_keys.find(KeyName(key));
   if (it == m_keys.end()) return nullptr;
-  auto value = it->second.find(Lower(name));
+  auto value = it->second.find(KeyName(name));
   return value == it->second.end() ? nullptr : &value->second;
 }
 

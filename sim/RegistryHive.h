@@ -35,11 +35,11 @@ class RegistryHive {
   bool DeleteValue(std::string_view key, std::string_view name);
   const RegistryValue* Value(std::string_view key, std::string_view name) const;
   // The key refuses to be opened (access denied).
-  void Deny(std::string_view key) { m_denied.insert(Lower(key)); }
-  bool IsDenied(std::string_view key) const { return m_denied.count(Lower(key)) > 0; }
+  void Deny(std::string_view key) { m_denied.insert(KeyName(key)); }
+  bool IsDenied(std::string_view key) const { return m_denied.count(KeyName(key)) > 0; }
 
  private:
-  static std::string Lower(std::string_view text);
+  static std::string KeyName(std::string_view key);
 
   std::map<std::string, std::map<std::string, RegistryValue>> m_keys;  // lower-case names
   std::set<std::string> m_denied;

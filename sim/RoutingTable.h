@@ -24,7 +24,6 @@ class RoutingTable {
   void Add(const plat::IpForwardRow& row) { m_rows.push_back(row); }
   // Removes rows that match in destination, mask, next hop and interface; false if none.
   bool Remove(const plat::IpForwardRow& row);
-  void Clear() { m_rows.clear(); }
 
   // A line connected with tunnel address T: 5.x adds the default route via
   // T and the host route of T via 127.0.0.1; 6.x adds the

@@ -2,9 +2,7 @@
 
 #include <httplib.h>
 
-#include <algorithm>
-#include <cctype>
-
+#include "sim/AsciiCase.h"
 #include "sim/WebServers.h"
 
 namespace sim {
@@ -12,12 +10,6 @@ namespace sim {
 namespace {
 
 constexpr time_t kLoopbackTimeoutSeconds = 5;
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-  return lower;
-}
 
 struct SplitUrl {
   std::string origin;  // "http://host[:port]"
@@ -27,7 +19,7 @@ struct SplitUrl {
 
 std::optional<SplitUrl> Split(std::string_view url) {
   constexpr std::string_view kScheme = "http://";
-  if (Lower(url.substr(0, kScheme.size())) != kScheme) return std::nullopt;
+  if (AsciiLower(url.substr(0, kScheme.size())) != kScheme) return std::nullopt;
   size_t slash = url.find('/', kScheme.size());
   std::string_view origin = url.substr(0, slash);
   std::string_view path = slash == std::string_view::npos ? std::string_view("/") : url.substr(slash);
@@ -39,7 +31,7 @@ std::optional<SplitUrl> Split(std::string_view url) {
 // The values of attribute in every tag named one of tags, in page order.
 std::vector<std::string> AttributeValues(const std::string& page, std::initializer_list<const char*> tags,
                                          const char* attribute) {
-  std::string lower = Lower(page);
+  std::string lower = AsciiLower(page);
   std::vector<std::string> values;
   for (size_t open = lower.find('<'); open != std::string::npos; open = lower.find('<', open + 1)) {
     size_t close = lower.find('>', open);
@@ -74,7 +66,7 @@ SimDocument Fetch(WebServers& web, const std::string& url) {
   if (!result || result->status < 200 || result->status > 299) return document;
   document.fetched = true;
   const std::string& page = result->body;
-  document.hasBody = Lower(page).find("<frameset") == std::string::npos;
+  document.hasBody = AsciiLower(page).find("<frameset") == std::string::npos;
   for (const std::string& src : AttributeValues(page, {"frame", "iframe"}, "src"))
     document.frames.push_back(ResolveUrl(url, src));
   for (const std::string& href : AttributeValues(page, {"a"}, "href"))

@@ -1,21 +1,15 @@
 #include "sim/SystemTools.h"
 
-#include <cctype>
 #include <charconv>
 #include <cstdlib>
 #include <vector>
 
+#include "sim/AsciiCase.h"
 #include "sim/Machine.h"
 
 namespace sim {
 
 namespace {
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-  return lower;
-}
 
 // Blank-separated words; a quoted word keeps its blanks.
 std::vector<std::string> Words(std::string_view text) {
@@ -33,14 +27,14 @@ std::vector<std::string> Words(std::string_view text) {
 bool InSystemDirectory(Machine& machine, std::string_view program) {
   size_t slash = program.find_last_of('\\');
   if (slash == std::string_view::npos) return true;
-  return Lower(program.substr(0, slash)) == Lower(machine.SystemDirectory());
+  return AsciiLower(program.substr(0, slash)) == AsciiLower(machine.SystemDirectory());
 }
 
 ToolRun TaskList(Machine& machine, const std::vector<std::string>& words) {
   std::string service;
   for (size_t i = 0; i + 1 < words.size(); ++i) {
-    if (Lower(words[i]) != "/fi") continue;
-    std::string filter = Lower(words[i + 1]);
+    if (AsciiLower(words[i]) != "/fi") continue;
+    std::string filter = AsciiLower(words[i + 1]);
     if (filter.starts_with("services eq ")) service = words[i + 1].substr(12);
   }
   return {true, machine.Services().TaskList(service), 0};
@@ -48,7 +42,7 @@ ToolRun TaskList(Machine& machine, const std::vector<std::string>& words) {
 
 ToolRun TaskKill(Machine& machine, const std::vector<std::string>& words) {
   for (size_t i = 0; i + 1 < words.size(); ++i) {
-    if (Lower(words[i]) != "/pid") continue;
+    if (AsciiLower(words[i]) != "/pid") continue;
     const std::string& text = words[i + 1];
     int pid = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), pid);
@@ -61,7 +55,7 @@ ToolRun TaskKill(Machine& machine, const std::vector<std::string>& words) {
 }
 
 ToolRun Net(Machine& machine, const std::vector<std::string>& words) {
-  if (words.size() != 2 || Lower(words[0]) != "start") return {true, {}, 1};
+  if (words.size() != 2 || AsciiLower(words[0]) != "start") return {true, {}, 1};
   int code = machine.Services().Start(words[1]);
   return {true, code == 0 ? "The " + words[1] + " service was started successfully.\r\n" : std::string(),
           code};
@@ -71,7 +65,7 @@ ToolRun Shutdown(Machine& machine, const std::vector<std::string>& words) {
   bool restart = false;
   int seconds = 30;
   for (size_t i = 0; i < words.size(); ++i) {
-    std::string word = Lower(words[i]);
+    std::string word = AsciiLower(words[i]);
     if (word == "-r" || word == "/r") restart = true;
     if ((word == "-t" || word == "/t") && i + 1 < words.size()) seconds = std::atoi(words[i + 1].c_str());
   }
@@ -82,10 +76,10 @@ ToolRun Shutdown(Machine& machine, const std::vector<std::string>& words) {
 
 ToolRun CommandProcessor(Machine& machine, std::string_view parameters) {
   auto [option, command] = SplitCommandLine(parameters);
-  if (Lower(option) != "/c") return {true, {}, 0};
+  if (AsciiLower(option) != "/c") return {true, {}, 0};
   auto [program, rest] = SplitCommandLine(command);
-  if (Lower(program) == "echo") return {true, rest + "\r\n", 0};
-  if (Lower(program) == "exit") return {true, {}, std::atoi(rest.c_str())};
+  if (AsciiLower(program) == "echo") return {true, rest + "\r\n", 0};
+  if (AsciiLower(program) == "exit") return {true, {}, std::atoi(rest.c_str())};
   ToolRun run = RunSystemTool(machine, program, rest);
   if (!run.found) return {true, program + " is not recognized as an internal or external command.\r\n", 1};
   return run;

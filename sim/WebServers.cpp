@@ -2,19 +2,14 @@
 
 #include <httplib.h>
 
-#include <algorithm>
 #include <atomic>
-#include <cctype>
 #include <thread>
+
+#include "sim/AsciiCase.h"
 
 namespace sim {
 
 namespace {
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-  return text;
-}
 
 struct Page {
   int status = 200;
@@ -75,8 +70,8 @@ WebServers::WebServers() = default;
 WebServers::~WebServers() = default;
 
 WebServers::Host& WebServers::HostFor(const std::string& host) {
-  auto& slot = m_hosts[Lower(host)];
-  if (!slot) slot = std::make_unique<Host>(Lower(host), m_log);
+  auto& slot = m_hosts[AsciiLower(host)];
+  if (!slot) slot = std::make_unique<Host>(AsciiLower(host), m_log);
   return *slot;
 }
 
@@ -109,7 +104,7 @@ void WebServers::SetReach(const std::string& host, HostReach reach) {
 
 HostRoute WebServers::Route(const std::string& host) {
   std::lock_guard guard(m_mutex);
-  auto it = m_hosts.find(Lower(host));
+  auto it = m_hosts.find(AsciiLower(host));
   if (it == m_hosts.end()) return {};
   Host& entry = *it->second;
   if (entry.reach != HostReach::Listening) return {entry.reach, 0};
@@ -119,7 +114,7 @@ HostRoute WebServers::Route(const std::string& host) {
 
 int WebServers::Requests(const std::string& host, const std::string& path) const {
   std::lock_guard guard(m_mutex);
-  auto it = m_hosts.find(Lower(host));
+  auto it = m_hosts.find(AsciiLower(host));
   if (it == m_hosts.end()) return 0;
   std::lock_guard pages(it->second->mutex);
   auto count = it->second->requests.find(path);
