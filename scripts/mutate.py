@@ -1,0 +1,70 @@
+"""Runs the faults of a fault file against a built copy of the tree (see scripts/mutate).
+
+A fault is a block:
+    @ path/of/file.cpp | what goes wrong
+    - exact line(s) of the code as they stand (indentation kept)
+    + the line(s) that replace them (a block without + lines deletes them)
+"""
+import subprocess
+import sys
+from pathlib import Path
+
+
+def read_faults(path):
+    faults, current = [], None
+    for number, line in enumerate(Path(path).read_text(encoding="utf-8").splitlines(), 1):
+        if line.startswith("@ "):
+            file, _, what = line[2:].partition("|")
+            current = {"file": file.strip(), "what": what.strip(), "old": [], "new": [], "line": number}
+            faults.append(current)
+        elif current and line.startswith("- "):
+            current["old"].append(line[2:])
+        elif current and line.startswith("+ "):
+            current["new"].append(line[2:])
+        elif current and line == "+":
+            current["new"].append("")
+    return faults
+
+
+def run(command, cwd, log):
+    with open(log, "w") as out:
+        return subprocess.run(command, cwd=cwd, stdout=out, stderr=subprocess.STDOUT).returncode
+
+
+def main():
+    fault_file, src, work, pattern = sys.argv[1], Path(sys.argv[2]), Path(sys.argv[3]), sys.argv[4]
+    faults = [f for f in read_faults(fault_file) if pattern in f["what"] or pattern in f["file"]]
+    caught = missed = stale = broken = 0
+    for index, fault in enumerate(faults, 1):
+        target = src / fault["file"]
+        original = target.read_text(encoding="utf-8") if target.exists() else ""
+        old, new = "\n".join(fault["old"]), "\n".join(fault["new"])
+        label = f"{index:3} {fault['file']}: {fault['what']}"
+        if not old or original.count(old) != 1:
+            stale += 1
+            print(f"STALE   {label}", flush=True)
+            continue
+        target.write_text(original.replace(old, new), encoding="utf-8")
+        try:
+            if run(["cmake", "--build", "--preset", "host"], src, work / "fault-build.log") != 0:
+                broken += 1
+                print(f"NOBUILD {label}", flush=True)
+                continue
+            failed = run(["ctest", "--preset", "host", "-j2", "--stop-on-failure", "--timeout", "120"],
+                         src, work / "fault-test.log")
+            if failed:
+                caught += 1
+                print(f"caught  {label}", flush=True)
+            else:
+                missed += 1
+                print(f"MISSED  {label}", flush=True)
+        finally:
+            target.write_text(original, encoding="utf-8")
+    counted = caught + missed
+    share = 100.0 * caught / counted if counted else 0.0
+    print(f"mutate: {caught} of {counted} faults caught ({share:.0f}%); {stale} stale, {broken} did not build")
+    return 0 if counted and stale == 0 and broken == 0 else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
