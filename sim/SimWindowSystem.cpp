@@ -78,7 +78,10 @@ INT_PTR SimWindowSystem::DialogBox(const plat::DialogTemplate& tmpl, HWND parent
   if (SimWnd* wnd = desktop.Find(hwnd)) {
     wnd->visible = true;
     // TRUE from WM_INITDIALOG: the dialog manager focuses the first tab stop.
-    if (focusDefault && wnd->focus == nullptr) desktop.SetFocus(*wnd, desktop.NextTabStop(*wnd, false));
+    if (focusDefault) {
+      wnd->focus = nullptr;
+      desktop.SetFocus(*wnd, desktop.NextTabStop(*wnd, false));
+    }
   }
   desktop.RunModalLoop(lock, [&] {
     SimWnd* wnd = desktop.Find(hwnd);
