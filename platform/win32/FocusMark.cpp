@@ -31,9 +31,9 @@ void FocusMarks::Forget(HWND dialog) {
 // field); null for the other children (the banner, the background).
 HWND FocusMarks::FocusedChild(HWND dialog) {
   HWND focus = ::GetFocus();
-  while (focus != nullptr && ::GetParent(focus) != dialog) focus = ::GetParent(focus);
-  if (focus == nullptr || !(::GetWindowLongW(focus, GWL_STYLE) & WS_TABSTOP)) return nullptr;
-  return focus;
+  if (focus == nullptr || !::IsChild(dialog, focus)) return nullptr;
+  while (::GetParent(focus) != dialog) focus = ::GetParent(focus);
+  return (::GetWindowLongW(focus, GWL_STYLE) & WS_TABSTOP) ? focus : nullptr;
 }
 
 RECT FocusMarks::FrameOf(HWND dialog, HWND control) {
