@@ -7,6 +7,7 @@
 #include "app/Settings.h"
 #include "connection/ConnectCommand.h"
 #include "connection/ConnectionMonitor.h"
+#include "desktop/SkinAccess.h"
 #include "desktop/SkinChrome.h"
 #include "desktop/TrayIcon.h"
 #include "desktop/WebBrowser2.h"
@@ -100,6 +101,7 @@ class CMainDlg : public CDialog,
     m_links->Follow(nLinkId);
   }
   void OnDocumentCompleteBanner();
+  LRESULT OnNextDlgCtl(WPARAM wParam, LPARAM lParam);
 
   DECLARE_MESSAGE_MAP()
   DECLARE_EVENTSINK_MAP()
@@ -155,5 +157,6 @@ class CMainDlg : public CDialog,
   std::unique_ptr<CRelayCommand> m_relay;
   std::unique_ptr<CConnectionMonitor> m_monitor;
   std::unique_ptr<CSkinChrome> m_chrome;
+  std::unique_ptr<CSkinAccess> m_access;
   std::unique_ptr<CWebLinks> m_links;
 };

@@ -29,3 +29,10 @@ void CMainDlg::OnSkinHide() {
 void CMainDlg::OnDocumentCompleteBanner() {
   if (m_links) m_links->OnDocumentComplete();
 }
+
+LRESULT CMainDlg::OnNextDlgCtl(WPARAM wParam, LPARAM lParam) {
+  // Tab and Shift+Tab follow the skin; a move to a given control is the dialog manager's.
+  bool bTabKey = (lParam & 0xFFFF) == 0;
+  if (!bTabKey || !m_access || !m_access->MoveFocus(wParam != 0)) Default();
+  return 0;
+}

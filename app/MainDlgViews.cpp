@@ -58,6 +58,7 @@ void CMainDlg::ShowConnectLook(bool bConnected) {
     m_btnConnect.LoadBitmaps(IDB_CONNECT, IDB_CONNECT_DOWN, IDB_CONNECT, IDB_CONNECT);
   }
   m_btnConnect.SizeToContent();
+  if (m_access) m_access->NameConnect(bConnected);
 }
 
 void CMainDlg::LockControls(bool bLock) {

@@ -50,6 +50,8 @@ BOOL CServerDlg::OnInitDialog() {
   FillFromListFile(m_comboServers);
   m_comboServers.SetCurSel(0);
   m_btnPicture.LoadBitmaps(IDB_SELECT_SERVER, IDB_SELECT_SERVER, IDB_SELECT_SERVER, IDB_SELECT_SERVER);
+  SetAccessibleName(IDC_SERVER_SELECT_COMBO, texts::names::kServerList);
+  SetAccessibleName(IDC_CONNECT, texts::names::kServerPicture, plat::kRoleGraphic);
   return TRUE;
 }
 

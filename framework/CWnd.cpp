@@ -4,6 +4,13 @@ HWND CWnd::GetDlgItem(int id) const {
   return Windows().GetDlgItem(m_hWnd, id);
 }
 
+void CWnd::SetAccessibleName(int id, const CString& name, long role) const {
+  HWND control = GetDlgItem(id);
+  if (control == nullptr) return;
+  Windows().SetAccessibleName(control, name.View());
+  if (role) Windows().SetAccessibleRole(control, role);
+}
+
 void CWnd::SetWindowText(const CString& text) {
   Windows().SetWindowText(m_hWnd, text.View());
 }

@@ -15,6 +15,8 @@ class CWnd : public CCmdTarget, public plat::IWindowSink {
 
   HWND GetSafeHwnd() const { return m_hWnd; }
   HWND GetDlgItem(int id) const;
+  // The name (and role, unless 0) a screen reader is told of a control.
+  void SetAccessibleName(int id, const CString& name, long role = 0) const;
 
   void SetWindowText(const CString& text);
   CString GetWindowText() const;

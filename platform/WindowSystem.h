@@ -74,6 +74,38 @@ class IBrowserDocument {
   virtual bool SetBodyScroll(std::string_view value) = 0;
 };
 
+// What the system's accessibility interface tells a screen reader of a
+// control: its name, role and state (the MSAA role and state numbers).
+struct AccessibleFacts {
+  std::string name;
+  long role = 0;
+  long state = 0;
+};
+
+// Accessibility roles and states (MSAA numbers).
+enum AccessibleRole : long {
+  kRoleClient = 0x0A,
+  kRoleLink = 0x1E,
+  kRoleList = 0x21,
+  kRoleGraphic = 0x28,
+  kRoleStaticText = 0x29,
+  kRoleText = 0x2A,
+  kRolePushButton = 0x2B,
+  kRoleCheckButton = 0x2C,
+  kRoleRadioButton = 0x2D,
+  kRoleComboBox = 0x2E,
+  kRoleProgressBar = 0x30,
+};
+enum AccessibleState : long {
+  kStateUnavailable = 0x1,
+  kStateFocused = 0x4,
+  kStatePressed = 0x8,
+  kStateChecked = 0x10,
+  kStateInvisible = 0x8000,
+  kStateFocusable = 0x100000,
+  kStateProtected = 0x20000000,
+};
+
 class IWindowSystem {
  public:
   virtual ~IWindowSystem() = default;
@@ -103,6 +135,21 @@ class IWindowSystem {
   // Paints a minimised window: icon background erased, icon drawn at (x, y).
   virtual void PaintIcon(HWND hwnd, int x, int y, HICON icon) = 0;
   virtual plat::Point GetIconSize() = 0;  // the system's icon metrics
+
+  // Accessibility: the name (and role) the system's proxies report for a
+  // control, annotated on the window; role 0 keeps the proxy's own.
+  virtual void SetAccessibleName(HWND control, std::string_view name) = 0;
+  virtual void SetAccessibleRole(HWND control, long role) = 0;
+  // Asks the system's accessibility interface; false when it gives no answer.
+  virtual bool GetAccessibleFacts(HWND control, AccessibleFacts& facts) = 0;
+
+  // Keyboard focus. SetFocus moves it as the dialog manager does (the
+  // default button follows); GetFocus names the dialog's control that has
+  // it (a combo box for its edit field), or null. Tab and Shift+Tab reach
+  // the dialog as WM_NEXTDLGCTL (wParam 0 forward, 1 back, lParam 0); not
+  // handled, they go through the template's order.
+  virtual void SetFocus(HWND dlg, HWND control) = 0;
+  virtual HWND GetFocus() = 0;
 
   // Buttons.
   virtual int GetCheck(HWND button) = 0;

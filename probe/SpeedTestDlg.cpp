@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "probe/PingMessages.h"
+#include "resources/Texts.h"
 #include "resources/resource.h"
 
 namespace {
@@ -49,6 +50,7 @@ BOOL CSpeedTestDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   UpdateData(TRUE);
   m_progressBusy.SetRange(CBusyIndicator::kLow, CBusyIndicator::kHigh);
+  SetAccessibleName(IDC_PING_LIST, texts::names::kPingResults);
   SetTimer(kPingStartTimer, kPingStartMs);
   UpdateData(FALSE);
   return TRUE;

@@ -17,6 +17,22 @@ constexpr const char* kTestBalloonTitle = "Test";
 constexpr const char* kTestBalloonText = "aaaaaaaa";
 constexpr const char* kTestBalloonTip = "aaaaaaaaa";
 
+// What a screen reader says of the windows' controls: the labels painted on
+// the skin, Korean and Chinese as the skin shows them.
+namespace names {
+constexpr const char* kServerList = "서버 服务器";
+constexpr const char* kUser = "아이디 用户名";
+constexpr const char* kPassword = "비밀번호 密码";
+constexpr const char* kRemember = "로그인 정보 저장 记住密码";
+constexpr const char* kConnect = "연결 连接";
+constexpr const char* kDisconnect = "연결 해제 断开";
+constexpr const char* kProductLink = "Velk VPN 홈페이지 · 官网";  // followed by the site's host
+constexpr const char* kSkinClose = "닫기 关闭";
+constexpr const char* kSkinHide = "숨기기 隐藏";
+constexpr const char* kPingResults = "측정 결과 测速结果";
+constexpr const char* kServerPicture = "서버 선택 选择服务器";
+}  // namespace names
+
 // Korean (code page 949 on the users' systems).
 namespace ko {
 constexpr const char* kChooseValidServer = "올바른 서버를 선택하세요";

@@ -239,6 +239,7 @@ void Desktop::MouseDown(SimWnd& window, plat::Point at) {
     if (control == nullptr || !control->visible || !Contains(control->rect, at)) continue;
     // A disabled control's press goes to the window, as a static's does.
     if (!TakesClicks(*control) || !control->enabled) continue;
+    if (IsTabStop(*control)) SetFocus(window, control->hwnd);
     if (IsPushButton(*control)) {
       control->pressed = true;
       m_mouse.pressed = control->hwnd;
@@ -328,6 +329,7 @@ void Desktop::ApplyShow(SimWnd& wnd, int cmd) {
   switch (cmd) {
     case SW_HIDE:
       wnd.visible = false;
+      DropFocusIfUnreachable(wnd);
       break;
     case SW_MINIMIZE:
     case SW_SHOWMINIMIZED:
@@ -358,6 +360,10 @@ void Desktop::DefaultProcessing(SimWnd& wnd, const SimMessage& msg) {
       m_mouse.dragFrom = cursor;
       m_mouse.windowFrom = {wnd.rect.left, wnd.rect.top};
     }
+  } else if (msg.message == WM_NEXTDLGCTL) {
+    // The dialog manager: to the given control, else along the template's order.
+    HWND next = msg.lParam ? reinterpret_cast<HWND>(msg.wParam) : NextTabStop(wnd, msg.wParam != 0);
+    SetFocus(wnd, next);
   } else if (msg.message == WM_SETCURSOR) {
     cursorShape = IDC_ARROW;
   } else if (msg.message == WM_CLOSE) {

@@ -51,6 +51,8 @@ struct SimWnd {
   int bitmaps[4] = {};
   plat::Rect rect;
   bool pressed = false;                  // a button held down under the pointer
+  std::string accessibleName;            // annotated for screen readers
+  long accessibleRole = 0;               // annotated; 0 = the control kind's own
   std::vector<std::string> navigations;  // every page a browser was sent to, in order
   SimBrowser browser;
   HICON paintedIcon = nullptr;
@@ -58,6 +60,7 @@ struct SimWnd {
   // Dialog data.
   std::vector<HWND> controls;  // template order
   int defId = 0;
+  HWND focus = nullptr;  // the control with the keyboard focus
   HICON bigIcon = nullptr, smallIcon = nullptr;
   std::vector<std::pair<UINT, std::string>> systemMenu;  // id 0 = separator
   std::optional<INT_PTR> endResult;
@@ -197,6 +200,16 @@ class Desktop : public IClockSource {
   void ShowPage(SimWnd& browser, std::vector<SimDocument> documents);
   // The bitmap a bitmap button shows now (0 without bitmaps).
   static int ShownBitmap(const SimWnd& button);
+
+  // Keyboard focus (DesktopFocus.cpp). Tab stops are the visible, enabled
+  // controls that take the focus, in template order.
+  static bool IsTabStop(const SimWnd& control);
+  HWND NextTabStop(const SimWnd& dialog, bool back);
+  void SetFocus(SimWnd& dialog, HWND control);
+  // A control hidden or disabled while it has the focus takes it away.
+  void DropFocusIfUnreachable(const SimWnd& control);
+  // What the system's accessibility interface tells of a control.
+  plat::AccessibleFacts Accessible(const SimWnd& control);
 
   // Default processing of a message a window did not handle.
   void DefaultProcessing(SimWnd& wnd, const SimMessage& msg);

@@ -17,6 +17,19 @@ std::string Describe(int controlId) {
   return "control " + std::to_string(controlId);
 }
 
+bool IsButton(plat::ControlKind kind) {
+  using plat::ControlKind;
+  return kind == ControlKind::PushButton || kind == ControlKind::DefPushButton ||
+         kind == ControlKind::OwnerDrawButton;
+}
+
+// A click on these moves the focus to them.
+bool FocusedByClick(plat::ControlKind kind) {
+  using plat::ControlKind;
+  return IsButton(kind) || kind == ControlKind::CheckBox || kind == ControlKind::RadioButton ||
+         kind == ControlKind::ListBox;
+}
+
 }  // namespace
 
 int Driver::Start(const std::string& modulePath) {
@@ -81,6 +94,7 @@ std::string Driver::Click(int controlId) {
     SimWnd *control = nullptr, *dialog = nullptr;
     if (auto error = ControlForInput(controlId, control, dialog); !error.empty()) return error;
     using plat::ControlKind;
+    if (FocusedByClick(control->kind)) m_machine.Screen().SetFocus(*dialog, control->hwnd);
     if (control->kind == ControlKind::CheckBox) control->check = control->check ? 0 : 1;
     if (control->kind == ControlKind::RadioButton) {
       // Checking one radio button clears the others of the dialog's radios.
@@ -104,6 +118,7 @@ std::string Driver::Type(int controlId, const std::string& text) {
     using plat::ControlKind;
     if (control->kind != ControlKind::Edit && control->kind != ControlKind::ComboDropDown)
       return Describe(controlId) + " takes no typing";
+    m_machine.Screen().SetFocus(*dialog, control->hwnd);
     control->text = text;
     if (control->kind == ControlKind::ComboDropDown) {
       control->curSel = -1;
@@ -140,10 +155,42 @@ std::string Driver::PressEnter() {
     if (dialog == nullptr) return "no window is open";
     if (!dialog->visible) return kHiddenWindow;
     if (dialog->defId) id = dialog->defId;
+    // A focused push button is the default one while it has the focus.
+    SimWnd* focused = m_machine.Screen().Find(dialog->focus);
+    using plat::ControlKind;
+    if (focused && (focused->kind == ControlKind::PushButton || focused->kind == ControlKind::DefPushButton))
+      id = focused->id;
     SimWnd* button = m_machine.Screen().FindControl(dialog->hwnd, id);
     if (button && !button->enabled) return {};  // a disabled default button ignores Enter
   }
   return PostToActive(WM_COMMAND, CommandParam(id, BN_CLICKED), 0);
+}
+
+std::string Driver::PressTab(bool back) {
+  return PostToActive(WM_NEXTDLGCTL, back ? 1 : 0, 0);
+}
+
+std::string Driver::PressSpace() {
+  int id = 0;
+  {
+    auto lock = m_machine.Lock();
+    SimWnd* dialog = ActiveLocked(0);
+    if (dialog == nullptr) return "no window is open";
+    if (!dialog->visible) return kHiddenWindow;
+    SimWnd* focused = m_machine.Screen().Find(dialog->focus);
+    if (focused == nullptr) return {};
+    using plat::ControlKind;
+    ControlKind kind = focused->kind;
+    if (kind == ControlKind::Edit || kind == ControlKind::ComboDropDown) {
+      std::string text = focused->text + " ";
+      id = focused->id;
+      lock.unlock();
+      return Type(id, text);
+    }
+    if (!IsButton(kind) && kind != ControlKind::CheckBox && kind != ControlKind::RadioButton) return {};
+    id = focused->id;
+  }
+  return Click(id);
 }
 
 std::string Driver::PressEscape() {
@@ -247,6 +294,7 @@ std::string Driver::ShowControl(int controlId, bool show) {
   SimWnd* control = dialog ? m_machine.Screen().FindControl(dialog->hwnd, controlId) : nullptr;
   if (control == nullptr) return Describe(controlId) + " does not exist";
   control->visible = show;
+  m_machine.Screen().DropFocusIfUnreachable(*control);
   return {};
 }
 
@@ -256,6 +304,7 @@ std::string Driver::EnableControl(int controlId, bool enable) {
   SimWnd* control = dialog ? m_machine.Screen().FindControl(dialog->hwnd, controlId) : nullptr;
   if (control == nullptr) return Describe(controlId) + " does not exist";
   control->enabled = enable;
+  m_machine.Screen().DropFocusIfUnreachable(*control);
   return {};
 }
 
@@ -299,6 +348,21 @@ std::optional<SimPopupMenu> Driver::OpenMenu() {
   SimPopupMenu* menu = m_machine.Screen().OpenMenu();
   if (menu == nullptr) return std::nullopt;
   return *menu;
+}
+
+std::optional<int> Driver::FocusedControl() {
+  auto lock = m_machine.Lock();
+  SimWnd* dialog = ActiveLocked(0);
+  SimWnd* focused = dialog ? m_machine.Screen().Find(dialog->focus) : nullptr;
+  return focused ? std::optional(focused->id) : std::nullopt;
+}
+
+std::optional<plat::AccessibleFacts> Driver::Accessible(int controlId) {
+  auto lock = m_machine.Lock();
+  SimWnd* dialog = ActiveLocked(0);
+  SimWnd* control = dialog ? m_machine.Screen().FindControl(dialog->hwnd, controlId) : nullptr;
+  if (control == nullptr) return std::nullopt;
+  return m_machine.Screen().Accessible(*control);
 }
 
 HWND Driver::Foreground() {

@@ -49,6 +49,11 @@ class Driver {
   std::string ChooseMenuItem(UINT command);
   std::string DismissMenu();
   std::string Answer(int button);  // IDOK, IDYES, IDNO on the newest message box
+  // The dialog manager's keys: Tab (back: Shift+Tab) moves the focus, Space
+  // presses the focused button, toggles the focused check box or types a
+  // blank into the focused field.
+  std::string PressTab(bool back);
+  std::string PressSpace();
   std::string ShowControl(int controlId, bool show = true);
   std::string EnableControl(int controlId, bool enable = true);
 
@@ -72,6 +77,10 @@ class Driver {
   std::vector<SimMessageBox> MessageBoxes();
   std::optional<SimPopupMenu> OpenMenu();
   HWND Foreground();
+  // The id of the active window's focused control; nullopt when none has it.
+  std::optional<int> FocusedControl();
+  // What the system's accessibility interface tells of a control.
+  std::optional<plat::AccessibleFacts> Accessible(int controlId);
   int CursorShape();
 
   void WaitIdle() { m_machine.WaitIdle(); }

@@ -74,14 +74,58 @@ INT_PTR SimWindowSystem::DialogBox(const plat::DialogTemplate& tmpl, HWND parent
   } destroyer{desktop, hwnd, lock};
   // A window whose creation the sink refuses never gets WM_INITDIALOG.
   if (desktop.Dispatch(lock, {hwnd, WM_CREATE, 0, 0}) == -1) return -1;
-  desktop.Dispatch(lock, {hwnd, WM_INITDIALOG, 0, 0});
-  if (SimWnd* wnd = desktop.Find(hwnd)) wnd->visible = true;
+  LRESULT focusDefault = desktop.Dispatch(lock, {hwnd, WM_INITDIALOG, 0, 0});
+  if (SimWnd* wnd = desktop.Find(hwnd)) {
+    wnd->visible = true;
+    // TRUE from WM_INITDIALOG: the dialog manager focuses the first tab stop.
+    if (focusDefault) {
+      wnd->focus = nullptr;
+      desktop.SetFocus(*wnd, desktop.NextTabStop(*wnd, false));
+    }
+  }
   desktop.RunModalLoop(lock, [&] {
     SimWnd* wnd = desktop.Find(hwnd);
     return wnd == nullptr || wnd->endResult.has_value();
   });
   SimWnd* wnd = desktop.Find(hwnd);
   return wnd && wnd->endResult ? *wnd->endResult : -1;
+}
+
+void SimWindowSystem::SetAccessibleName(HWND control, std::string_view name) {
+  With(m_machine, control, 0, [&](SimWnd& w) {
+    w.accessibleName = name;
+    return 0;
+  });
+}
+
+void SimWindowSystem::SetAccessibleRole(HWND control, long role) {
+  With(m_machine, control, 0, [&](SimWnd& w) {
+    w.accessibleRole = role;
+    return 0;
+  });
+}
+
+bool SimWindowSystem::GetAccessibleFacts(HWND control, plat::AccessibleFacts& facts) {
+  return With(m_machine, control, false, [&](SimWnd& w) {
+    facts = m_machine.Screen().Accessible(w);
+    return true;
+  });
+}
+
+void SimWindowSystem::SetFocus(HWND dlg, HWND control) {
+  With(m_machine, dlg, 0, [&](SimWnd& w) {
+    m_machine.Screen().SetFocus(w, control);
+    return 0;
+  });
+}
+
+HWND SimWindowSystem::GetFocus() {
+  // The process's active window is the top of its modal chain.
+  auto lock = m_machine.Lock();
+  SimWnd* active = nullptr;
+  for (SimWnd* wnd : m_machine.Screen().TopLevelWindows())
+    if (wnd->pid == m_process.pid && !wnd->endResult && (!active || wnd->hwnd > active->hwnd)) active = wnd;
+  return active ? active->focus : nullptr;
 }
 
 void SimWindowSystem::EndDialog(HWND dlg, INT_PTR result) {
@@ -137,6 +181,7 @@ bool SimWindowSystem::IsIconic(HWND hwnd) {
 void SimWindowSystem::EnableWindow(HWND hwnd, bool enable) {
   With(m_machine, hwnd, 0, [&](SimWnd& w) {
     w.enabled = enable;
+    m_machine.Screen().DropFocusIfUnreachable(w);
     return 0;
   });
 }

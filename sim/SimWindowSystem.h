@@ -16,6 +16,11 @@ class SimWindowSystem final : public plat::IWindowSystem {
   INT_PTR DialogBox(const plat::DialogTemplate& tmpl, HWND parent, plat::IWindowSink& sink) override;
   void EndDialog(HWND dlg, INT_PTR result) override;
   HWND GetDlgItem(HWND dlg, int id) override;
+  void SetAccessibleName(HWND control, std::string_view name) override;
+  void SetAccessibleRole(HWND control, long role) override;
+  bool GetAccessibleFacts(HWND control, plat::AccessibleFacts& facts) override;
+  void SetFocus(HWND dlg, HWND control) override;
+  HWND GetFocus() override;
   std::string GetWindowText(HWND hwnd) override;
   void SetWindowText(HWND hwnd, std::string_view text) override;
   bool ShowWindow(HWND hwnd, int cmd) override;

@@ -134,10 +134,11 @@ std::string ControlState(const SimWnd& c) {
   }
 }
 
-std::string ControlLine(const SimWnd& c) {
+// The focused control is marked ">" before its id.
+std::string ControlLine(const SimWnd& c, bool focused) {
   std::string id = c.id == -1 ? "-" : std::to_string(c.id);
-  std::string line =
-      std::string(static_cast<size_t>(std::max(0, 5 - static_cast<int>(id.size()))), ' ') + id + "  ";
+  std::string line = std::string(static_cast<size_t>(std::max(0, 4 - static_cast<int>(id.size()))), ' ') +
+                     (focused ? ">" : " ") + id + "  ";
   line += Pad(KindName(c), 20) + ControlState(c);
   if (!c.enabled) line += "  (disabled)";
   return line;
@@ -150,7 +151,7 @@ std::string DrawWindow(Desktop& desktop, const SimWnd& wnd) {
   Frame frame(wnd.text.empty() ? "(no title)" : Shown(wnd.text), note);
   for (HWND child : wnd.controls)
     if (const SimWnd* control = desktop.Find(child); control && control->visible)
-      frame.Line(ControlLine(*control));
+      frame.Line(ControlLine(*control, wnd.focus == child));
   std::string timers;
   for (const SimTimer& t : desktop.TimersOf(wnd.hwnd))
     timers +=

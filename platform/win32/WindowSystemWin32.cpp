@@ -72,9 +72,12 @@ INT_PTR WindowSystemWin32::DialogBox(const plat::DialogTemplate& tmpl, HWND pare
   DialogTemplateBuffer buffer(tmpl, m_module);
   std::optional<PixelLayout> layout;
   if (tmpl.style & plat::kDlgPixelLayout) layout.emplace(tmpl, m_module);
-  DialogContext context{&sink, this, layout ? &*layout : nullptr, {}};
-  for (const plat::ControlTemplate& control : tmpl.controls)
+  DialogContext context{&sink, this, layout ? &*layout : nullptr, {}, 0};
+  for (const plat::ControlTemplate& control : tmpl.controls) {
     if (control.kind == plat::ControlKind::Browser) context.browserIds.push_back(control.id);
+    bool skin = control.kind == plat::ControlKind::Picture && (control.style & plat::kStyleRealSize);
+    if (layout && skin && context.backgroundId == 0) context.backgroundId = control.id;
+  }
   return ::DialogBoxIndirectParamW(m_module, buffer.Get(), parent, &DialogProc,
                                    reinterpret_cast<LPARAM>(&context));
 }
@@ -97,6 +100,9 @@ INT_PTR CALLBACK WindowSystemWin32::DialogProc(HWND hwnd, UINT msg, WPARAM wPara
   if (msg == WM_DESTROY) {
     context->windows->m_buttonImages.ForgetChildrenOf(hwnd);
     context->windows->m_browsers.ForgetChildrenOf(hwnd);
+    context->windows->m_focusMarks.Forget(hwnd);
+  } else {
+    context->windows->m_focusMarks.Follow(hwnd);
   }
   if (msg == WM_NCDESTROY) ::SetWindowLongPtrW(hwnd, DWLP_USER, 0);
 
@@ -112,6 +118,8 @@ INT_PTR CALLBACK WindowSystemWin32::DialogProc(HWND hwnd, UINT msg, WPARAM wPara
 // before WM_INITDIALOG.
 INT_PTR WindowSystemWin32::InitDialog(HWND hwnd, DialogContext& context) {
   if (context.layout) context.layout->Attach(hwnd);
+  if (context.backgroundId)
+    context.windows->m_focusMarks.Attach(hwnd, ::GetDlgItem(hwnd, context.backgroundId));
   RECT rc{};
   ::GetWindowRect(hwnd, &rc);
   CREATESTRUCTW create{};
@@ -175,6 +183,31 @@ INT_PTR WindowSystemWin32::DefaultProcessing(HWND, UINT msg, LPARAM lParam) {
 
 HWND WindowSystemWin32::GetDlgItem(HWND dlg, int id) {
   return ::GetDlgItem(dlg, id);
+}
+
+void WindowSystemWin32::SetAccessibleName(HWND control, std::string_view name) {
+  m_accessibility.SetName(control, name);
+}
+
+void WindowSystemWin32::SetAccessibleRole(HWND control, long role) {
+  m_accessibility.SetRole(control, role);
+}
+
+bool WindowSystemWin32::GetAccessibleFacts(HWND control, plat::AccessibleFacts& facts) {
+  return m_accessibility.Read(control, facts);
+}
+
+void WindowSystemWin32::SetFocus(HWND dlg, HWND control) {
+  ::SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
+HWND WindowSystemWin32::GetFocus() {
+  HWND focus = ::GetFocus();
+  // The edit field of a drop-down combo box stands for the combo box.
+  HWND parent = focus ? ::GetParent(focus) : nullptr;
+  wchar_t className[32] = {};
+  if (parent) ::GetClassNameW(parent, className, static_cast<int>(std::size(className)));
+  return parent && ::lstrcmpiW(className, WC_COMBOBOXW) == 0 ? parent : focus;
 }
 
 std::string WindowSystemWin32::GetWindowText(HWND hwnd) {

@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "platform/WindowSystem.h"
+#include "platform/win32/AccessibilityWin32.h"
 #include "platform/win32/BrowserHostWin32.h"
 #include "platform/win32/ButtonImages.h"
+#include "platform/win32/FocusMark.h"
 #include "platform/win32/PixelLayout.h"
 #include "platform/win32/WinApi.h"
 
@@ -19,6 +21,11 @@ class WindowSystemWin32 final : public plat::IWindowSystem {
   void EndDialog(HWND dlg, INT_PTR result) override;
 
   HWND GetDlgItem(HWND dlg, int id) override;
+  void SetAccessibleName(HWND control, std::string_view name) override;
+  void SetAccessibleRole(HWND control, long role) override;
+  bool GetAccessibleFacts(HWND control, plat::AccessibleFacts& facts) override;
+  void SetFocus(HWND dlg, HWND control) override;
+  HWND GetFocus() override;
   std::string GetWindowText(HWND hwnd) override;
   void SetWindowText(HWND hwnd, std::string_view text) override;
   bool ShowWindow(HWND hwnd, int cmd) override;
@@ -79,6 +86,7 @@ class WindowSystemWin32 final : public plat::IWindowSystem {
     WindowSystemWin32* windows;
     PixelLayout* layout;          // null for dialogs laid out by their font
     std::vector<int> browserIds;  // placeholders that get the browser control
+    int backgroundId;             // a skinned dialog's background picture, or 0
   };
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   static INT_PTR InitDialog(HWND hwnd, DialogContext& context);
@@ -87,6 +95,8 @@ class WindowSystemWin32 final : public plat::IWindowSystem {
 
   HMODULE m_module;
   ButtonImages m_buttonImages;
+  FocusMarks m_focusMarks;
+  AccessibilityWin32 m_accessibility;
   BrowserHosts m_browsers;
 };
 

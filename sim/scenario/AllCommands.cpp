@@ -10,6 +10,7 @@ void RegisterWebCommands(Registry& registry);
 void RegisterTimeCommands(Registry& registry);
 void RegisterWindowCommands(Registry& registry);
 void RegisterWindowExpectations(Registry& registry);
+void RegisterKeyboardCommands(Registry& registry);
 void RegisterPopupCommands(Registry& registry);
 void RegisterTrayCommands(Registry& registry);
 void RegisterConnectionCommands(Registry& registry);
@@ -29,6 +30,7 @@ void RegisterAllCommands(Registry& registry) {
   RegisterTimeCommands(registry);
   RegisterWindowCommands(registry);
   RegisterWindowExpectations(registry);
+  RegisterKeyboardCommands(registry);
   RegisterPopupCommands(registry);
   RegisterTrayCommands(registry);
   RegisterConnectionCommands(registry);

@@ -3,8 +3,8 @@
 
 #include <sstream>
 
-#include "app/Endpoints.h"
 #include "app/ClientApp.h"
+#include "app/Endpoints.h"
 #include "sim/Driver.h"
 #include "sim/TextScreen.h"
 
@@ -57,6 +57,8 @@ TEST_F(TextScreenTest, DrawsVisibleControlsTrayAndClock) {
   EXPECT_NE(screen.find(" 1004  owner-drawn button  \"Connect\"  bitmaps 163 174 163 163"), std::string::npos)
       << screen;
   EXPECT_NE(screen.find("password            \"***\""), std::string::npos) << screen;
+  EXPECT_NE(screen.find(">1009  password"), std::string::npos) << "the typed-into field has the focus\n"
+                                                               << screen;
   EXPECT_NE(screen.find("1036  combo box           \"Seoul 1"), std::string::npos) << screen;
   EXPECT_EQ(screen.find("1023"), std::string::npos) << "hidden controls are not drawn\n" << screen;
   EXPECT_NE(screen.find("tray: icon 143 tip \"VPN\""), std::string::npos) << screen;
