@@ -1,23 +1,11 @@
 // The ways out: the close command and the tray menu's exit command.
 #include "app/MainDlg.h"
-#include "framework/CStdioFile.h"
 #include "resources/Texts.h"
-
-namespace {
-
-// Creates the phonebook file first so that the deletion always finds one.
-void RemoveMainPhonebook() {
-  CStdioFile file;
-  if (file.Open(kMainLine.pszPhonebookPath, CFile::modeCreate | CFile::modeReadWrite)) file.Close();
-  CFile::Remove(kMainLine.pszPhonebookPath);
-}
-
-}  // namespace
 
 // The questions are modal: the monitor may find the line gone while one is
 // open, so "Yes" hangs up only a line that is still up and never dials.
 void CMainDlg::OnClose() {
-  RemoveMainPhonebook();
+  m_mainLine->DiscardPhonebookFile();
   bool bLineUp = m_connect->IsLineUp();
   if (MessageBox(texts::ko::kCloseQuestion, texts::ko::kExitCaption, MB_YESNO | MB_ICONQUESTION) != IDYES) {
     ShowWindow(SW_HIDE);

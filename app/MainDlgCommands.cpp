@@ -12,7 +12,7 @@ void CMainDlg::OnRelay() {
 }
 
 void CMainDlg::OnTimer(UINT_PTR nIDEvent) {
-  if (!m_monitor->OnTimer(nIDEvent)) OnProbeTick();
+  if (!m_monitor->OnTimer(nIDEvent) && nIDEvent == kProbeTickTimer) OnProbeTick();
   Default();
 }
 
@@ -48,11 +48,7 @@ void CMainDlg::OnGroupChange() {
 void CMainDlg::OnChooseServer() {
   UpdateData(TRUE);
   CServerDlg dlg(*m_ports.download);
-  if (dlg.DoModal() == IDOK) {
-    // Copied out as the window hands it over; nothing in the main window uses it.
-    CString strChosen = dlg.m_strChosenAddr;
-    (void)strChosen;
-  }
+  dlg.DoModal();
   UpdateData(FALSE);
 }
 

@@ -16,7 +16,6 @@ BOOL CMainDlg::OnInitDialog() {
   AdoptRunningLines();
   LoadSaveConfig(TRUE);
   LoadDirectoryLists();
-  m_connect->m_bSplitRoute = 0;
   UpdateData(FALSE);
   m_ports.system->TrimWorkingSet();
   m_links->NavigateBanner();

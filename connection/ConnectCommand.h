@@ -50,8 +50,6 @@ class CConnectCommand final : private IDialAttempt {
   void HangUpWithoutWaiting() { m_session.HangUpWithoutWaiting(); }
   bool IsLineUp() { return m_view.ConnectCaption() == texts::kDisconnect; }
 
-  int m_bSplitRoute = 0;
-
  private:
   bool ChooseServer();
   void ConnectMainLine();
@@ -65,4 +63,5 @@ class CConnectCommand final : private IDialAttempt {
   bool m_bVistaOrLater;
   CString m_strAddress;
   bool m_bServerChosen = false;  // the first attempt's choice is already made
+  int m_bSplitRoute = 0;         // the route mode of the last dial
 };

@@ -60,6 +60,12 @@ void CDialSession::RemovePhonebookFile() {
   CFile::Remove(m_line.pszPhonebookPath);
 }
 
+// Created first so that the removal always finds a file.
+void CDialSession::DiscardPhonebookFile() {
+  ::CreatePhonebookFile(m_line.pszPhonebookPath);
+  RemovePhonebookFile();
+}
+
 DWORD CDialSession::DialEntry(const CDialRequest& request) {
   // Each field is cut to its record's size at the remote-access boundary.
   plat::RasDialParams params{m_strEntryName.Str(), request.strPhone.Str(), request.strUser.Str(),
@@ -103,7 +109,7 @@ bool CDialSession::AwaitOutcome(DWORD result, IDialView& view) {
       m_status->Finish(
           DialErrorText(kRasErrorRequestTimeout, m_engine.RasErrorString(kRasErrorRequestTimeout)));
   }
-  return m_status->Text() == texts::ko::kDialSucceeded;
+  return m_status->Connected();
 }
 
 void CDialSession::ReportFailedDial(IDialView& view) {

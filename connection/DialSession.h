@@ -89,6 +89,8 @@ class CDialSession {
   bool CreatePhonebookFile(IDialView& view);
   bool WritePhonebookEntry(PhonebookTemplate tmpl, bool bPreferLocalRoutes, IDialView& view);
   void RemovePhonebookFile();
+  // Leaves no phonebook file behind, whether a dial wrote one or not.
+  void DiscardPhonebookFile();
 
   DWORD DialEntry(const CDialRequest& request);
   // Hangs up the line by its entry name; the handle is cleared when accepted.

@@ -6,6 +6,7 @@ unsigned CDialStatus::BeginDial() {
   std::lock_guard guard(m_lock);
   m_strText = CString();
   m_done.store(0, std::memory_order_relaxed);
+  m_connected.store(false, std::memory_order_relaxed);
   return ++m_serial;
 }
 
@@ -22,13 +23,16 @@ void CDialStatus::OnDialProgress(unsigned serial, UINT, DWORD state, DWORD error
   std::lock_guard guard(m_lock);
   if (serial != m_serial || Done()) return;
   m_strText = strText;
-  if (bFinal) m_done.store(1, std::memory_order_release);
+  if (!bFinal) return;
+  m_connected.store(error == 0, std::memory_order_relaxed);
+  m_done.store(1, std::memory_order_release);
 }
 
 void CDialStatus::Finish(const CString& strText) {
   std::lock_guard guard(m_lock);
   ++m_serial;
   m_strText = strText;
+  m_connected.store(false, std::memory_order_relaxed);
   m_done.store(1, std::memory_order_release);
 }
 

@@ -23,6 +23,8 @@ class CDialStatus {
   void Finish(const CString& strText);
 
   bool Done() const { return m_done.load(std::memory_order_acquire) != 0; }
+  // The dial ended with the line up (read after Done()).
+  bool Connected() const { return m_connected.load(std::memory_order_acquire); }
   CString Text() const;
   // Puts the text on one line (every line feed becomes ":") and returns it.
   CString Flatten();
@@ -34,4 +36,5 @@ class CDialStatus {
   unsigned m_serial = 0;
   // Set after the final text; the GUI thread reads the text after the flag.
   std::atomic<int> m_done{0};
+  std::atomic<bool> m_connected{false};
 };
