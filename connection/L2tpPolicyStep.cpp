@@ -1,16 +1,12 @@
 #include "connection/L2tpPolicyStep.h"
 
 #include "platform/WinConstants.h"
+#include "resources/Texts.h"
 
 namespace {
 
 constexpr const char* kRasManKey = "SYSTEM\\CurrentControlSet\\Services\\RasMan\\Parameters";
 constexpr const char* kProhibitIpSec = "ProhibitIPSec";
-constexpr const char* kPromptCaption = "使用L2TP";
-constexpr const char* kPromptText =
-    "是否重新启动计算机！\n如在网吧请按取消将强制使用L2TP模式，请耐心等待，可能会带来一些问题。如非网吧请按确"
-    "定重启。"
-    "\n按确定后，将在15秒内重启计算机，请保存所有未保存的文档并等待重启。";
 constexpr const char* kShutdownTool = "shutdown.exe";
 constexpr const char* kShutdownParameters = " -r -t 20";
 
@@ -34,7 +30,8 @@ CL2tpPolicy::Result CL2tpPolicy::ApplyL2tpPolicy() {
   if (dwValue != 0) return kContinue;
   if (pRasMan) pRasMan->SetDword(kProhibitIpSec, 1);
 
-  if (m_view.AskUser(kPromptText, kPromptCaption, MB_OKCANCEL | MB_ICONQUESTION) == IDOK) {
+  if (m_view.AskUser(texts::zh::kL2tpRestartQuestion, texts::zh::kL2tpRestartCaption,
+                     MB_OKCANCEL | MB_ICONQUESTION) == IDOK) {
     m_processes.RunCommandProcessor((QuotedIfBlank(ToolPath(kShutdownTool)) + kShutdownParameters).View());
     return kStop;
   }

@@ -64,6 +64,12 @@ constexpr const char* kEnterRelayAddress = "请输入或者选择一个IP地址�
 constexpr const char* kHintCaption = "提示";
 constexpr const char* kRelayDisconnected = "中转连接已断开！";
 constexpr const char* kNoServerList = "无法获取服务器列表";
+// The L2TP mode's question before the policy change takes effect.
+constexpr const char* kL2tpRestartCaption = "使用L2TP";
+constexpr const char* kL2tpRestartQuestion =
+    "是否重新启动计算机！\n如在网吧请按取消将强制使用L2TP模式，请耐心等待，可能会带来一些问题。如非网吧请按确"
+    "定重启。"
+    "\n按确定后，将在15秒内重启计算机，请保存所有未保存的文档并等待重启。";
 }  // namespace zh
 
 }  // namespace texts
