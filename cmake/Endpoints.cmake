@@ -1,5 +1,5 @@
 # The service's hosts are deployment values of the build: a test build points
-# them at servers on 127.0.0.1. app/Endpoints.h reads them from the header
+# them at servers on 127.0.0.1. resources/Endpoints.h reads them from the header
 # generated here.
 set(DORVANTA_DIRECTORY_HOST "dir.velk.example" CACHE STRING "Directory server: server lists, banner page")
 set(DORVANTA_DIRECTORY_PORT "8000" CACHE STRING "Port of the directory server")

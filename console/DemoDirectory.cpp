@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/Endpoints.h"
+#include "resources/Endpoints.h"
 #include "sim/Machine.h"
 
 namespace sim {

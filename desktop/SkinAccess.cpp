@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "app/Endpoints.h"
+#include "resources/Endpoints.h"
 #include "resources/Texts.h"
 #include "resources/resource.h"
 

@@ -1,7 +1,7 @@
 #include "desktop/WebLinks.h"
 
-#include "app/Endpoints.h"
 #include "platform/WinConstants.h"
+#include "resources/Endpoints.h"
 #include "resources/Texts.h"
 #include "resources/resource.h"
 

@@ -1,9 +1,9 @@
 #include "directory/ServerDlg.h"
 
-#include "app/Endpoints.h"
 #include "directory/ServerLines.h"
 #include "framework/CStdioFile.h"
 #include "framework/CWinApp.h"
+#include "resources/Endpoints.h"
 #include "resources/Texts.h"
 #include "resources/resource.h"
 

@@ -1,8 +1,8 @@
 #include "directory/ServerList.h"
 
-#include "app/Endpoints.h"
 #include "directory/ServerChoice.h"
 #include "framework/CStdioFile.h"
+#include "resources/Endpoints.h"
 
 namespace {
 constexpr const char* kServerListFile = "server.ini";

@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/Endpoints.h"
-#include "platform/WinConstants.h"
-#include "resources/resource.h"
 #include "app/ClientApp.h"
+#include "platform/WinConstants.h"
+#include "resources/Endpoints.h"
+#include "resources/resource.h"
 #include "sim/Driver.h"
 
 namespace dialtest {

@@ -1,10 +1,10 @@
 // The main window as it appears after start-up.
 #include <gtest/gtest.h>
 
-#include "app/Endpoints.h"
-#include "platform/WinConstants.h"
-#include "resources/resource.h"
 #include "app/ClientApp.h"
+#include "platform/WinConstants.h"
+#include "resources/Endpoints.h"
+#include "resources/resource.h"
 #include "sim/Driver.h"
 
 namespace {

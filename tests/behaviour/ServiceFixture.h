@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/Endpoints.h"
-#include "platform/WinConstants.h"
 #include "app/ClientApp.h"
+#include "platform/WinConstants.h"
+#include "resources/Endpoints.h"
 #include "sim/Driver.h"
 
 class ServiceTest : public ::testing::Test {

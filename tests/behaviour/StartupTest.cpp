@@ -1,9 +1,9 @@
 // Start-up, the main window and the ways out, driven as a user would.
 #include <gtest/gtest.h>
 
-#include "app/Endpoints.h"
-#include "resources/resource.h"
 #include "app/ClientApp.h"
+#include "resources/Endpoints.h"
+#include "resources/resource.h"
 #include "sim/Driver.h"
 
 namespace {

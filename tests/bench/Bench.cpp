@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/ClientApp.h"
-#include "app/Endpoints.h"
+#include "resources/Endpoints.h"
 #include "sim/Driver.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "app/ClientApp.h"
-#include "app/Endpoints.h"
+#include "resources/Endpoints.h"
 #include "sim/Driver.h"
 #include "sim/TextScreen.h"
 

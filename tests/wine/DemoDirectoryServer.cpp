@@ -15,8 +15,8 @@
 #include <string>
 #include <thread>
 
-#include "app/Endpoints.h"
 #include "console/DemoDirectory.h"
+#include "resources/Endpoints.h"
 #include "sim/Machine.h"
 
 namespace {
