@@ -16,7 +16,7 @@ target_precompile_headers(dorvanta_sim PRIVATE
   <condition_variable> <filesystem> <functional> <list> <map> <memory> <mutex> <optional> <string> <thread> <vector>)
 
 # The console and its demo service world: the dialer handed to the machine.
-file(GLOB DEMO_SOURCES CONFIGURE_DEPENDS console/Demo*.cpp)
+file(GLOB DEMO_SOURCES CONFIGURE_DEPENDS console/Demo*.cpp console/DialerProgram.cpp)
 add_library(dorvanta_demo STATIC ${DEMO_SOURCES})
 target_link_libraries(dorvanta_demo PUBLIC dorvanta_sim)
 

@@ -7,8 +7,8 @@
 #include <iostream>
 #include <string>
 
-#include "app/ClientApp.h"
 #include "console/DemoWorld.h"
+#include "console/DialerProgram.h"
 #include "sim/Driver.h"
 #include "sim/TextScreen.h"
 #include "sim/scenario/Runner.h"
@@ -99,7 +99,7 @@ int main() {
   const bool interactive = isatty(STDIN_FILENO) != 0;
   sim::Machine machine;
   sim::SetUpDemoWorld(machine);
-  sim::Driver driver(machine, DialerMain);
+  sim::Driver driver(machine, DialerProgram());
   sim::scenario::Registry registry;
   sim::scenario::RegisterAllCommands(registry);
   sim::scenario::Context context(machine, driver, std::cout);

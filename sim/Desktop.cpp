@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "framework/Resources.h"
 #include "platform/WinConstants.h"
+#include "sim/Machine.h"
 
 namespace sim {
 
@@ -21,11 +21,11 @@ plat::Rect PixelsOf(const plat::DialogUnits& du, int originX, int originY) {
 
 // A pixel-laid-out dialog shows a picture's image at its own size, clipped
 // to the picture's rectangle, and its client area covers the picture.
-void FitPictures(SimWnd& dialog, std::vector<SimWnd*>& controls) {
+void FitPictures(SimWnd& dialog, std::vector<SimWnd*>& controls, const Program& program) {
   for (SimWnd* control : controls) {
     int cx = 0, cy = 0;
     if (control->kind != plat::ControlKind::Picture || !control->visible ||
-        !AfxGetBitmapSize(control->imageId, cx, cy))
+        !program.BitmapSize(control->imageId, cx, cy))
       continue;
     control->rect.right = std::min(control->rect.right, control->rect.left + cx);
     control->rect.bottom = std::min(control->rect.bottom, control->rect.top + cy);
@@ -79,8 +79,9 @@ SimWnd* Desktop::FindControl(HWND dialog, int id) {
   return nullptr;
 }
 
-HWND Desktop::CreateDialogWindow(const plat::DialogTemplate& tmpl, HWND parent, int pid,
+HWND Desktop::CreateDialogWindow(const plat::DialogTemplate& tmpl, HWND parent, const Process& process,
                                  plat::IWindowSink* sink) {
+  int pid = process.pid;
   auto dialog = std::make_unique<SimWnd>();
   dialog->hwnd = reinterpret_cast<HWND>(m_nextHandle += 4);
   dialog->parent = parent;
@@ -109,7 +110,7 @@ HWND Desktop::CreateDialogWindow(const plat::DialogTemplate& tmpl, HWND parent, 
     controls.push_back(control.get());
     m_windows.emplace(Key(control->hwnd), std::move(control));
   }
-  if (tmpl.style & plat::kDlgPixelLayout) FitPictures(*dialog, controls);
+  if (tmpl.style & plat::kDlgPixelLayout) FitPictures(*dialog, controls, process.program);
   HWND hwnd = dialog->hwnd;
   m_windows.emplace(Key(hwnd), std::move(dialog));
   m_foreground = hwnd;

@@ -16,6 +16,8 @@
 
 namespace sim {
 
+struct Process;
+
 struct SimMessage {
   HWND hwnd;
   UINT message;
@@ -132,7 +134,8 @@ class Desktop : public IClockSource {
   // Window objects.
   SimWnd* Find(HWND hwnd);
   SimWnd* FindControl(HWND dialog, int id);
-  HWND CreateDialogWindow(const plat::DialogTemplate& tmpl, HWND parent, int pid, plat::IWindowSink* sink);
+  HWND CreateDialogWindow(const plat::DialogTemplate& tmpl, HWND parent, const Process& process,
+                          plat::IWindowSink* sink);
   void DestroyWindow(HWND hwnd);
   void DestroyProcessWindows(int pid);
   std::vector<SimWnd*> TopLevelWindows();

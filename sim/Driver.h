@@ -18,9 +18,6 @@ enum class TrayClick { Left, Right, Double };
 
 class Driver {
  public:
-  // The program the driver starts: its entry point, as the process's main.
-  using Program = std::function<int()>;
-
   Driver(Machine& machine, Program program) : m_machine(machine), m_program(std::move(program)) {}
 
   Machine& Box() { return m_machine; }

@@ -90,11 +90,12 @@ void Machine::Advance(DWORD ms) {
   m_scheduler.Advance(lock, ms);
 }
 
-int Machine::StartProcess(const std::string& modulePath, std::function<int()> entry) {
+int Machine::StartProcess(const std::string& modulePath, Program program) {
   auto lock = Lock();
   auto process = std::make_unique<Process>();
   process->pid = m_nextPid += 4;
   process->modulePath = modulePath;
+  process->program = std::move(program);
   process->currentDirectory = FileSystem::FolderOf(modulePath);
   m_files.MakeFolder(process->currentDirectory);
   InstallProcessPorts(*this, *process);
@@ -102,10 +103,10 @@ int Machine::StartProcess(const std::string& modulePath, std::function<int()> en
   m_processes.emplace(raw->pid, std::move(process));
   StartThread(
       raw->pid, &raw->ports,
-      [this, raw, entry = std::move(entry)] {
+      [this, raw] {
         int code = 0;
         try {
-          code = entry();
+          code = raw->program.main();
         } catch (const ProcessExit& exit) {
           code = static_cast<int>(exit.code);
         } catch (const ThreadKilled&) {

@@ -18,6 +18,7 @@
 #include "sim/FileSystem.h"
 #include "sim/IcmpNetwork.h"
 #include "sim/Network.h"
+#include "sim/Program.h"
 #include "sim/RasService.h"
 #include "sim/RegistryHive.h"
 #include "sim/RoutingTable.h"
@@ -46,6 +47,7 @@ struct Process {
   std::string currentDirectory;
   std::optional<int> exitCode;
   plat::Ports ports;
+  Program program;
   std::vector<std::shared_ptr<void>> adapters;  // the port objects behind ports
 };
 
@@ -94,7 +96,7 @@ class Machine {
   int WorkingSetTrims() const { return m_workingSetTrims; }
 
   // Processes: runs entry on a new GUI thread of a new process.
-  int StartProcess(const std::string& modulePath, std::function<int()> entry);
+  int StartProcess(const std::string& modulePath, Program program);
   Process* FindProcess(int pid);
   bool IsRunning(int pid);
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "framework/Resources.h"
 #include "platform/WinConstants.h"
 #include "sim/Machine.h"
 
@@ -61,7 +60,7 @@ bool IsCombo(const SimWnd& wnd) {
 INT_PTR SimWindowSystem::DialogBox(const plat::DialogTemplate& tmpl, HWND parent, plat::IWindowSink& sink) {
   auto lock = m_machine.Lock();
   Desktop& desktop = m_machine.Screen();
-  HWND hwnd = desktop.CreateDialogWindow(tmpl, parent, m_process.pid, &sink);
+  HWND hwnd = desktop.CreateDialogWindow(tmpl, parent, m_process, &sink);
   // The window goes away however the run ends, also when the process unwinds.
   struct Destroyer {
     Desktop& desktop;
@@ -273,7 +272,7 @@ void SimWindowSystem::SetButtonBitmaps(HWND button, int normal, int selected, in
 void SimWindowSystem::SizeToBitmap(HWND button) {
   With(m_machine, button, 0, [&](SimWnd& w) {
     int cx = 0, cy = 0;
-    if (AfxGetBitmapSize(w.bitmaps[0], cx, cy)) {
+    if (m_process.program.BitmapSize(w.bitmaps[0], cx, cy)) {
       w.rect.right = w.rect.left + cx;
       w.rect.bottom = w.rect.top + cy;
     }

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "app/ClientApp.h"
+#include "console/DialerProgram.h"
 #include "sim/TextScreen.h"
 #include "sim/scenario/Runner.h"
 
@@ -26,7 +26,7 @@ class ConsoleTrustTest : public ::testing::Test {
   }
 
   sim::Machine machine;
-  sim::Driver driver{machine, DialerMain};
+  sim::Driver driver{machine, DialerProgram()};
   std::ostringstream out;
   sim::scenario::Context context{machine, driver, out};
   sim::scenario::Registry registry;

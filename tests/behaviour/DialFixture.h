@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/ClientApp.h"
+#include "console/DialerProgram.h"
 #include "platform/WinConstants.h"
 #include "resources/Endpoints.h"
 #include "resources/resource.h"
@@ -20,7 +20,7 @@ using Servers = std::vector<std::pair<std::string, std::string>>;
 class DialFixture : public ::testing::Test {
  protected:
   sim::Machine machine;
-  sim::Driver driver{machine, DialerMain};
+  sim::Driver driver{machine, DialerProgram()};
 
   void ServeServers(const Servers& servers) {
     std::string body;

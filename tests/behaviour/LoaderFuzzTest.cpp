@@ -2,8 +2,8 @@
 // the loaders: nothing may crash, hang or grow without bound.
 #include <random>
 
-#include "app/ClientApp.h"
 #include "app/ConfigFile.h"
+#include "console/DialerProgram.h"
 #include "directory/ServerLines.h"
 #include "resources/resource.h"
 #include "sim/IniReader.h"
@@ -48,7 +48,7 @@ TEST_F(LoaderFuzzStart, RandomFilesAtStartAndGroupChange) {
   std::mt19937 random(7);
   for (int run = 0; run < 12; ++run) {
     sim::Machine box;
-    sim::Driver hands(box, DialerMain);
+    sim::Driver hands(box, DialerProgram());
     box.Web().Serve(endpoints::kDirectoryHost, endpoints::kServerListPath, 200, RandomText(random, 4000));
     std::string directory =
         "[System]\r\nCount=" + std::to_string(random()) + "\r\n" + RandomText(random, 3000);

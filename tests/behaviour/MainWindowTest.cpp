@@ -1,7 +1,7 @@
 // The main window as it appears after start-up.
 #include <gtest/gtest.h>
 
-#include "app/ClientApp.h"
+#include "console/DialerProgram.h"
 #include "platform/WinConstants.h"
 #include "resources/Endpoints.h"
 #include "resources/resource.h"
@@ -16,7 +16,7 @@ class MainWindowTest : public ::testing::Test {
     driver.Start();
   }
   sim::Machine machine;
-  sim::Driver driver{machine, DialerMain};
+  sim::Driver driver{machine, DialerProgram()};
 };
 
 TEST_F(MainWindowTest, ControlsStartShownHiddenOrDisabledAsLaidOut) {
@@ -109,7 +109,7 @@ TEST_F(MainWindowTest, CloseQuestionYesEndsWithCodeOneAfterRemovingTheIcon) {
 
 TEST_F(MainWindowTest, AdoptedMainLineStartsConnected) {
   sim::Machine other;
-  sim::Driver second{other, DialerMain};
+  sim::Driver second{other, DialerProgram()};
   {
     auto lock = other.Lock();
     other.Ras().AddConnection("tarno");
@@ -127,7 +127,7 @@ TEST_F(MainWindowTest, AdoptedMainLineStartsConnected) {
 
 TEST_F(MainWindowTest, NamesDifferingInCaseAreNotAdopted) {
   sim::Machine other;
-  sim::Driver second{other, DialerMain};
+  sim::Driver second{other, DialerProgram()};
   {
     auto lock = other.Lock();
     other.Ras().AddConnection("Tarno");

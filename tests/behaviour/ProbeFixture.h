@@ -32,7 +32,7 @@ class ProbeMachine : public ::testing::Test {
     m_thread = m_machine.Sched().Register("test");
     m_machine.Sched().SetAutoAdvance(true);
     sim::Scheduler::BindSelf(m_thread);
-    m_hWnd = m_machine.Screen().CreateDialogWindow(kAboutDialogTemplate, nullptr, m_process.pid, nullptr);
+    m_hWnd = m_machine.Screen().CreateDialogWindow(kAboutDialogTemplate, nullptr, m_process, nullptr);
   }
   ~ProbeMachine() override {
     auto lock = m_machine.Lock();

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/ClientApp.h"
+#include "console/DialerProgram.h"
 #include "sim/TextScreen.h"
 #include "sim/scenario/Runner.h"
 
@@ -21,7 +21,7 @@ class ScenarioFile : public ::testing::Test {
 
   void TestBody() override {
     sim::Machine machine;
-    sim::Driver driver(machine, DialerMain);
+    sim::Driver driver(machine, DialerProgram());
     std::ostringstream transcript;
     sim::scenario::Context context(machine, driver, transcript);
     sim::scenario::Registry registry;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ClientApp.h"
+#include "console/DialerProgram.h"
 #include "platform/WinConstants.h"
 #include "resources/Endpoints.h"
 #include "sim/Driver.h"
@@ -47,5 +47,5 @@ class ServiceTest : public ::testing::Test {
   }
 
   sim::Machine machine;
-  sim::Driver driver{machine, DialerMain};
+  sim::Driver driver{machine, DialerProgram()};
 };

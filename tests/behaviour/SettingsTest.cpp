@@ -1,5 +1,5 @@
 // The settings file Config.dat: loaded at start, saved before a dial.
-#include "app/ClientApp.h"
+#include "console/DialerProgram.h"
 #include "resources/resource.h"
 #include "tests/behaviour/ServiceFixture.h"
 
@@ -42,7 +42,7 @@ TEST_F(SettingsTest, OnlyAnL2tpLineLeavesTheCredentialsAndTheBoxClear) {
 TEST_F(SettingsTest, AnyOtherL2tpValueClearsTheBox) {
   for (const char* line : {"l2tp0", "l2tp", "l2tp11", "l2tpyes"}) {
     sim::Machine box;
-    sim::Driver hands(box, DialerMain);
+    sim::Driver hands(box, DialerProgram());
     box.Web().Serve(endpoints::kDirectoryHost, endpoints::kServerListPath, 200, "A=1.1.1.1\r\n");
     ASSERT_TRUE(box.Disk().WriteBytes(std::string(kSystemDir) + "Config.dat", std::string(line) + "\r\n"));
     hands.Start();
@@ -85,7 +85,7 @@ TEST_F(SettingsTest, SaveStoresTheAnsiCodePageAndThePasswordComesBackIntact) {
   EXPECT_EQ(SystemFile("Config.dat"), "user\xCD\xF5\r\npassuserpass\r\nmode0\r\nl2tp0\r\n");
 
   sim::Machine next({.root = machine.Disk().Root()});
-  sim::Driver hands(next, DialerMain);
+  sim::Driver hands(next, DialerProgram());
   next.Web().Serve(endpoints::kDirectoryHost, endpoints::kServerListPath, 200, "A=1.1.1.1\r\n");
   hands.Start();
   EXPECT_EQ(hands.Control(IDC_USER)->text, "王");

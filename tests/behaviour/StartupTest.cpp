@@ -1,7 +1,7 @@
 // Start-up, the main window and the ways out, driven as a user would.
 #include <gtest/gtest.h>
 
-#include "app/ClientApp.h"
+#include "console/DialerProgram.h"
 #include "resources/Endpoints.h"
 #include "resources/resource.h"
 #include "sim/Driver.h"
@@ -15,7 +15,7 @@ class StartupTest : public ::testing::Test {
   }
 
   sim::Machine machine;
-  sim::Driver driver{machine, DialerMain};
+  sim::Driver driver{machine, DialerProgram()};
 };
 
 TEST_F(StartupTest, ShowsMainWindowWithTrayIcon) {

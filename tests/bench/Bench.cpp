@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ClientApp.h"
+#include "console/DialerProgram.h"
 #include "resources/Endpoints.h"
 #include "sim/Driver.h"
 
@@ -45,7 +45,7 @@ struct Box {
     if (!directory.empty()) machine.Disk().WriteBytes(kDirectoryPath, directory);
   }
   sim::Machine machine;
-  sim::Driver driver{machine, DialerMain};
+  sim::Driver driver{machine, DialerProgram()};
 };
 
 // About 5 MB of groups and servers, and no [Transfer] section: every relay

@@ -1,5 +1,6 @@
 // The simulated machine as the contract tests' environment: the test's own
 // thread runs as a thread of a process on the machine.
+#include "framework/Resources.h"
 #include "sim/Machine.h"
 #include "sim/ProcessPorts.h"
 #include "tests/contract/ContractEnvironment.h"
@@ -12,6 +13,8 @@ class SimEnvironment final : public ContractEnvironment {
     m_process.pid = 4;
     m_process.modulePath = "C:\\Tests\\contract.exe";
     m_process.currentDirectory = "C:\\Tests";
+    // The tests show the dialer's bitmaps.
+    m_process.program.bitmapSize = AfxGetBitmapSize;
     m_machine.Disk().MakeFolder("C:\\Tests\\scratch");
     sim::InstallProcessPorts(m_machine, m_process);
     {

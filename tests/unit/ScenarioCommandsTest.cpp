@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "app/ClientApp.h"
+#include "console/DialerProgram.h"
 #include "sim/scenario/Runner.h"
 
 namespace {
@@ -20,7 +20,7 @@ class ScenarioCommandsTest : public ::testing::Test {
   }
 
   sim::Machine machine;
-  sim::Driver driver{machine, DialerMain};
+  sim::Driver driver{machine, DialerProgram()};
   std::ostringstream out;
   sim::scenario::Context context{machine, driver, out};
   sim::scenario::Registry registry;

@@ -3,7 +3,7 @@
 
 #include <sstream>
 
-#include "app/ClientApp.h"
+#include "console/DialerProgram.h"
 #include "sim/scenario/Runner.h"
 
 namespace {
@@ -111,7 +111,7 @@ class ScenarioRunnerTest : public ::testing::Test {
   }
 
   sim::Machine machine;
-  sim::Driver driver{machine, DialerMain};
+  sim::Driver driver{machine, DialerProgram()};
   std::ostringstream out;
   Context context{machine, driver, out};
   Registry registry;
@@ -148,7 +148,7 @@ TEST_F(ScenarioRunnerTest, TokenErrorsCarryTheLineNumber) {
 
 TEST(ScenarioRunner, FailingExpectationReportsLineAndActualValue) {
   sim::Machine machine;
-  sim::Driver driver(machine, DialerMain);
+  sim::Driver driver(machine, DialerProgram());
   std::ostringstream out;
   Context context(machine, driver, out);
   Registry registry;

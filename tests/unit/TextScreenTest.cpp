@@ -3,7 +3,7 @@
 
 #include <sstream>
 
-#include "app/ClientApp.h"
+#include "console/DialerProgram.h"
 #include "resources/Endpoints.h"
 #include "sim/Driver.h"
 #include "sim/TextScreen.h"
@@ -45,7 +45,7 @@ TEST(TextScreen, WideCharactersTakeTwoColumns) {
 class TextScreenTest : public ::testing::Test {
  protected:
   sim::Machine machine;
-  sim::Driver driver{machine, DialerMain};
+  sim::Driver driver{machine, DialerProgram()};
 };
 
 TEST_F(TextScreenTest, DrawsVisibleControlsTrayAndClock) {

@@ -1,0 +1,6 @@
+// The dialer as the simulated machine runs it.
+#pragma once
+
+#include "sim/Program.h"
+
+sim::Program DialerProgram();

@@ -1,0 +1,18 @@
+// What the machine needs of a program it runs: its entry point, and the
+// pixel sizes of its bitmap resources, which a real loader reads from the
+// module and the simulated dialog manager cannot.
+#pragma once
+
+#include <functional>
+
+namespace sim {
+
+struct Program {
+  std::function<int()> main;
+  // False when the program has no bitmap with that id.
+  std::function<bool(int id, int& cx, int& cy)> bitmapSize;
+
+  bool BitmapSize(int id, int& cx, int& cy) const { return bitmapSize && bitmapSize(id, cx, cy); }
+};
+
+}  // namespace sim
