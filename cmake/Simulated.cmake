@@ -3,7 +3,8 @@ find_package(Iconv REQUIRED)
 
 file(GLOB SIM_SOURCES CONFIGURE_DEPENDS sim/*.cpp sim/scenario/*.cpp)
 add_library(dorvanta_sim STATIC ${SIM_SOURCES})
-target_link_libraries(dorvanta_sim PUBLIC dorvanta_dialer Iconv::Iconv)
+dorvanta_layer_root(dorvanta_sim sim)
+target_link_libraries(dorvanta_sim PUBLIC dorvanta_ports PRIVATE Iconv::Iconv)
 # The machine's web servers and its download port speak HTTP with cpp-httplib (libcpp-httplib-dev).
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
@@ -18,7 +19,8 @@ target_precompile_headers(dorvanta_sim PRIVATE
 # The console and its demo service world: the dialer handed to the machine.
 file(GLOB DEMO_SOURCES CONFIGURE_DEPENDS console/Demo*.cpp console/DialerProgram.cpp)
 add_library(dorvanta_demo STATIC ${DEMO_SOURCES})
-target_link_libraries(dorvanta_demo PUBLIC dorvanta_sim)
+dorvanta_layer_root(dorvanta_demo console)
+target_link_libraries(dorvanta_demo PUBLIC dorvanta_sim dorvanta_dialer)
 
 add_executable(dorvanta console/ConsoleMain.cpp)
 target_link_libraries(dorvanta PRIVATE dorvanta_demo)

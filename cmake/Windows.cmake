@@ -5,15 +5,15 @@ option(DORVANTA_WINDOWS_TESTS "Build the contract tests against the real Windows
 set(DORVANTA_WIN32_DEFINITIONS UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 
 file(GLOB WIN32_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp)
-list(FILTER WIN32_SOURCES EXCLUDE REGEX ".*/WinMain\\.cpp$")
 add_library(dorvanta_win32 STATIC ${WIN32_SOURCES})
+dorvanta_layer_root(dorvanta_win32 platform/win32)
 target_compile_definitions(dorvanta_win32 PRIVATE ${DORVANTA_WIN32_DEFINITIONS})
-target_link_libraries(dorvanta_win32 PUBLIC dorvanta_dialer
+target_link_libraries(dorvanta_win32 PUBLIC dorvanta_ports
   comctl32 shell32 user32 gdi32 ole32 oleaut32 uuid urlmon rasapi32 iphlpapi ws2_32 advapi32)
 
-add_executable(Dorvanta WIN32 platform/win32/WinMain.cpp resources/Dorvanta.rc)
+add_executable(Dorvanta WIN32 app/WinMain.cpp resources/Dorvanta.rc)
 target_compile_definitions(Dorvanta PRIVATE ${DORVANTA_WIN32_DEFINITIONS})
-target_link_libraries(Dorvanta PRIVATE dorvanta_win32)
+target_link_libraries(Dorvanta PRIVATE dorvanta_dialer dorvanta_win32)
 target_link_options(Dorvanta PRIVATE -static -static-libgcc -static-libstdc++ -municode
   $<$<CONFIG:Release,MinSizeRel>:-s>)
 # The resource script finds the manifest and the artwork beside it.

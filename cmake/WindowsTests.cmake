@@ -16,7 +16,8 @@ add_executable(dorvanta_contract_tests ${CONTRACT_TEST_SOURCES} tests/contract/C
   tests/contract/WindowSystemWin32Checks.cpp tests/contract/PixelLayoutWin32Checks.cpp
   tests/contract/ContractResourcesWin32.rc)
 target_compile_definitions(dorvanta_contract_tests PRIVATE ${DORVANTA_WIN32_DEFINITIONS})
-target_link_libraries(dorvanta_contract_tests PRIVATE dorvanta_win32 gtest_main gtest)
+target_link_libraries(dorvanta_contract_tests PRIVATE dorvanta_dialer dorvanta_win32 gtest_main gtest)
+target_include_directories(dorvanta_contract_tests PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_options(dorvanta_contract_tests PRIVATE -static -static-libgcc -static-libstdc++)
 
 # The test stand-in of rasapi32.dll, for the end-to-end run under Wine
@@ -43,7 +44,8 @@ target_link_options(dorvanta_bare_window PRIVATE -static -static-libgcc -static-
 # manager alone, with the program's resources and manifest.
 add_executable(dorvanta_bare_dialog WIN32 tests/wine/BareDialog.cpp resources/Dorvanta.rc)
 target_compile_definitions(dorvanta_bare_dialog PRIVATE ${DORVANTA_WIN32_DEFINITIONS})
-target_link_libraries(dorvanta_bare_dialog PRIVATE dorvanta_win32)
+target_link_libraries(dorvanta_bare_dialog PRIVATE dorvanta_resources dorvanta_win32)
+target_include_directories(dorvanta_bare_dialog PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_options(dorvanta_bare_dialog PRIVATE -static -static-libgcc -static-libstdc++ -municode -s)
 
 # Checks of the stand-in, run beside it under Wine by scripts/wine-e2e.
@@ -56,5 +58,6 @@ target_link_options(rasapi32_standin_check PRIVATE -static -static-libgcc -stati
 # The prober's round trip against 127.0.0.1, run by scripts/bench-probe.
 add_executable(dorvanta_probe_bench tools/bench/ProbeBench.cpp tools/bench/BenchHostWin32.cpp)
 target_compile_definitions(dorvanta_probe_bench PRIVATE ${DORVANTA_WIN32_DEFINITIONS})
-target_link_libraries(dorvanta_probe_bench PRIVATE dorvanta_win32)
+target_link_libraries(dorvanta_probe_bench PRIVATE dorvanta_dialer dorvanta_win32)
+target_include_directories(dorvanta_probe_bench PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_options(dorvanta_probe_bench PRIVATE -static -static-libgcc -static-libstdc++)
