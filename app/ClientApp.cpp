@@ -7,17 +7,16 @@ namespace {
 constexpr const char* kInstanceMutex = "Qim";
 }  // namespace
 
-CClientApp theApp;
-
-int DialerMain() {
+int DialerMain(const plat::Ports& ports) {
+  CClientApp app(ports);
   return AfxWinMain();
 }
 
 // One instance per user: a second start raises the first one's window.
 BOOL CClientApp::InitInstance() {
-  plat::ISystem& system = *plat::Current().system;
+  plat::ISystem& system = *Ports().system;
   if (plat::KernelHandle running = system.OpenMutex(kInstanceMutex)) {
-    plat::IWindowSystem& windows = CWnd::Windows();
+    plat::IWindowSystem& windows = *Ports().windows;
     HWND owner = windows.FindWindow(texts::kWindowTitle);
     windows.ShowWindow(owner, SW_RESTORE);
     windows.SetForegroundWindow(owner);
@@ -28,7 +27,7 @@ BOOL CClientApp::InitInstance() {
 
   AfxEnableControlContainer();
   {
-    CMainDlg dlg;
+    CMainDlg dlg(Ports());
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;

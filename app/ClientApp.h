@@ -5,8 +5,9 @@
 
 class CClientApp : public CWinApp {
  public:
+  using CWinApp::CWinApp;
   BOOL InitInstance() override;
 };
 
-// The program's start on whichever platform the entry point installed.
-int DialerMain();
+// The program's start on the ports of the process that runs it.
+int DialerMain(const plat::Ports& ports);

@@ -2,7 +2,7 @@
 
 #include "probe/PingMessages.h"
 
-CMainDlg::CMainDlg(CWnd* pParent) : CDialog(IDD_MAIN, pParent), m_ports(plat::Current()) {
+CMainDlg::CMainDlg(const plat::Ports& ports, CWnd* pParent) : CDialog(IDD_MAIN, pParent), m_ports(ports) {
   m_hIcon = Windows().LoadIcon(IDI_MAIN);
 }
 

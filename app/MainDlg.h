@@ -29,7 +29,7 @@ class CMainDlg : public CDialog,
                  private IMonitorView,
                  private IL2tpPolicyView {
  public:
-  explicit CMainDlg(CWnd* pParent = nullptr);
+  explicit CMainDlg(const plat::Ports& ports, CWnd* pParent = nullptr);
   ~CMainDlg() override;
 
   void LoadSaveConfig(BOOL bLoad);

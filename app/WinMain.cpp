@@ -7,8 +7,7 @@
 #include <ole2.h>
 
 // From app/ClientApp.h, whose message constants clash with <windows.h>.
-// Calling it links the application object in.
-int DialerMain();
+int DialerMain(const plat::Ports& ports);
 
 namespace {
 
@@ -40,5 +39,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   ::InitCommonControlsEx(&controls);
   OleScope ole;
 
-  return DialerMain();
+  return DialerMain(ports.Ports());
 }

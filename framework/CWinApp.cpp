@@ -1,19 +1,21 @@
 #include "framework/CWinApp.h"
 
 namespace {
-CWinApp* g_pApp = nullptr;
-}
+// Each process of the simulated machine runs its own application object on
+// its own thread.
+thread_local CWinApp* t_pApp = nullptr;
+}  // namespace
 
-CWinApp::CWinApp() {
-  g_pApp = this;
+CWinApp::CWinApp(const plat::Ports& ports) : m_ports(ports) {
+  t_pApp = this;
 }
 
 CWinApp::~CWinApp() {
-  if (g_pApp == this) g_pApp = nullptr;
+  if (t_pApp == this) t_pApp = nullptr;
 }
 
 CWinApp* AfxGetApp() {
-  return g_pApp;
+  return t_pApp;
 }
 
 int AfxWinMain() {
@@ -25,7 +27,9 @@ int AfxWinMain() {
 }
 
 CString AfxGetAppName() {
-  std::string path = plat::Current().system->GetModuleFileName();
+  CWinApp* app = AfxGetApp();
+  if (app == nullptr) return CString();
+  std::string path = app->Ports().system->GetModuleFileName();
   size_t slash = path.find_last_of("\\/");
   std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
   size_t dot = name.rfind('.');
@@ -34,9 +38,10 @@ CString AfxGetAppName() {
 }
 
 int AfxMessageBox(const CString& text, UINT type) {
-  HWND owner = nullptr;
-  if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd) owner = app->m_pMainWnd->GetSafeHwnd();
-  return CWnd::Windows().MessageBox(owner, text.View(), AfxGetAppName().View(), type);
+  CWinApp* app = AfxGetApp();
+  if (app == nullptr) return 0;
+  HWND owner = app->m_pMainWnd ? app->m_pMainWnd->GetSafeHwnd() : nullptr;
+  return app->Ports().windows->MessageBox(owner, text.View(), AfxGetAppName().View(), type);
 }
 
 void AfxEnableControlContainer() {}

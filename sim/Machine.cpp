@@ -106,7 +106,7 @@ int Machine::StartProcess(const std::string& modulePath, Program program) {
       [this, raw] {
         int code = 0;
         try {
-          code = raw->program.main();
+          code = raw->program.main(raw->ports);
         } catch (const ProcessExit& exit) {
           code = static_cast<int>(exit.code);
         } catch (const ThreadKilled&) {

@@ -5,10 +5,13 @@
 
 #include <functional>
 
+#include "platform/Ports.h"
+
 namespace sim {
 
 struct Program {
-  std::function<int()> main;
+  // Runs on the process's GUI thread with the process's ports.
+  std::function<int(const plat::Ports&)> main;
   // False when the program has no bitmap with that id.
   std::function<bool(int id, int& cx, int& cy)> bitmapSize;
 
