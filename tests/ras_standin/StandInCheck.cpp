@@ -1,7 +1,8 @@
 // Checks of the rasapi32.dll test stand-in, run under Wine beside it by
-// scripts/wine-e2e before the program is driven: refusals, notifier type 2
-// on a thread of its own, 691, projection, enumeration, status and hang-up.
-// Prints "N passed, M failed".
+// scripts/wine-e2e before the program is driven, for what the program's run
+// does not show: the refusals that keep the program's records honest,
+// projection, enumeration, status and hang-up at every stage. Prints
+// "N passed, M failed".
 #include <windows.h>
 // clang-format off
 #include <ras.h>
@@ -25,22 +26,16 @@ void Check(bool condition, const char* what) {
 }
 
 struct Notification {
-  ULONG_PTR callbackId;
-  DWORD subEntry;
-  HRASCONN handle;
-  UINT message;
   RASCONNSTATE state;
   DWORD error;
-  DWORD threadId;
 };
 
 std::mutex g_mutex;
 std::vector<Notification> g_seen;
 
-DWORD WINAPI Notify(ULONG_PTR id, DWORD subEntry, HRASCONN handle, UINT message, RASCONNSTATE state,
-                    DWORD error, DWORD) {
+DWORD WINAPI Notify(ULONG_PTR, DWORD, HRASCONN, UINT, RASCONNSTATE state, DWORD error, DWORD) {
   std::lock_guard lock(g_mutex);
-  g_seen.push_back({id, subEntry, handle, message, state, error, ::GetCurrentThreadId()});
+  g_seen.push_back({state, error});
   return 1;
 }
 
@@ -64,13 +59,16 @@ DWORD Dial(const char* book, const char* entry, const char* password, HRASCONN& 
   std::strcpy(params.szPhoneNumber, "10.8.1.1");
   std::strcpy(params.szUserName, "demo");
   std::strcpy(params.szPassword, password);
-  params.dwCallbackId = 0x5150;
-  params.dwSubEntry = 1;
   {
     std::lock_guard lock(g_mutex);
     g_seen.clear();
   }
   return ::RasDialA(nullptr, book, &params, notifierType, reinterpret_cast<LPVOID>(&Notify), &handle);
+}
+
+size_t Seen() {
+  std::lock_guard lock(g_mutex);
+  return g_seen.size();
 }
 
 DWORD Status(HRASCONN handle, RASCONNSTATUSA& status) {
@@ -96,16 +94,6 @@ int main() {
   Notification last{};
   Check(WaitForOutcome(last), "the dial ends");
   Check(last.state == RASCS_Connected && last.error == 0, "the demo account connects");
-  Check(last.callbackId == 0x5150 && last.subEntry == 1 && last.handle == handle &&
-            last.message == WM_RASDIALEVENT,
-        "RasDialFunc2 gets the dial's callback id, sub-entry and handle");
-  Check(last.threadId != ::GetCurrentThreadId(), "notifications come on a thread of their own");
-  {
-    std::lock_guard lock(g_mutex);
-    Check(g_seen.size() == 9 && g_seen.front().state == RASCS_OpenPort,
-          "eight progress states, then connected");
-  }
-
   RASPPPIPA ip{};
   ip.dwSize = sizeof(ip);
   DWORD size = sizeof(ip);
@@ -132,36 +120,17 @@ int main() {
   Check(::RasEnumConnectionsA(connections.data(), &bytes, &count) == 0 && count == 0,
         "a hung-up line is not listed");
 
-  HRASCONN refused = nullptr;
-  Check(Dial(book, "check", "wrong", refused) == 0, "a wrong password dials");
-  Check(
-      WaitForOutcome(last) && last.error == 691 && last.state == RASCS_Authenticate && last.handle == refused,
-      "a wrong password ends with 691 after authentication began");
-  ::RasHangUpA(refused);
-
   Check(Dial(book, "check", "velk2024", handle, sizeof(RASDIALPARAMSA)) == 0,
         "the Windows 7 record size dials");
   ::Sleep(700);
   Check(::RasHangUpA(handle) == 0, "a dial in progress can be hung up");
-  ::Sleep(800);
-  {
-    std::lock_guard lock(g_mutex);
-    Check(!g_seen.empty() && g_seen.back().state != RASCS_Connected, "a hung-up dial reports no outcome");
-  }
+  size_t seen = Seen();
+  ::Sleep(1500);  // past two more steps of the dial
+  Check(seen > 0 && Seen() == seen, "a hung-up dial notifies no more");
 
   char text[256] = {};
   Check(::RasGetErrorStringA(691, text, sizeof(text)) == 0 && std::strstr(text, "password") != nullptr,
         "the text of 691");
-  Check(::RasGetErrorStringA(691, text, 8) == 603, "a short error buffer gives 603");
-
-  std::ifstream logFile("rasapi32-standin.log", std::ios::binary);
-  std::string log((std::istreambuf_iterator<char>(logFile)), std::istreambuf_iterator<char>());
-  Check(log.find("dial entry=check user=demo password=velk2024 phone=10.8.1.1 notifier=2") !=
-                std::string::npos &&
-            log.find("[check]\r\nType=2") != std::string::npos &&
-            log.find("hangup check") != std::string::npos,
-        "the log has the dial, its phonebook text and the hang-up");
-
   std::printf("%d passed, %d failed\n", g_passed, g_failed);
   return g_failed == 0 ? 0 : 1;
 }
