@@ -1,7 +1,7 @@
 // A window sink for the window-system tests: it logs what reaches it and
 // runs a case's steps, one per posted kStep, so that each step sees the
-// messages the previous one caused. A step may hold the script until a
-// timer handler resumes it; after the last step the dialog ends with
+// messages the previous one caused. A step may hold the script, for a timer
+// handler to end the dialog; otherwise the last step ends it with
 // kEndResult. The includer brings the message constants: those of
 // platform/WinConstants.h, or of <windows.h>.
 #pragma once
@@ -61,11 +61,6 @@ class ScriptedSink final : public plat::IWindowSink {
     }
   }
 
-  // Lets the script go on after a step that held it.
-  void Resume(HWND hwnd) {
-    m_held = false;
-    m_windows.PostMessage(hwnd, kStep, 0, 0);
-  }
   void Hold() { m_held = true; }
 
   std::vector<std::string> log;
