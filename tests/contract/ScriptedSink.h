@@ -7,6 +7,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,7 @@ class ScriptedSink final : public plat::IWindowSink {
         if (((wParam >> 16) & 0xFFFF) == BN_CLICKED) clicks.push_back(static_cast<int>(wParam & 0xFFFF));
         return 0;
       default:
+        ++unhandled[msg];
         handled = false;
         return 0;
     }
@@ -66,6 +68,7 @@ class ScriptedSink final : public plat::IWindowSink {
   std::vector<std::string> log;
   std::vector<UINT_PTR> timers;
   std::vector<int> clicks;
+  std::map<UINT, int> unhandled;  // how often each message was left to default processing
   TimerHandler onTimer;
   LRESULT createResult = 0;
   bool createHadRecord = false;

@@ -35,7 +35,6 @@ const plat::ControlTemplate kControls[] = {
     {1050, ControlKind::ListBox, "", {120, 5, 40, 40}, true, 0, 0},
     {1021, ControlKind::Progress, "", {12, 54, 141, 11}, false, 0, 0},
     {1025, ControlKind::RadioButton, "全局模式", {12, 70, 47, 10}, false, plat::kStyleGroup, 0},
-    {1026, ControlKind::RadioButton, "针对海外加速", {60, 70, 56, 10}, false, plat::kStyleDisabled, 0},
     {1003, ControlKind::Browser, "", {4, 3, 100, 40}, true, 0, 0},
     {1060, ControlKind::Picture, "", {0, 0, 20, 20}, true, 0, kAppIcon},
     {1038, ControlKind::Picture, "", {0, 0, 169, 193}, true, plat::kStyleRealSize, kBackground},
