@@ -23,7 +23,7 @@ target_link_options(dorvanta_contract_tests PRIVATE -static -static-libgcc -stat
 # The test stand-in of rasapi32.dll, for the end-to-end run under Wine
 # (scripts/wine-e2e). It is built into a folder of its own so that nothing
 # loads it by accident; never installed or shipped.
-add_library(rasapi32_test_standin SHARED tests/ras_standin/StandInExports.cpp tests/ras_standin/StandInLines.cpp
+add_library(rasapi32_test_standin SHARED tests/ras_standin/StandInExports.cpp
   tests/ras_standin/rasapi32.def)
 set_target_properties(rasapi32_test_standin PROPERTIES OUTPUT_NAME rasapi32 PREFIX ""
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/ras_standin ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/ras_standin)

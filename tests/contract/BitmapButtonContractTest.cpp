@@ -10,6 +10,7 @@
 #include "platform/WinConstants.h"
 #include "resources/resource.h"
 #include "tests/contract/ContractEnvironment.h"
+#include "tests/contract/ScriptedSink.h"
 
 namespace {
 
@@ -36,43 +37,6 @@ const plat::DialogTemplate kSkinned = {901,
                                        plat::kDlgCaption | plat::kDlgSysMenu | plat::kDlgPixelLayout,
                                        kControls};
 
-// What the window system reports while the dialog initialises.
-struct Observed {
-  plat::Rect client, background, connect, connectPressedSet, selectServer;
-};
-
-class ObservingSink final : public plat::IWindowSink {
- public:
-  explicit ObservingSink(plat::IWindowSystem& windows) : m_windows(windows) {}
-
-  LRESULT OnWindowMessage(HWND hwnd, UINT msg, WPARAM, LPARAM, bool& handled) override {
-    handled = msg == WM_INITDIALOG;
-    if (!handled) return 0;
-    HWND connect = m_windows.GetDlgItem(hwnd, IDC_CONNECT);
-    HWND select = m_windows.GetDlgItem(hwnd, IDC_SELECT_SERVER);
-    seen.client = m_windows.GetClientRect(hwnd);
-    seen.background = m_windows.GetWindowRect(m_windows.GetDlgItem(hwnd, IDC_BACKGROUND));
-    m_windows.SetButtonBitmaps(connect, IDB_CONNECT, IDB_CONNECT_DOWN, IDB_CONNECT, IDB_CONNECT);
-    m_windows.SizeToBitmap(connect);
-    seen.connect = m_windows.GetWindowRect(connect);
-    // Only the normal image sizes the button.
-    m_windows.SetButtonBitmaps(connect, IDB_DISCONNECT, IDB_SELECT_SERVER, 0, 0);
-    m_windows.SizeToBitmap(connect);
-    seen.connectPressedSet = m_windows.GetWindowRect(connect);
-    m_windows.SetButtonBitmaps(select, IDB_SELECT_SERVER, IDB_SELECT_SERVER, IDB_SELECT_SERVER,
-                               IDB_SELECT_SERVER);
-    m_windows.SizeToBitmap(select);
-    seen.selectServer = m_windows.GetWindowRect(select);
-    m_windows.EndDialog(hwnd, 7);
-    return TRUE;
-  }
-
-  Observed seen;
-
- private:
-  plat::IWindowSystem& m_windows;
-};
-
 class BitmapButtonContract : public ::testing::Test {
  protected:
   void SetUp() override { m_env = MakeContractEnvironment(); }
@@ -88,9 +52,28 @@ class BitmapButtonContract : public ::testing::Test {
 
 TEST_F(BitmapButtonContract, ButtonsAndSkinTakeTheirBitmapsSizesAtTheWindowsScale) {
   plat::IWindowSystem& windows = *plat::Current().windows;
-  ObservingSink sink(windows);
-  ASSERT_EQ(windows.DialogBox(kSkinned, nullptr, sink), 7);
-  const Observed& seen = sink.seen;
+  struct {
+    plat::Rect client, background, connect, connectPressedSet, selectServer;
+  } seen;
+  contract::ScriptedSink sink(
+      windows, {[&](HWND dlg) {
+        HWND connect = windows.GetDlgItem(dlg, IDC_CONNECT);
+        HWND select = windows.GetDlgItem(dlg, IDC_SELECT_SERVER);
+        seen.client = windows.GetClientRect(dlg);
+        seen.background = windows.GetWindowRect(windows.GetDlgItem(dlg, IDC_BACKGROUND));
+        windows.SetButtonBitmaps(connect, IDB_CONNECT, IDB_CONNECT_DOWN, IDB_CONNECT, IDB_CONNECT);
+        windows.SizeToBitmap(connect);
+        seen.connect = windows.GetWindowRect(connect);
+        // Only the normal image sizes the button.
+        windows.SetButtonBitmaps(connect, IDB_DISCONNECT, IDB_SELECT_SERVER, 0, 0);
+        windows.SizeToBitmap(connect);
+        seen.connectPressedSet = windows.GetWindowRect(connect);
+        windows.SetButtonBitmaps(select, IDB_SELECT_SERVER, IDB_SELECT_SERVER, IDB_SELECT_SERVER,
+                                 IDB_SELECT_SERVER);
+        windows.SizeToBitmap(select);
+        seen.selectServer = windows.GetWindowRect(select);
+      }});
+  ASSERT_EQ(windows.DialogBox(kSkinned, nullptr, sink), contract::kEndResult);
 
   // The skin covers the client area exactly; its width gives the scale.
   plat::Rect skin = BitmapSize(IDB_BACKGROUND);

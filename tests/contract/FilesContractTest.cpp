@@ -1,5 +1,5 @@
 // Contract of the files port: text-mode translation, open modes, delete,
-// replace, attributes and profile reads.
+// replace and attributes.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -14,7 +14,9 @@ namespace {
 constexpr const char* kSentinel = "#sentinel#sentinel#sentinel#";
 
 // "中文" as the Chinese ANSI code page (936) stores it.
-constexpr const char* kChineseAnsi = "\xD6\xD0\xCE\xC4";
+const std::string kChineseAnsi = "\xD6\xD0\xCE\xC4";
+
+using Lines = std::vector<std::string>;
 
 class FilesContract : public ::testing::Test {
  protected:
@@ -31,8 +33,8 @@ class FilesContract : public ::testing::Test {
   }
 
   // Every line ReadLine returns, each read into a sentinel-filled string.
-  std::vector<std::string> ReadLines(const std::string& path, unsigned textFlag) {
-    std::vector<std::string> lines;
+  Lines ReadLines(const std::string& path, unsigned textFlag) {
+    Lines lines;
     auto file = Files().Open(path, plat::kModeRead | textFlag);
     EXPECT_NE(file, nullptr) << path;
     if (!file) return lines;
@@ -50,47 +52,38 @@ class FilesContract : public ::testing::Test {
   std::unique_ptr<ContractEnvironment> m_env;
 };
 
-using Lines = std::vector<std::string>;
-
-TEST_F(FilesContract, TextModeWritesCrLfAndReadsLinesWithoutBreaks) {
+// Text mode writes CR LF and stores the ANSI code page; reading in text mode
+// drops the breaks, in binary mode keeps what is there; a final break adds
+// no empty line.
+TEST_F(FilesContract, LinesAsWrittenAndReadInTextAndBinaryMode) {
+  struct Case {
+    std::string content;
+    unsigned writeMode;
+    Lines binary, text;
+  };
+  const Case cases[] = {
+      {"first\nsecond\n\nlast",
+       plat::kModeText,
+       {"first\r", "second\r", "\r", "last"},
+       {"first", "second", "", "last"}},
+      {"a\r\nb\nc", 0, {"a\r", "b", "c"}, {"a", "b", "c"}},
+      {"only\n", plat::kModeText, {"only\r"}, {"only"}},
+      {"", plat::kModeText, {}, {}},
+      {"中文\n", plat::kModeText, {kChineseAnsi + "\r"}, {"中文"}},
+      {"x=" + kChineseAnsi + "\r\n", 0, {"x=" + kChineseAnsi + "\r"}, {"x=中文"}},
+  };
   std::string path = PathOf("lines.txt");
-  WriteFile(path, "first\nsecond\n\nlast", plat::kModeText);
-
-  EXPECT_EQ(ReadLines(path, 0), (Lines{"first\r", "second\r", "\r", "last"}));
-  EXPECT_EQ(ReadLines(path, plat::kModeText), (Lines{"first", "second", "", "last"}));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.content);
+    WriteFile(path, c.content, c.writeMode);
+    EXPECT_EQ(ReadLines(path, 0), c.binary);
+    EXPECT_EQ(ReadLines(path, plat::kModeText), c.text);
+  }
 }
 
-TEST_F(FilesContract, BinaryModeKeepsBytesAsWritten) {
-  std::string path = PathOf("binary.txt");
-  WriteFile(path, "a\r\nb\nc", 0);
-
-  EXPECT_EQ(ReadLines(path, 0), (Lines{"a\r", "b", "c"}));
-  EXPECT_EQ(ReadLines(path, plat::kModeText), (Lines{"a", "b", "c"}));
-}
-
-TEST_F(FilesContract, FinalLineBreakAddsNoEmptyLine) {
-  std::string path = PathOf("final.txt");
-  WriteFile(path, "only\n", plat::kModeText);
-  EXPECT_EQ(ReadLines(path, plat::kModeText), (Lines{"only"}));
-
-  WriteFile(path, "", plat::kModeText);
-  EXPECT_EQ(ReadLines(path, plat::kModeText), Lines{});
-}
-
-TEST_F(FilesContract, TextIsStoredInTheAnsiCodePage) {
-  std::string path = PathOf("chinese.txt");
-  WriteFile(path, "中文\n", plat::kModeText);
-  EXPECT_EQ(ReadLines(path, 0), (Lines{std::string(kChineseAnsi) + "\r"}));
-  EXPECT_EQ(ReadLines(path, plat::kModeText), (Lines{"中文"}));
-
-  WriteFile(path, std::string("x=") + kChineseAnsi + "\r\n", 0);
-  EXPECT_EQ(ReadLines(path, plat::kModeText), (Lines{"x=中文"}));
-}
-
-TEST_F(FilesContract, CreateWithoutTruncateKeepsContent) {
+TEST_F(FilesContract, CreateTruncatesUnlessToldNotTo) {
   std::string path = PathOf("keep.txt");
   WriteFile(path, "kept\n", plat::kModeText);
-
   auto file =
       Files().Open(path, plat::kModeReadWrite | plat::kModeCreate | plat::kModeNoTruncate | plat::kModeText);
   ASSERT_NE(file, nullptr);
@@ -99,24 +92,18 @@ TEST_F(FilesContract, CreateWithoutTruncateKeepsContent) {
   EXPECT_EQ(line, "kept");
   EXPECT_TRUE(file->Close());
 
+  file = Files().Open(path, plat::kModeReadWrite | plat::kModeCreate | plat::kModeText);
+  ASSERT_NE(file, nullptr);
+  EXPECT_FALSE(file->ReadLine(line));
+  EXPECT_TRUE(file->Close());
+  EXPECT_EQ(ReadLines(path, 0), Lines{});
+
   // A missing file is created all the same.
   std::string fresh = PathOf("fresh.txt");
   auto created = Files().Open(fresh, plat::kModeWrite | plat::kModeCreate | plat::kModeNoTruncate);
   ASSERT_NE(created, nullptr);
   EXPECT_TRUE(created->Close());
   EXPECT_TRUE(Exists(fresh));
-}
-
-TEST_F(FilesContract, CreateTruncatesAnExistingFile) {
-  std::string path = PathOf("truncate.txt");
-  WriteFile(path, "old content\n", plat::kModeText);
-
-  auto file = Files().Open(path, plat::kModeReadWrite | plat::kModeCreate | plat::kModeText);
-  ASSERT_NE(file, nullptr);
-  std::string line;
-  EXPECT_FALSE(file->ReadLine(line));
-  EXPECT_TRUE(file->Close());
-  EXPECT_EQ(ReadLines(path, 0), Lines{});
 }
 
 TEST_F(FilesContract, OpeningAMissingFileFailsAndCreatesNothing) {
@@ -127,15 +114,7 @@ TEST_F(FilesContract, OpeningAMissingFileFailsAndCreatesNothing) {
   EXPECT_FALSE(Exists(path));
 }
 
-TEST_F(FilesContract, DeleteRemovesOnlyExistingFiles) {
-  std::string path = PathOf("delete.txt");
-  WriteFile(path, "x", 0);
-  EXPECT_TRUE(Files().Delete(path));
-  EXPECT_FALSE(Exists(path));
-  EXPECT_FALSE(Files().Delete(path));
-}
-
-TEST_F(FilesContract, ReplaceMovesSourceOverTarget) {
+TEST_F(FilesContract, DeleteAndReplaceActOnlyOnExistingFiles) {
   std::string source = PathOf("source.txt");
   std::string target = PathOf("target.txt");
   WriteFile(source, "new\n", plat::kModeText);
@@ -151,6 +130,10 @@ TEST_F(FilesContract, ReplaceMovesSourceOverTarget) {
   EXPECT_EQ(ReadLines(other, plat::kModeText), (Lines{"new"}));
   EXPECT_FALSE(Files().Replace(target, other));
   EXPECT_EQ(ReadLines(other, plat::kModeText), (Lines{"new"}));
+
+  EXPECT_TRUE(Files().Delete(other));
+  EXPECT_FALSE(Exists(other));
+  EXPECT_FALSE(Files().Delete(other));
 }
 
 // The settings file's protection: written restricted, then moved over the old one.
@@ -192,55 +175,6 @@ TEST_F(FilesContract, AttributesTellFilesFromFoldersAndKeepReadOnly) {
   ASSERT_TRUE(Files().SetAttributes(path, plat::kFileAttributeNormal));
   EXPECT_EQ(Files().GetAttributes(path) & plat::kFileAttributeReadOnly, 0u);
   EXPECT_FALSE(Files().SetAttributes(PathOf("absent.txt"), plat::kFileAttributeNormal));
-}
-
-class ProfileContract : public FilesContract {
- protected:
-  void SetUp() override {
-    FilesContract::SetUp();
-    m_ini = PathOf("Server.ini");
-    WriteFile(m_ini, "[System]\nCount=42\nName=abcdef\nChinese=中文服务器\n\n[Other]\nCount=7\n",
-              plat::kModeText);
-  }
-  DWORD Read(const char* section, const char* key, const char* defaultValue, std::string& out, DWORD size) {
-    out = kSentinel;
-    return Files().GetProfileString(section, key, defaultValue, out, size, m_ini);
-  }
-  std::string m_ini;
-};
-
-TEST_F(ProfileContract, IntegersComeFromTheirSectionOrTheDefault) {
-  EXPECT_EQ(Files().GetProfileInt("System", "Count", -1, m_ini), 42u);
-  EXPECT_EQ(Files().GetProfileInt("Other", "Count", -1, m_ini), 7u);
-  EXPECT_EQ(Files().GetProfileInt("System", "Missing", 5, m_ini), 5u);
-  EXPECT_EQ(Files().GetProfileInt("System", "Count", 5, PathOf("absent.ini")), 5u);
-}
-
-TEST_F(ProfileContract, StringsComeBackWithTheirLength) {
-  std::string out;
-  EXPECT_EQ(Read("System", "Name", "", out, 256), 6u);
-  EXPECT_EQ(out, "abcdef");
-  EXPECT_EQ(Read("System", "Missing", "fallback", out, 256), 8u);
-  EXPECT_EQ(out, "fallback");
-  EXPECT_EQ(Read("Absent", "Name", "", out, 256), 0u);
-  EXPECT_EQ(out, "");
-}
-
-TEST_F(ProfileContract, ChineseValuesAreReadFromTheAnsiCodePage) {
-  std::string out;
-  // The length counts the value's bytes in the ANSI code page: five characters, ten bytes.
-  EXPECT_EQ(Read("System", "Chinese", "", out, 256), 10u);
-  EXPECT_EQ(out, "中文服务器");
-}
-
-TEST_F(ProfileContract, BufferSizeCountsTheTerminatingNul) {
-  std::string out;
-  EXPECT_EQ(Read("System", "Name", "", out, 4), 3u);
-  EXPECT_EQ(out, "abc");
-  EXPECT_EQ(Read("System", "Name", "", out, 7), 6u);
-  EXPECT_EQ(out, "abcdef");
-  EXPECT_EQ(Read("System", "Name", "", out, 1), 0u);
-  EXPECT_EQ(out, "");
 }
 
 }  // namespace

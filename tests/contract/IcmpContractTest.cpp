@@ -93,11 +93,4 @@ TEST_F(IcmpContract, CloseSucceedsOnceAndFailsOnAnEmptyOwner) {
   EXPECT_EQ(Sockets().LastError(), 10038);  // WSAENOTSOCK
 }
 
-TEST_F(IcmpContract, DottedLoopbackResolvesToItself) {
-  std::vector<DWORD> addresses;
-  ASSERT_EQ(Sockets().Resolve("127.0.0.1", addresses), 0);
-  ASSERT_FALSE(addresses.empty());
-  EXPECT_EQ(addresses.front(), kLoopback);
-}
-
 }  // namespace

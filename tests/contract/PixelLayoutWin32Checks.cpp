@@ -3,7 +3,7 @@
 // change. Needs a display (scripts/windows-tests provides a virtual one).
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -13,26 +13,9 @@
 #include "platform/win32/WindowSystemWin32.h"
 #include "resources/DialogTemplates.h"
 #include "resources/resource.h"
+#include "tests/contract/ScriptedSink.h"
 
 namespace {
-
-// Runs one check while the dialog initialises, then ends it.
-class InitSink final : public plat::IWindowSink {
- public:
-  explicit InitSink(std::function<void(HWND)> check) : m_check(std::move(check)) {}
-  LRESULT OnWindowMessage(HWND hwnd, UINT msg, WPARAM, LPARAM, bool& handled) override {
-    handled = msg == WM_INITDIALOG;
-    if (msg == win32::kWmDpiChanged) ++dpiChanges;
-    if (!handled) return 0;
-    m_check(hwnd);
-    ::EndDialog(hwnd, 5);
-    return TRUE;
-  }
-  int dpiChanges = 0;
-
- private:
-  std::function<void(HWND)> m_check;
-};
 
 RECT ClientRectOf(HWND control) {
   RECT rc{};
@@ -61,8 +44,12 @@ LONG FontHeight(HWND control) {
 
 class PixelLayoutWin32 : public ::testing::Test {
  protected:
-  void Run(const plat::DialogTemplate& tmpl, InitSink& sink) {
-    ASSERT_EQ(m_windows.DialogBox(tmpl, nullptr, sink), 5);
+  // Runs one check once the dialog is up, then ends it; returns how often
+  // each message was left to default processing.
+  std::map<UINT, int> Run(const plat::DialogTemplate& tmpl, contract::ScriptedSink::Step check) {
+    contract::ScriptedSink sink(m_windows, {std::move(check)});
+    EXPECT_EQ(m_windows.DialogBox(tmpl, nullptr, sink), contract::kEndResult);
+    return sink.unhandled;
   }
 
   // Every control of the template at its place for dpi: the named ones by
@@ -123,20 +110,19 @@ TEST_F(PixelLayoutWin32, MainWindowSitsAtTwoPixelsPerUnitWhateverTheFont) {
     plat::DialogTemplate tmpl = kMainDialogTemplate;
     tmpl.fontFace = font.face;
     tmpl.pointSize = font.points;
-    InitSink sink([&](HWND dlg) {
+    Run(tmpl, [&](HWND dlg) {
       UINT dpi = win32::DpiOf(dlg);
       ExpectControlsAt(dlg, tmpl, dpi);
       ExpectSkinFillsTheClientArea(dlg, dpi);
       EXPECT_EQ(FontHeight(::GetDlgItem(dlg, IDC_USER)), -::MulDiv(font.points, static_cast<int>(dpi), 72));
     });
-    Run(tmpl, sink);
   }
 }
 
 // The layout creates the controls itself, as the dialog manager would have:
 // template order is the z-order, with the template's styles and texts.
 TEST_F(PixelLayoutWin32, ControlsComeInTemplateOrderWithTheirStylesAndTexts) {
-  InitSink sink([&](HWND dlg) {
+  Run(kMainDialogTemplate, [&](HWND dlg) {
     std::vector<int> ids;
     for (HWND child = ::GetWindow(dlg, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
       ids.push_back(::GetDlgCtrlID(child));
@@ -155,11 +141,10 @@ TEST_F(PixelLayoutWin32, ControlsComeInTemplateOrderWithTheirStylesAndTexts) {
     ::GetWindowTextW(::GetDlgItem(dlg, IDC_RELAY), text, 32);
     EXPECT_EQ(win32::WideToUtf8(text), "启用");
   });
-  Run(kMainDialogTemplate, sink);
 }
 
 TEST_F(PixelLayoutWin32, DpiChangeMovesAndRescalesEverything) {
-  InitSink sink([&](HWND dlg) {
+  std::map<UINT, int> unhandled = Run(kMainDialogTemplate, [&](HWND dlg) {
     const UINT before = win32::DpiOf(dlg);
     HWND connect = ::GetDlgItem(dlg, IDC_CONNECT);
     m_windows.SetButtonBitmaps(connect, IDB_CONNECT, IDB_CONNECT_DOWN, IDB_CONNECT, IDB_CONNECT);
@@ -186,19 +171,17 @@ TEST_F(PixelLayoutWin32, DpiChangeMovesAndRescalesEverything) {
       EXPECT_EQ(FontHeight(::GetDlgItem(dlg, IDC_PASSWORD)), -::MulDiv(12, static_cast<int>(dpi), 72));
     }
   });
-  Run(kMainDialogTemplate, sink);
-  EXPECT_EQ(sink.dpiChanges, 3);  // the window's own handlers hear of each change
+  EXPECT_EQ(unhandled[win32::kWmDpiChanged], 3);  // the window's own handlers hear of each change
 }
 
 TEST_F(PixelLayoutWin32, OtherDialogsKeepTheirFontsLayout) {
-  InitSink sink([&](HWND dlg) {
+  Run(kAboutDialogTemplate, [&](HWND dlg) {
     RECT ok = ClientRectOf(::GetDlgItem(dlg, IDOK));
     RECT units{178, 7, 228, 21};
     ::MapDialogRect(dlg, &units);
     EXPECT_EQ(ok.left, units.left);
     EXPECT_EQ(ok.bottom, units.bottom);
   });
-  Run(kAboutDialogTemplate, sink);
 }
 
 }  // namespace

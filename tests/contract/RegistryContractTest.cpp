@@ -2,6 +2,7 @@
 // HKEY_CURRENT_USER, its DWORD and multi-string values.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -59,9 +60,13 @@ TEST_F(RegistryContract, DwordIsReadWrittenAndReadBack) {
   EXPECT_EQ(value, 1u);
 }
 
+// The bytes stored and their count; a value too long for the buffer is
+// more data, its size, and nothing written past the buffer.
 TEST_F(RegistryContract, MultiStringGivesTheBytesStoredAndTheirCount) {
   const std::string names("Themes\0BITS\0\0", 13);
+  const std::string longNames = std::string(40, 'A') + std::string("\0\0", 2);
   Put("netsvcs", plat::kRegMultiSz, names);
+  Put("long", plat::kRegMultiSz, longNames);
   LONG result = -1;
   auto key = Open(result);
   ASSERT_TRUE(key) << result;
@@ -72,23 +77,15 @@ TEST_F(RegistryContract, MultiStringGivesTheBytesStoredAndTheirCount) {
   ASSERT_EQ(size, names.size());
   EXPECT_EQ(std::string(buffer.begin(), buffer.begin() + size), names);
   for (size_t i = size; i < buffer.size(); ++i) EXPECT_EQ(buffer[i], kSentinel) << "byte " << i;
-}
 
-TEST_F(RegistryContract, MultiStringTooLongForTheBufferIsMoreDataAndNothingIsWrittenPastIt) {
-  const std::string names = std::string(40, 'A') + std::string("\0\0", 2);
-  Put("netsvcs", plat::kRegMultiSz, names);
-  LONG result = -1;
-  auto key = Open(result);
-  ASSERT_TRUE(key) << result;
-
-  std::vector<BYTE> buffer(64, kSentinel);
-  DWORD size = 16;
-  EXPECT_EQ(key->QueryMultiString("netsvcs", buffer.data(), size), plat::kErrorMoreData);
-  EXPECT_EQ(size, names.size());
+  std::fill(buffer.begin(), buffer.end(), kSentinel);
+  size = 16;
+  EXPECT_EQ(key->QueryMultiString("long", buffer.data(), size), plat::kErrorMoreData);
+  EXPECT_EQ(size, longNames.size());
   for (size_t i = 16; i < buffer.size(); ++i) EXPECT_EQ(buffer[i], kSentinel) << "byte " << i;
 
-  DWORD missing = 16;
-  EXPECT_EQ(key->QueryMultiString("Missing", buffer.data(), missing), plat::kErrorFileNotFound);
+  size = 16;
+  EXPECT_EQ(key->QueryMultiString("Missing", buffer.data(), size), plat::kErrorFileNotFound);
 }
 
 }  // namespace

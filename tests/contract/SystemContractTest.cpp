@@ -28,26 +28,21 @@ class SystemContract : public ::testing::Test {
   std::unique_ptr<ContractEnvironment> m_env;
 };
 
-TEST_F(SystemContract, SystemDirectoryIsAnExistingFolderWithoutTrailingBackslash) {
+// The system directory and the current directory exist; the module is an .exe.
+TEST_F(SystemContract, FoldersAndModuleAreFullPaths) {
   std::string folder = System().GetSystemDirectory();
   ASSERT_GT(folder.size(), 3u);
   EXPECT_EQ(folder[1], ':');
   EXPECT_NE(folder.back(), '\\');
   EXPECT_TRUE(IsFolder(folder)) << folder;
-}
+  EXPECT_TRUE(IsFolder(System().GetCurrentDirectory())) << System().GetCurrentDirectory();
 
-TEST_F(SystemContract, ModuleFileNameIsTheFullPathOfAnExecutable) {
   std::string path = System().GetModuleFileName();
   ASSERT_GT(path.size(), 4u);
   EXPECT_EQ(path[1], ':');
   std::string extension = path.substr(path.size() - 4);
   for (char& ch : extension) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
   EXPECT_EQ(extension, ".exe") << path;
-}
-
-TEST_F(SystemContract, CurrentDirectoryIsAnExistingFolder) {
-  std::string folder = System().GetCurrentDirectory();
-  EXPECT_TRUE(IsFolder(folder)) << folder;
 }
 
 TEST_F(SystemContract, TickCountAdvancesAcrossSleep) {
@@ -79,40 +74,33 @@ TEST_F(SystemContract, NamedMutexIsFoundOnlyWhileItExists) {
   EXPECT_FALSE(System().OpenMutex(name));
 }
 
-TEST_F(SystemContract, AutoResetEventWakesOneWaitAndResets) {
-  plat::KernelHandle event = System().CreateEvent(false, false);
-  ASSERT_TRUE(event);
-  EXPECT_EQ(System().WaitForSingleObject(event, 0), WAIT_TIMEOUT);
-  System().SetEvent(event);
-  EXPECT_EQ(System().WaitForSingleObject(event, 0), WAIT_OBJECT_0);
-  EXPECT_EQ(System().WaitForSingleObject(event, 0), WAIT_TIMEOUT);
-}
-
-TEST_F(SystemContract, WaitForAnyOfSeveralGivesTheLowestSignalledIndex) {
+// An auto-reset event wakes one wait and resets, a manual-reset one stays
+// set until reset; of several, the lowest signalled index wins.
+TEST_F(SystemContract, EventsAndWaits) {
   plat::KernelHandle stop = System().CreateEvent(true, false);
   plat::KernelHandle request = System().CreateEvent(false, false);
   ASSERT_TRUE(stop && request);
+  EXPECT_EQ(System().WaitForSingleObject(request, 0), WAIT_TIMEOUT);
+  System().SetEvent(request);
+  EXPECT_EQ(System().WaitForSingleObject(request, 0), WAIT_OBJECT_0);
+  EXPECT_EQ(System().WaitForSingleObject(request, 0), WAIT_TIMEOUT);
+
   const plat::KernelHandle* pair[] = {&stop, &request};
   EXPECT_EQ(System().WaitForMultipleObjects(pair, 20), WAIT_TIMEOUT);
   System().SetEvent(request);
   EXPECT_EQ(System().WaitForMultipleObjects(pair, 0), WAIT_OBJECT_0 + 1);
-  // The auto-reset event it named was reset.
   EXPECT_EQ(System().WaitForMultipleObjects(pair, 0), WAIT_TIMEOUT);
-  // Both signalled: the first one wins and the second stays set.
   System().SetEvent(request);
   System().SetEvent(stop);
   EXPECT_EQ(System().WaitForMultipleObjects(pair, INFINITE), WAIT_OBJECT_0);
   EXPECT_EQ(System().WaitForMultipleObjects(pair, 0), WAIT_OBJECT_0);
   EXPECT_EQ(System().WaitForSingleObject(request, 0), WAIT_OBJECT_0);
-}
 
-TEST_F(SystemContract, ManualResetEventStaysSetUntilReset) {
-  plat::KernelHandle event = System().CreateEvent(true, true);
-  ASSERT_TRUE(event);
-  EXPECT_EQ(System().WaitForSingleObject(event, 0), WAIT_OBJECT_0);
-  EXPECT_EQ(System().WaitForSingleObject(event, 0), WAIT_OBJECT_0);
-  System().ResetEvent(event);
-  EXPECT_EQ(System().WaitForSingleObject(event, 0), WAIT_TIMEOUT);
+  plat::KernelHandle manual = System().CreateEvent(true, true);
+  EXPECT_EQ(System().WaitForSingleObject(manual, 0), WAIT_OBJECT_0);
+  EXPECT_EQ(System().WaitForSingleObject(manual, 0), WAIT_OBJECT_0);
+  System().ResetEvent(manual);
+  EXPECT_EQ(System().WaitForSingleObject(manual, 0), WAIT_TIMEOUT);
 }
 
 TEST_F(SystemContract, ThreadRunsOnItsCreatorsPortsAndSignalsItsEnd) {
@@ -136,8 +124,6 @@ TEST_F(SystemContract, ThreadRunsOnItsCreatorsPortsAndSignalsItsEnd) {
   EXPECT_EQ(system.WaitForSingleObject(thread, INFINITE), WAIT_OBJECT_0);
 }
 
-}  // namespace
-
 // The C library's generator, as the dialer's random picks rely on it.
 TEST_F(SystemContract, RandomFollowsTheCLibrarySequenceForASeed) {
   plat::ISystem& system = System();
@@ -158,3 +144,5 @@ TEST_F(SystemContract, AnsiConversionCheckKnowsTheCodePage) {
   EXPECT_FALSE(system.CanConvertToAnsi("김철수"));
   EXPECT_FALSE(system.CanConvertToAnsi("ab김"));
 }
+
+}  // namespace

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +11,7 @@
 #include "platform/Ports.h"
 #include "platform/WinConstants.h"
 #include "tests/contract/ContractEnvironment.h"
+#include "tests/contract/ScriptedSink.h"
 
 namespace {
 
@@ -48,81 +48,11 @@ const plat::DialogTemplate kTemplate = {
     901,      "Dorvanta 계약 合约", 168, 191, "MS Shell Dlg 2", 9, plat::kDlgCaption | plat::kDlgSysMenu,
     kControls};
 
-constexpr UINT kStep = WM_USER + 0x211;     // runs the next step of a case
-constexpr UINT kSent = WM_USER + 0x212;     // handled with a result, logged
-constexpr UINT kPosted = WM_USER + 0x213;   // logged
-constexpr UINT kIgnored = WM_USER + 0x214;  // left to default processing
-constexpr INT_PTR kEndResult = 42;
-
-// A sink that logs what reaches it and runs a case's steps, one per posted
-// kStep, so that each step sees the messages the previous one caused. A
-// step may hold the script until a timer handler resumes it.
-class ScriptedSink final : public plat::IWindowSink {
- public:
-  using Step = std::function<void(HWND)>;
-  using TimerHandler = std::function<void(HWND, UINT_PTR)>;
-
-  ScriptedSink(plat::IWindowSystem& windows, std::vector<Step> steps)
-      : m_windows(windows), m_steps(std::move(steps)) {}
-
-  LRESULT OnWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) override {
-    handled = true;
-    switch (msg) {
-      case WM_CREATE:
-        log.push_back("create");
-        createHadRecord = lParam != 0;
-        return createResult;
-      case WM_INITDIALOG:
-        log.push_back("initdialog");
-        m_windows.PostMessage(hwnd, kStep, 0, 0);
-        return TRUE;
-      case kStep:
-        RunStep(hwnd);
-        return 0;
-      case kSent:
-        log.push_back("sent " + std::to_string(wParam));
-        return 1000 + static_cast<LRESULT>(wParam);
-      case kPosted:
-        log.push_back("posted " + std::to_string(wParam));
-        return 0;
-      case WM_TIMER:
-        timers.push_back(wParam);
-        if (onTimer) onTimer(hwnd, wParam);
-        return 0;
-      default:
-        handled = false;
-        return 0;
-    }
-  }
-
-  // Lets the script go on after a step that held it.
-  void Resume(HWND hwnd) {
-    m_held = false;
-    m_windows.PostMessage(hwnd, kStep, 0, 0);
-  }
-  void Hold() { m_held = true; }
-
-  std::vector<std::string> log;
-  std::vector<UINT_PTR> timers;
-  TimerHandler onTimer;
-  LRESULT createResult = 0;
-  bool createHadRecord = false;
-
- private:
-  void RunStep(HWND hwnd) {
-    if (m_next < m_steps.size()) m_steps[m_next++](hwnd);
-    if (m_held) return;
-    if (m_next < m_steps.size())
-      m_windows.PostMessage(hwnd, kStep, 0, 0);
-    else
-      m_windows.EndDialog(hwnd, kEndResult);
-  }
-
-  plat::IWindowSystem& m_windows;
-  std::vector<Step> m_steps;
-  size_t m_next = 0;
-  bool m_held = false;
-};
+using contract::kEndResult;
+using contract::kIgnored;
+using contract::kPosted;
+using contract::kSent;
+using contract::ScriptedSink;
 
 class WindowSystemContract : public ::testing::Test {
  protected:
@@ -132,6 +62,16 @@ class WindowSystemContract : public ::testing::Test {
   HWND Item(HWND dlg, int id) { return Windows().GetDlgItem(dlg, id); }
   // Runs the dialog; every step ran when it ends with the script's result.
   void Run(ScriptedSink& sink) { ASSERT_EQ(Windows().DialogBox(kTemplate, nullptr, sink), kEndResult); }
+  void Run(std::vector<ScriptedSink::Step> steps) {
+    ScriptedSink sink(Windows(), std::move(steps));
+    Run(sink);
+  }
+  // The text of a list's item, read into a sentinel-filled string, and the length returned.
+  std::pair<int, std::string> ItemText(HWND list, int index) {
+    std::string text = kSentinel;
+    int length = Windows().GetItemText(list, index, text);
+    return {length, text};
+  }
 
   std::unique_ptr<ContractEnvironment> m_env;
 };
@@ -162,19 +102,6 @@ TEST_F(WindowSystemContract, DialogGetsCreateThenInitDialogAndReturnsTheEndResul
   EXPECT_FALSE(Windows().IsWindowVisible(seen));
 }
 
-TEST_F(WindowSystemContract, EndDialogFromAHandlerIsWhatDialogBoxReturns) {
-  ScriptedSink sink(Windows(), {[&](HWND dlg) {
-                      sink.Hold();
-                      Windows().SetTimer(dlg, 1, 10);
-                    }});
-  sink.onTimer = [&](HWND dlg, UINT_PTR id) {
-    Windows().KillTimer(dlg, id);
-    Windows().EndDialog(dlg, 7);
-  };
-  EXPECT_EQ(Windows().DialogBox(kTemplate, nullptr, sink), 7);
-  EXPECT_EQ(sink.timers, (std::vector<UINT_PTR>{1}));
-}
-
 TEST_F(WindowSystemContract, CreateFailingEndsTheDialogWithoutInitDialog) {
   ScriptedSink sink(Windows(), {});
   sink.createResult = -1;
@@ -183,143 +110,122 @@ TEST_F(WindowSystemContract, CreateFailingEndsTheDialogWithoutInitDialog) {
 }
 
 TEST_F(WindowSystemContract, TextsRoundTripAsUtf8) {
-  ScriptedSink sink(Windows(), {[&](HWND dlg) {
-                      EXPECT_EQ(Windows().GetWindowText(dlg), "Dorvanta 계약 合约");
-                      EXPECT_EQ(Windows().FindWindow("Dorvanta 계약 合约"), dlg);
-                      EXPECT_EQ(Windows().GetWindowText(Item(dlg, kOverseasMode)), "针对海外加速");
+  Run({[&](HWND dlg) {
+    EXPECT_EQ(Windows().GetWindowText(dlg), "Dorvanta 계약 合约");
+    EXPECT_EQ(Windows().FindWindow("Dorvanta 계약 合约"), dlg);
+    EXPECT_EQ(Windows().GetWindowText(Item(dlg, kOverseasMode)), "针对海外加速");
 
-                      Windows().SetWindowText(dlg, "Velk VPN 벨크 维尔克");
-                      EXPECT_EQ(Windows().GetWindowText(dlg), "Velk VPN 벨크 维尔克");
-                      EXPECT_EQ(Windows().FindWindow("Velk VPN 벨크 维尔克"), dlg);
-                      EXPECT_EQ(Windows().FindWindow("Dorvanta 계약 合约"), nullptr);
+    Windows().SetWindowText(dlg, "Velk VPN 벨크 维尔克");
+    EXPECT_EQ(Windows().GetWindowText(dlg), "Velk VPN 벨크 维尔克");
+    EXPECT_EQ(Windows().FindWindow("Velk VPN 벨크 维尔克"), dlg);
+    EXPECT_EQ(Windows().FindWindow("Dorvanta 계약 合约"), nullptr);
 
-                      HWND edit = Item(dlg, kEdit);
-                      EXPECT_EQ(Windows().GetWindowText(edit), "");
-                      Windows().SetWindowText(edit, "사용자 用户 user");
-                      EXPECT_EQ(Windows().GetWindowText(edit), "사용자 用户 user");
-                      Windows().SetWindowText(edit, "");
-                      EXPECT_EQ(Windows().GetWindowText(edit), "");
-                    }});
-  Run(sink);
+    HWND edit = Item(dlg, kEdit);
+    EXPECT_EQ(Windows().GetWindowText(edit), "");
+    Windows().SetWindowText(edit, "사용자 用户 user");
+    EXPECT_EQ(Windows().GetWindowText(edit), "사용자 用户 user");
+    Windows().SetWindowText(edit, "");
+    EXPECT_EQ(Windows().GetWindowText(edit), "");
+  }});
 }
 
 TEST_F(WindowSystemContract, CheckShowAndEnableStates) {
-  ScriptedSink sink(Windows(), {[&](HWND dlg) {
-                      for (int id : {kCheck, kGlobalMode}) {
-                        SCOPED_TRACE(id);
-                        HWND button = Item(dlg, id);
-                        EXPECT_EQ(Windows().GetCheck(button), 0);
-                        Windows().SetCheck(button, 1);
-                        EXPECT_EQ(Windows().GetCheck(button), 1);
-                        Windows().SetCheck(button, 0);
-                        EXPECT_EQ(Windows().GetCheck(button), 0);
-                      }
+  Run({[&](HWND dlg) {
+    for (int id : {kCheck, kGlobalMode}) {
+      SCOPED_TRACE(id);
+      HWND button = Item(dlg, id);
+      EXPECT_EQ(Windows().GetCheck(button), 0);
+      Windows().SetCheck(button, 1);
+      EXPECT_EQ(Windows().GetCheck(button), 1);
+      Windows().SetCheck(button, 0);
+      EXPECT_EQ(Windows().GetCheck(button), 0);
+    }
 
-                      // ShowWindow answers the visibility before the call.
-                      HWND hidden = Item(dlg, kDropList);
-                      EXPECT_FALSE(Windows().IsWindowVisible(hidden));
-                      EXPECT_FALSE(Windows().ShowWindow(hidden, SW_SHOW));
-                      EXPECT_TRUE(Windows().IsWindowVisible(hidden));
-                      EXPECT_TRUE(Windows().ShowWindow(hidden, SW_SHOW));
-                      EXPECT_TRUE(Windows().ShowWindow(hidden, SW_HIDE));
-                      EXPECT_FALSE(Windows().IsWindowVisible(hidden));
-                      EXPECT_FALSE(Windows().ShowWindow(hidden, SW_HIDE));
+    // ShowWindow answers the visibility before the call.
+    HWND hidden = Item(dlg, kDropList);
+    EXPECT_FALSE(Windows().IsWindowVisible(hidden));
+    EXPECT_FALSE(Windows().ShowWindow(hidden, SW_SHOW));
+    EXPECT_TRUE(Windows().IsWindowVisible(hidden));
+    EXPECT_TRUE(Windows().ShowWindow(hidden, SW_SHOW));
+    EXPECT_TRUE(Windows().ShowWindow(hidden, SW_HIDE));
+    EXPECT_FALSE(Windows().IsWindowVisible(hidden));
+    EXPECT_FALSE(Windows().ShowWindow(hidden, SW_HIDE));
 
-                      HWND disabled = Item(dlg, kOverseasMode);
-                      EXPECT_FALSE(Windows().IsWindowEnabled(disabled));
-                      EXPECT_TRUE(Windows().IsWindowEnabled(Item(dlg, kGlobalMode)));
-                      Windows().EnableWindow(disabled, true);
-                      EXPECT_TRUE(Windows().IsWindowEnabled(disabled));
-                      Windows().EnableWindow(disabled, false);
-                      EXPECT_FALSE(Windows().IsWindowEnabled(disabled));
-                    }});
-  Run(sink);
+    HWND disabled = Item(dlg, kOverseasMode);
+    EXPECT_FALSE(Windows().IsWindowEnabled(disabled));
+    EXPECT_TRUE(Windows().IsWindowEnabled(Item(dlg, kGlobalMode)));
+    Windows().EnableWindow(disabled, true);
+    EXPECT_TRUE(Windows().IsWindowEnabled(disabled));
+    Windows().EnableWindow(disabled, false);
+    EXPECT_FALSE(Windows().IsWindowEnabled(disabled));
+  }});
 }
 
 TEST_F(WindowSystemContract, DialogMinimisesRestoresHidesAndShows) {
-  ScriptedSink sink(Windows(), {[&](HWND dlg) {
-                      EXPECT_FALSE(Windows().IsIconic(dlg));
-                      EXPECT_TRUE(Windows().ShowWindow(dlg, SW_MINIMIZE));
-                      EXPECT_TRUE(Windows().IsIconic(dlg));
-                      EXPECT_TRUE(Windows().IsWindowVisible(dlg));
-                      EXPECT_TRUE(Windows().ShowWindow(dlg, SW_RESTORE));
-                      EXPECT_FALSE(Windows().IsIconic(dlg));
+  Run({[&](HWND dlg) {
+    EXPECT_FALSE(Windows().IsIconic(dlg));
+    EXPECT_TRUE(Windows().ShowWindow(dlg, SW_MINIMIZE));
+    EXPECT_TRUE(Windows().IsIconic(dlg));
+    EXPECT_TRUE(Windows().IsWindowVisible(dlg));
+    EXPECT_TRUE(Windows().ShowWindow(dlg, SW_RESTORE));
+    EXPECT_FALSE(Windows().IsIconic(dlg));
 
-                      EXPECT_TRUE(Windows().ShowWindow(dlg, SW_HIDE));
-                      EXPECT_FALSE(Windows().IsWindowVisible(dlg));
-                      // A control of a hidden dialog is not visible either.
-                      EXPECT_FALSE(Windows().IsWindowVisible(Item(dlg, kCheck)));
-                      EXPECT_FALSE(Windows().ShowWindow(dlg, SW_SHOW));
-                      EXPECT_TRUE(Windows().IsWindowVisible(dlg));
-                      EXPECT_TRUE(Windows().IsWindowVisible(Item(dlg, kCheck)));
-                    }});
-  Run(sink);
+    EXPECT_TRUE(Windows().ShowWindow(dlg, SW_HIDE));
+    EXPECT_FALSE(Windows().IsWindowVisible(dlg));
+    // A control of a hidden dialog is not visible either.
+    EXPECT_FALSE(Windows().IsWindowVisible(Item(dlg, kCheck)));
+    EXPECT_FALSE(Windows().ShowWindow(dlg, SW_SHOW));
+    EXPECT_TRUE(Windows().IsWindowVisible(dlg));
+    EXPECT_TRUE(Windows().IsWindowVisible(Item(dlg, kCheck)));
+  }});
 }
 
-TEST_F(WindowSystemContract, ListItemsKeepInsertionOrderAndReportRanges) {
-  ScriptedSink sink(Windows(), {[&](HWND dlg) {
-                      for (int id : {kDropList, kDropDown, kList}) {
-                        SCOPED_TRACE(id);
-                        HWND list = Item(dlg, id);
-                        EXPECT_EQ(Windows().GetCount(list), 0);
-                        EXPECT_EQ(Windows().AddString(list, "서울 1"), 0);
-                        EXPECT_EQ(Windows().AddString(list, "上海 2"), 1);
-                        EXPECT_EQ(Windows().AddString(list, "A 0"), 2);
-                        EXPECT_EQ(Windows().GetCount(list), 3);
-                        EXPECT_EQ(Windows().GetCurSel(list), -1);
+TEST_F(WindowSystemContract, ListItemsKeepInsertionOrderAndComboTextFollowsTheSelection) {
+  Run({[&](HWND dlg) {
+    for (int id : {kDropList, kDropDown, kList}) {
+      SCOPED_TRACE(id);
+      HWND list = Item(dlg, id);
+      EXPECT_EQ(Windows().GetCount(list), 0);
+      EXPECT_EQ(Windows().AddString(list, "서울 1"), 0);
+      EXPECT_EQ(Windows().AddString(list, "上海 2"), 1);
+      EXPECT_EQ(Windows().AddString(list, "A 0"), 2);
+      EXPECT_EQ(Windows().GetCount(list), 3);
+      EXPECT_EQ(Windows().GetCurSel(list), -1);
 
-                        std::string text = kSentinel;
-                        EXPECT_EQ(Windows().GetItemText(list, 1, text), 8);  // bytes of the UTF-8 text
-                        EXPECT_EQ(text, "上海 2");
-                        text = kSentinel;
-                        EXPECT_EQ(Windows().GetItemText(list, 3, text), -1);
-                        EXPECT_EQ(text, "");
-                        text = kSentinel;
-                        EXPECT_EQ(Windows().GetItemText(list, -1, text), -1);
-                        EXPECT_EQ(text, "");
+      using Item = std::pair<int, std::string>;
+      EXPECT_EQ(ItemText(list, 1), (Item{8, "上海 2"}));  // bytes of the UTF-8 text
+      EXPECT_EQ(ItemText(list, 3), (Item{-1, ""}));
+      EXPECT_EQ(ItemText(list, -1), (Item{-1, ""}));
 
-                        EXPECT_EQ(Windows().SetCurSel(list, 3), -1);
-                        EXPECT_EQ(Windows().GetCurSel(list), -1);
-                        EXPECT_EQ(Windows().SetCurSel(list, 2), 2);
-                        EXPECT_EQ(Windows().GetCurSel(list), 2);
-                        // Deleting an item before the selection moves the selection with its item.
-                        EXPECT_EQ(Windows().DeleteString(list, 0), 2);
-                        EXPECT_EQ(Windows().GetCurSel(list), 1);
-                        text = kSentinel;
-                        EXPECT_EQ(Windows().GetItemText(list, 0, text), 8);
-                        EXPECT_EQ(text, "上海 2");
-                        EXPECT_EQ(Windows().DeleteString(list, 2), -1);
-                        EXPECT_EQ(Windows().DeleteString(list, -1), -1);
-                        EXPECT_EQ(Windows().GetCount(list), 2);
+      // A combo box's text follows the selection; an index past the end clears both.
+      auto expectComboText = [&](const char* text) {
+        if (id != kList) {
+          EXPECT_EQ(Windows().GetWindowText(list), text);
+        }
+      };
+      EXPECT_EQ(Windows().SetCurSel(list, 1), 1);
+      expectComboText("上海 2");
+      EXPECT_EQ(Windows().SetCurSel(list, 3), -1);
+      EXPECT_EQ(Windows().GetCurSel(list), -1);
+      expectComboText("");
+      EXPECT_EQ(Windows().SetCurSel(list, 2), 2);
+      EXPECT_EQ(Windows().GetCurSel(list), 2);
+      expectComboText("A 0");
+      // Deleting an item before the selection moves the selection with its item.
+      EXPECT_EQ(Windows().DeleteString(list, 0), 2);
+      EXPECT_EQ(Windows().GetCurSel(list), 1);
+      EXPECT_EQ(ItemText(list, 0), (Item{8, "上海 2"}));
+      EXPECT_EQ(Windows().DeleteString(list, 2), -1);
+      EXPECT_EQ(Windows().DeleteString(list, -1), -1);
+      EXPECT_EQ(Windows().GetCount(list), 2);
 
-                        Windows().ResetContent(list);
-                        EXPECT_EQ(Windows().GetCount(list), 0);
-                        EXPECT_EQ(Windows().GetCurSel(list), -1);
-                        EXPECT_EQ(Windows().SetCurSel(list, 0), -1);
-                      }
-                    }});
-  Run(sink);
-}
-
-TEST_F(WindowSystemContract, ComboTextFollowsTheSelection) {
-  ScriptedSink sink(Windows(), {[&](HWND dlg) {
-                      for (int id : {kDropList, kDropDown}) {
-                        SCOPED_TRACE(id);
-                        HWND combo = Item(dlg, id);
-                        Windows().AddString(combo, "서울 1");
-                        Windows().AddString(combo, "上海 2");
-                        EXPECT_EQ(Windows().SetCurSel(combo, 1), 1);
-                        EXPECT_EQ(Windows().GetWindowText(combo), "上海 2");
-                        EXPECT_EQ(Windows().SetCurSel(combo, 2), -1);
-                        EXPECT_EQ(Windows().GetCurSel(combo), -1);
-                        EXPECT_EQ(Windows().GetWindowText(combo), "");
-                        EXPECT_EQ(Windows().SetCurSel(combo, 0), 0);
-                        EXPECT_EQ(Windows().GetWindowText(combo), "서울 1");
-                        Windows().ResetContent(combo);
-                        EXPECT_EQ(Windows().GetWindowText(combo), "");
-                      }
-                    }});
-  Run(sink);
+      Windows().ResetContent(list);
+      EXPECT_EQ(Windows().GetCount(list), 0);
+      EXPECT_EQ(Windows().GetCurSel(list), -1);
+      expectComboText("");
+      EXPECT_EQ(Windows().SetCurSel(list, 0), -1);
+    }
+  }});
 }
 
 TEST_F(WindowSystemContract, SentMessagesAreHandledAtOncePostedOnesLaterInOrder) {
@@ -340,7 +246,7 @@ TEST_F(WindowSystemContract, SentMessagesAreHandledAtOncePostedOnesLaterInOrder)
   EXPECT_EQ(sink.log, (Log{"create", "initdialog", "sent 2", "posted 1", "posted 3"}));
 }
 
-TEST_F(WindowSystemContract, TimerArrivesWithItsIdUntilKilled) {
+TEST_F(WindowSystemContract, TimerArrivesWithItsIdUntilKilledAndAHandlerEndsTheDialog) {
   constexpr UINT_PTR kFast = 77, kSlow = 78;
   bool killed = false, killedAgain = true;
   ScriptedSink sink(Windows(), {[&](HWND dlg) {
@@ -355,10 +261,11 @@ TEST_F(WindowSystemContract, TimerArrivesWithItsIdUntilKilled) {
       EXPECT_EQ(Windows().SetTimer(dlg, kSlow, 200), kSlow);
     } else if (id == kSlow) {
       Windows().KillTimer(dlg, kSlow);
-      sink.Resume(dlg);
+      Windows().EndDialog(dlg, 7);
     }
   };
-  Run(sink);
+  // What a handler ends the dialog with is what DialogBox returns.
+  EXPECT_EQ(Windows().DialogBox(kTemplate, nullptr, sink), 7);
   EXPECT_TRUE(killed);
   EXPECT_FALSE(killedAgain);
   EXPECT_EQ(sink.timers, (std::vector<UINT_PTR>{kFast, kFast, kSlow}));
@@ -401,34 +308,33 @@ TEST_F(WindowSystemContract, MessageBoxReturnsItsAnswerWhileTimersKeepArriving) 
 }
 
 TEST_F(WindowSystemContract, TrayIconIsAddedModifiedAndDeletedOnce) {
-  ScriptedSink sink(Windows(), {[&](HWND dlg) {
-                      plat::NotifyIconRecord record;
-                      record.cbSize = 488;
-                      record.hWnd = dlg;
-                      record.uID = 143;
-                      record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-                      record.uCallbackMessage = WM_USER + 100;
-                      record.hIcon = Windows().LoadIcon(kAppIcon);
-                      std::snprintf(record.szTip, sizeof(record.szTip), "Velk VPN 벨크");
-                      EXPECT_TRUE(Windows().NotifyIcon(NIM_ADD, record));
-                      EXPECT_FALSE(Windows().NotifyIcon(NIM_ADD, record));
+  Run({[&](HWND dlg) {
+    plat::NotifyIconRecord record;
+    record.cbSize = 488;
+    record.hWnd = dlg;
+    record.uID = 143;
+    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    record.uCallbackMessage = WM_USER + 100;
+    record.hIcon = Windows().LoadIcon(kAppIcon);
+    std::snprintf(record.szTip, sizeof(record.szTip), "Velk VPN 벨크");
+    EXPECT_TRUE(Windows().NotifyIcon(NIM_ADD, record));
+    EXPECT_FALSE(Windows().NotifyIcon(NIM_ADD, record));
 
-                      record.uFlags = NIF_TIP | NIF_INFO;
-                      record.uTimeout = 1000;
-                      record.dwInfoFlags = NIIF_USER;
-                      std::snprintf(record.szInfoTitle, sizeof(record.szInfoTitle), "Velk VPN");
-                      std::snprintf(record.szInfo, sizeof(record.szInfo), "VPN 연결되었습니다 已连接");
-                      EXPECT_TRUE(Windows().NotifyIcon(NIM_MODIFY, record));
+    record.uFlags = NIF_TIP | NIF_INFO;
+    record.uTimeout = 1000;
+    record.dwInfoFlags = NIIF_USER;
+    std::snprintf(record.szInfoTitle, sizeof(record.szInfoTitle), "Velk VPN");
+    std::snprintf(record.szInfo, sizeof(record.szInfo), "VPN 연결되었습니다 已连接");
+    EXPECT_TRUE(Windows().NotifyIcon(NIM_MODIFY, record));
 
-                      EXPECT_TRUE(Windows().NotifyIcon(NIM_DELETE, record));
-                      EXPECT_FALSE(Windows().NotifyIcon(NIM_DELETE, record));
-                      EXPECT_FALSE(Windows().NotifyIcon(NIM_MODIFY, record));
+    EXPECT_TRUE(Windows().NotifyIcon(NIM_DELETE, record));
+    EXPECT_FALSE(Windows().NotifyIcon(NIM_DELETE, record));
+    EXPECT_FALSE(Windows().NotifyIcon(NIM_MODIFY, record));
 
-                      // Another id of the same window is another icon.
-                      record.uID = 144;
-                      EXPECT_FALSE(Windows().NotifyIcon(NIM_MODIFY, record));
-                    }});
-  Run(sink);
+    // Another id of the same window is another icon.
+    record.uID = 144;
+    EXPECT_FALSE(Windows().NotifyIcon(NIM_MODIFY, record));
+  }});
 }
 
 }  // namespace

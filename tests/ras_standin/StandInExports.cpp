@@ -1,107 +1,151 @@
-// The exported calls of the rasapi32.dll test stand-in: the demo service in
-// real time, its progress on a thread of its own.
+// Test stand-in of rasapi32.dll: the calls the dialer makes, answered by a
+// demo service in real time, the progress on a thread of its own. Used
+// under Wine only, beside a test copy of the program
+// (WINEDLLOVERRIDES=rasapi32=n,b); never installed or shipped.
+//
+// It logs every dial (entry, user, password, phone number, notifier type,
+// record size, phonebook text), its outcome and every hang-up to
+// rasapi32-standin.log beside the DLL.
 #include <windows.h>
 // clang-format off
 #include <ras.h>
 // clang-format on
 
+#include <algorithm>
 #include <chrono>
 #include <cstddef>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <mutex>
 #include <optional>
+#include <string>
 #include <thread>
 
-#include "StandInLines.h"
-
-namespace standin {
 namespace {
 
-// The demo dial: progress states at their times, the outcome at 4.8 s.
+constexpr const char* kDemoUser = "demo";
+constexpr const char* kDemoPassword = "velk2024";
+constexpr const char* kTunnelAddress = "10.77.0.18";
+
+constexpr DWORD kErrorInvalidHandle = 6;
+constexpr DWORD kErrorInvalidParameter = 87;
+constexpr DWORD kErrorBufferTooSmall = 603;
+constexpr DWORD kErrorCannotOpenPhonebook = 621;
+constexpr DWORD kErrorCannotFindEntry = 623;
+constexpr DWORD kErrorInvalidSize = 632;
+constexpr DWORD kErrorAuthFailure = 691;
+constexpr DWORD kErrorProtocolNotConfigured = 731;
+
+// The demo dial: progress states at their times, the outcome at 4.8 s; a
+// refused password ends after authentication began.
 struct Step {
   int atMs;
-  DWORD state;
+  RASCONNSTATE state;
 };
-constexpr Step kSteps[] = {{200, 0},  {600, 1},  {900, 2},   {1800, 3},
-                           {2000, 4}, {2400, 5}, {3600, 14}, {4200, 18}};
+constexpr Step kSteps[] = {{200, RASCS_OpenPort},
+                           {600, RASCS_PortOpened},
+                           {900, RASCS_ConnectDevice},
+                           {1800, RASCS_DeviceConnected},
+                           {2000, RASCS_AllDevicesConnected},
+                           {2400, RASCS_Authenticate},
+                           {3600, RASCS_Authenticated},
+                           {4200, RASCS_Projected}};
 constexpr int kOutcomeAtMs = 4800;
-constexpr DWORD kStateAuthenticate = 5;
 
-// The dial record sizes this architecture's service accepts: the Windows 7
-// version (with dwIfIndex), the earlier one that ends with dwCallbackId, and
-// the one before dwSubEntry.
-static_assert(_WIN32_WINNT >= 0x0601);
+// The dial record sizes of the service's notifier type 2: the Windows 7
+// version (with dwIfIndex) and the earlier one that ends with dwCallbackId.
 constexpr DWORD kDialParamsWindows7 = sizeof(RASDIALPARAMSA);
 constexpr DWORD kDialParamsFull = offsetof(RASDIALPARAMSA, dwIfIndex);
-constexpr DWORD kDialParamsWithoutSubEntry = offsetof(RASDIALPARAMSA, dwSubEntry);
+// The only notifier the dialer passes: RasDialFunc2.
+constexpr DWORD kNotifierType2 = 2;
 
-struct Notifier {
-  DWORD type = 0;
-  LPVOID routine = nullptr;
-  ULONG_PTR callbackId = 0;
-  DWORD subEntry = 0;
+struct Line {
+  std::string entryName;
+  RASCONNSTATE state = RASCS_OpenPort;
+  DWORD error = 0;
 };
+
+std::mutex g_mutex;
+std::map<HRASCONN, Line> g_lines;
+uintptr_t g_nextHandle = 0x1000;
+
+// The line of handle, if it is still there (neither hung up nor refused).
+std::optional<Line> FindLine(HRASCONN handle) {
+  std::lock_guard lock(g_mutex);
+  auto it = g_lines.find(handle);
+  if (it == g_lines.end()) return std::nullopt;
+  return it->second;
+}
+
+void SetLineState(HRASCONN handle, RASCONNSTATE state, DWORD error) {
+  std::lock_guard lock(g_mutex);
+  if (auto it = g_lines.find(handle); it != g_lines.end()) it->second = {it->second.entryName, state, error};
+}
+
+std::string LogPath() {
+  HMODULE module = nullptr;
+  ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(&LogPath), &module);
+  char path[MAX_PATH] = {};
+  std::string folder(path, ::GetModuleFileNameA(module, path, MAX_PATH));
+  return folder.substr(0, folder.find_last_of("\\/") + 1) + "rasapi32-standin.log";
+}
+
+// Appends one block of text to the log, whole.
+void Log(const std::string& text) {
+  static std::mutex logMutex;
+  std::lock_guard lock(logMutex);
+  if (FILE* file = std::fopen(LogPath().c_str(), "ab")) {
+    std::fwrite(text.data(), 1, text.size(), file);
+    std::fclose(file);
+  }
+}
 
 struct DialPlan {
   HRASCONN handle = nullptr;
   bool accepted = false;
-  Notifier notifier;
+  RASDIALFUNC2 notify = nullptr;
+  ULONG_PTR callbackId = 0;
+  DWORD subEntry = 0;
 };
-
-// Sends one notification; false when a RasDialFunc2 asked for no more.
-bool Notify(const DialPlan& plan, DWORD state, DWORD error) {
-  auto rasState = static_cast<RASCONNSTATE>(state);
-  switch (plan.notifier.type) {
-    case 0:
-      reinterpret_cast<RASDIALFUNC>(plan.notifier.routine)(WM_RASDIALEVENT, rasState, error);
-      return true;
-    case 1:
-      reinterpret_cast<RASDIALFUNC1>(plan.notifier.routine)(plan.handle, WM_RASDIALEVENT, rasState, error, 0);
-      return true;
-    default:
-      return reinterpret_cast<RASDIALFUNC2>(plan.notifier.routine)(plan.notifier.callbackId,
-                                                                   plan.notifier.subEntry, plan.handle,
-                                                                   WM_RASDIALEVENT, rasState, error, 0) != 0;
-  }
-}
 
 // Waits until the time of a step; false when the line went away meanwhile.
 bool WaitUntil(std::chrono::steady_clock::time_point start, int atMs, HRASCONN handle) {
-  auto due = start + std::chrono::milliseconds(atMs);
-  while (std::chrono::steady_clock::now() < due) {
-    if (!LineAlive(handle)) return false;
+  while (std::chrono::steady_clock::now() < start + std::chrono::milliseconds(atMs)) {
+    if (!FindLine(handle)) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
-  return LineAlive(handle);
+  return FindLine(handle).has_value();
 }
 
-// Runs the dial to its outcome. Without a notifier it runs on the caller's
-// thread, as the service's synchronous dial does; returns the outcome code.
-DWORD RunDial(const DialPlan& plan) {
+// Runs the dial to its outcome, notifying until the notifier asks for no more.
+void RunDial(const DialPlan& plan) {
   auto start = std::chrono::steady_clock::now();
-  bool notify = plan.notifier.routine != nullptr;
-  DWORD lastState = 0;
+  bool notify = true;
+  auto send = [&](RASCONNSTATE state, DWORD error) {
+    SetLineState(plan.handle, state, error);
+    if (notify)
+      notify =
+          plan.notify(plan.callbackId, plan.subEntry, plan.handle, WM_RASDIALEVENT, state, error, 0) != 0;
+  };
+  RASCONNSTATE last = RASCS_OpenPort;
   for (const Step& step : kSteps) {
-    if (!plan.accepted && step.state > kStateAuthenticate) break;
-    if (!WaitUntil(start, step.atMs, plan.handle)) return 0;
-    lastState = step.state;
-    SetLineState(plan.handle, step.state, 0);
-    if (notify && !Notify(plan, step.state, 0)) notify = false;
+    if (!plan.accepted && step.state > RASCS_Authenticate) break;
+    if (!WaitUntil(start, step.atMs, plan.handle)) return;
+    send(last = step.state, 0);
   }
-  if (!WaitUntil(start, kOutcomeAtMs, plan.handle)) return 0;
-  LineView line;
-  FindLine(plan.handle, line);
+  if (!WaitUntil(start, kOutcomeAtMs, plan.handle)) return;
+  std::string entry = FindLine(plan.handle).value_or(Line{}).entryName;
   if (plan.accepted) {
-    SetLineState(plan.handle, kStateConnected, 0);
-    Log("connected " + line.entryName + " " + kTunnelAddress + "\n");
-    if (notify) Notify(plan, kStateConnected, 0);
-    return 0;
+    Log("connected " + entry + " " + kTunnelAddress + "\n");
+    send(RASCS_Connected, 0);
+  } else {
+    Log("failed " + entry + " " + std::to_string(kErrorAuthFailure) + "\n");
+    send(last, kErrorAuthFailure);
   }
-  SetLineState(plan.handle, lastState, kErrorAuthFailure);
-  Log("failed " + line.entryName + " " + std::to_string(kErrorAuthFailure) + "\n");
-  if (notify) Notify(plan, lastState, kErrorAuthFailure);
-  return kErrorAuthFailure;
 }
 
 std::optional<std::string> ReadFileBytes(const char* path) {
@@ -120,10 +164,19 @@ void CopyField(CHAR* field, size_t size, const std::string& text) {
   field[length] = '\0';
 }
 
-}  // namespace
-}  // namespace standin
+// The record of a dial for the log: its fields, then the phonebook's text.
+std::string DialRecord(const char* phonebook, const RASDIALPARAMSA& params, DWORD notifierType,
+                       const std::optional<std::string>& text) {
+  return "dial entry=" + Field(params.szEntryName, sizeof(params.szEntryName)) +
+         " user=" + Field(params.szUserName, sizeof(params.szUserName)) +
+         " password=" + Field(params.szPassword, sizeof(params.szPassword)) +
+         " phone=" + Field(params.szPhoneNumber, sizeof(params.szPhoneNumber)) +
+         " notifier=" + std::to_string(notifierType) + " size=" + std::to_string(params.dwSize) +
+         " phonebook=" + (phonebook != nullptr ? phonebook : "") + "\n" + text.value_or("(no file)\n") +
+         "\nend of phonebook\n";
+}
 
-using namespace standin;
+}  // namespace
 
 extern "C" {
 
@@ -135,30 +188,18 @@ DWORD WINAPI RasDialA(LPRASDIALEXTENSIONS, LPCSTR phonebook, LPRASDIALPARAMSA pa
   };
   if (params == nullptr || handle == nullptr)
     return refuse(kErrorInvalidParameter, "no parameters or handle");
-  if (params->dwSize != kDialParamsWindows7 && params->dwSize != kDialParamsFull &&
-      params->dwSize != kDialParamsWithoutSubEntry)
+  if (params->dwSize != kDialParamsWindows7 && params->dwSize != kDialParamsFull)
     return refuse(kErrorInvalidSize, "dwSize " + std::to_string(params->dwSize) + ", expected " +
                                          std::to_string(kDialParamsFull));
-  if (notifierType > 2 || (notifierType == 2 && params->dwSize == kDialParamsWithoutSubEntry))
+  if (notifierType != kNotifierType2 || notifier == nullptr)
     return refuse(kErrorInvalidParameter, "notifier type " + std::to_string(notifierType));
-  StartDropWatcher();
 
   std::string entry = Field(params->szEntryName, sizeof(params->szEntryName));
-  std::string user = Field(params->szUserName, sizeof(params->szUserName));
-  std::string password = Field(params->szPassword, sizeof(params->szPassword));
-  std::string path = phonebook != nullptr ? phonebook : "";
   std::optional<std::string> text = phonebook != nullptr ? ReadFileBytes(phonebook) : std::nullopt;
-  std::string record = "dial entry=" + entry + " user=" + user + " password=" + password +
-                       " phone=" + Field(params->szPhoneNumber, sizeof(params->szPhoneNumber)) +
-                       " notifier=" + std::to_string(notifierType) +
-                       " size=" + std::to_string(params->dwSize) + " phonebook=" + path + "\n" +
-                       (text ? *text : std::string("(no file)\n")) + "\nend of phonebook\n";
-
-  DWORD refusal = 0;
-  if (!text)
-    refusal = kErrorCannotOpenPhonebook;
-  else if (text->find("[" + entry + "]") == std::string::npos)
-    refusal = kErrorCannotFindEntry;
+  std::string record = DialRecord(phonebook, *params, notifierType, text);
+  DWORD refusal = !text                                                ? kErrorCannotOpenPhonebook
+                  : text->find("[" + entry + "]") == std::string::npos ? kErrorCannotFindEntry
+                                                                       : 0;
   if (refusal != 0) {
     Log(record + "refused " + std::to_string(refusal) + "\n");
     return refusal;
@@ -166,16 +207,17 @@ DWORD WINAPI RasDialA(LPRASDIALEXTENSIONS, LPCSTR phonebook, LPRASDIALPARAMSA pa
   Log(record);
 
   DialPlan plan;
-  plan.handle = static_cast<HRASCONN>(AddLine(entry));
-  plan.accepted = user == kDemoUser && password == kDemoPassword;
-  plan.notifier.type = notifierType;
-  plan.notifier.routine = notifier;
-  if (params->dwSize != kDialParamsWithoutSubEntry) {
-    plan.notifier.callbackId = params->dwCallbackId;
-    plan.notifier.subEntry = params->dwSubEntry;
+  {
+    std::lock_guard lock(g_mutex);
+    plan.handle = reinterpret_cast<HRASCONN>(g_nextHandle += 0x10);
+    g_lines[plan.handle] = Line{entry};
   }
+  plan.accepted = Field(params->szUserName, sizeof(params->szUserName)) == kDemoUser &&
+                  Field(params->szPassword, sizeof(params->szPassword)) == kDemoPassword;
+  plan.notify = reinterpret_cast<RASDIALFUNC2>(notifier);
+  plan.callbackId = params->dwCallbackId;
+  plan.subEntry = params->dwSubEntry;
   *handle = plan.handle;
-  if (notifier == nullptr) return RunDial(plan);
   std::thread([plan] { RunDial(plan); }).detach();
   return 0;
 }
@@ -183,50 +225,45 @@ DWORD WINAPI RasDialA(LPRASDIALEXTENSIONS, LPCSTR phonebook, LPRASDIALPARAMSA pa
 DWORD WINAPI RasEnumConnectionsA(LPRASCONNA connections, LPDWORD bytes, LPDWORD count) {
   if (bytes == nullptr || count == nullptr) return kErrorInvalidParameter;
   if (connections == nullptr || connections->dwSize != sizeof(RASCONNA)) return kErrorInvalidSize;
-  std::vector<LineView> lines = Lines();
-  DWORD needed = static_cast<DWORD>(lines.size() * sizeof(RASCONNA));
+  std::lock_guard lock(g_mutex);
+  DWORD needed = static_cast<DWORD>(g_lines.size() * sizeof(RASCONNA));
+  *count = 0;
   if (*bytes < needed) {
     *bytes = needed;
-    *count = 0;
     return kErrorBufferTooSmall;
   }
-  for (size_t i = 0; i < lines.size(); ++i) {
-    RASCONNA& record = connections[i];
+  *bytes = needed;
+  for (const auto& [line, state] : g_lines) {
+    RASCONNA& record = connections[(*count)++];
     std::memset(&record, 0, sizeof(record));
     record.dwSize = sizeof(RASCONNA);
-    record.hrasconn = static_cast<HRASCONN>(lines[i].handle);
-    CopyField(record.szEntryName, sizeof(record.szEntryName), lines[i].entryName);
-    CopyField(record.szDeviceType, sizeof(record.szDeviceType), "vpn");
-    CopyField(record.szDeviceName, sizeof(record.szDeviceName), "WAN Miniport (stand-in)");
+    record.hrasconn = line;
+    CopyField(record.szEntryName, sizeof(record.szEntryName), state.entryName);
   }
-  *bytes = needed;
-  *count = static_cast<DWORD>(lines.size());
   return 0;
 }
 
 DWORD WINAPI RasGetConnectStatusA(HRASCONN handle, LPRASCONNSTATUSA status) {
   if (status == nullptr) return kErrorInvalidParameter;
   if (status->dwSize != sizeof(RASCONNSTATUSA)) return kErrorInvalidSize;
-  LineView line;
-  if (!FindLine(handle, line)) return kErrorInvalidHandle;
-  status->rasconnstate = static_cast<RASCONNSTATE>(line.state);
-  status->dwError = line.error;
-  CopyField(status->szDeviceType, sizeof(status->szDeviceType), "vpn");
-  CopyField(status->szDeviceName, sizeof(status->szDeviceName), "WAN Miniport (stand-in)");
+  std::optional<Line> line = FindLine(handle);
+  if (!line) return kErrorInvalidHandle;
+  status->rasconnstate = line->state;
+  status->dwError = line->error;
   return 0;
 }
 
 DWORD WINAPI RasGetProjectionInfoA(HRASCONN handle, RASPROJECTION projection, LPVOID buffer, LPDWORD size) {
   if (buffer == nullptr || size == nullptr) return kErrorInvalidParameter;
-  LineView line;
-  if (!FindLine(handle, line)) return kErrorInvalidHandle;
-  if (projection != RASP_PppIp) return 731;  // ERROR_PROTOCOL_NOT_CONFIGURED
+  std::optional<Line> line = FindLine(handle);
+  if (!line) return kErrorInvalidHandle;
+  if (projection != RASP_PppIp) return kErrorProtocolNotConfigured;
   auto* ip = static_cast<RASPPPIPA*>(buffer);
   if (*size < sizeof(RASPPPIPA) || ip->dwSize != sizeof(RASPPPIPA)) {
     *size = sizeof(RASPPPIPA);
     return kErrorInvalidSize;
   }
-  if (!line.connected) return 731;
+  if (line->state != RASCS_Connected) return kErrorProtocolNotConfigured;
   ip->dwError = 0;
   CopyField(ip->szIpAddress, sizeof(ip->szIpAddress), kTunnelAddress);
   CopyField(ip->szServerIpAddress, sizeof(ip->szServerIpAddress), "10.77.0.1");
@@ -235,16 +272,24 @@ DWORD WINAPI RasGetProjectionInfoA(HRASCONN handle, RASPROJECTION projection, LP
 
 DWORD WINAPI RasGetErrorStringA(UINT code, LPSTR buffer, DWORD size) {
   if (buffer == nullptr) return kErrorInvalidParameter;
-  std::string text = ErrorText(code);
+  std::string text = code == kErrorAuthFailure
+                         ? "Access was denied because the username and/or password was invalid on the domain."
+                         : "Remote access error " + std::to_string(code) + ".";
   if (size < text.size() + 1) return kErrorBufferTooSmall;
   CopyField(buffer, size, text);
   return 0;
 }
 
 DWORD WINAPI RasHangUpA(HRASCONN handle) {
-  LineView line;
-  if (!FindLine(handle, line) || !RemoveLine(handle)) return kErrorInvalidHandle;
-  Log("hangup " + line.entryName + "\n");
+  std::string entry;
+  {
+    std::lock_guard lock(g_mutex);
+    auto it = g_lines.find(handle);
+    if (it == g_lines.end()) return kErrorInvalidHandle;
+    entry = it->second.entryName;
+    g_lines.erase(it);
+  }
+  Log("hangup " + entry + "\n");
   return 0;
 }
 
