@@ -30,8 +30,7 @@ class OleScope {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   win32::DeclareDpiAwareness();
   static win32::Win32Ports ports;
-  plat::SetProcessDefault(&ports.Ports());
-  plat::SetCurrent(&ports.Ports());
+  plat::ScopedPorts installed(ports.Ports());
 
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof(controls);

@@ -17,4 +17,14 @@ void SetProcessDefault(const Ports* ports) {
   g_defaultPorts = ports;
 }
 
+ScopedPorts::ScopedPorts(const Ports& ports) : m_previousThread(t_ports), m_previousDefault(g_defaultPorts) {
+  t_ports = &ports;
+  g_defaultPorts = &ports;
+}
+
+ScopedPorts::~ScopedPorts() {
+  t_ports = m_previousThread;
+  g_defaultPorts = m_previousDefault;
+}
+
 }  // namespace plat

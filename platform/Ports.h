@@ -36,4 +36,18 @@ const Ports& Current();
 void SetCurrent(const Ports* ports);
 void SetProcessDefault(const Ports* ports);
 
+// Makes a set of ports the calling thread's, and the process default, for
+// its own lifetime; what was installed before comes back after it.
+class ScopedPorts {
+ public:
+  explicit ScopedPorts(const Ports& ports);
+  ~ScopedPorts();
+  ScopedPorts(const ScopedPorts&) = delete;
+  ScopedPorts& operator=(const ScopedPorts&) = delete;
+
+ private:
+  const Ports* m_previousThread;
+  const Ports* m_previousDefault;
+};
+
 }  // namespace plat

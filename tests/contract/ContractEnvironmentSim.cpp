@@ -1,5 +1,7 @@
 // The simulated machine as the contract tests' environment: the test's own
 // thread runs as a thread of a process on the machine.
+#include <optional>
+
 #include "framework/Resources.h"
 #include "sim/Machine.h"
 #include "sim/ProcessPorts.h"
@@ -28,7 +30,7 @@ class SimEnvironment final : public ContractEnvironment {
       m_machine.Sched().SetAutoAdvance(true);
     }
     sim::Scheduler::BindSelf(m_thread);
-    plat::SetCurrent(&m_process.ports);
+    m_installed.emplace(m_process.ports);
   }
   ~SimEnvironment() override {
     {
@@ -36,7 +38,6 @@ class SimEnvironment final : public ContractEnvironment {
       m_machine.Sched().Unregister(m_thread);
     }
     sim::Scheduler::BindSelf(nullptr);
-    plat::SetCurrent(nullptr);
   }
 
   std::string ScratchFolder() override { return "C:\\Tests\\scratch"; }
@@ -65,6 +66,7 @@ class SimEnvironment final : public ContractEnvironment {
   sim::Machine m_machine;
   sim::Process m_process;
   sim::SimThread* m_thread = nullptr;
+  std::optional<plat::ScopedPorts> m_installed;
 };
 
 }  // namespace

@@ -44,13 +44,8 @@ std::wstring MakeScratchFolder() {
 
 class Win32ContractEnvironment final : public ContractEnvironment {
  public:
-  Win32ContractEnvironment() : m_folder(MakeScratchFolder()) {
-    plat::SetProcessDefault(&m_ports.Ports());
-    plat::SetCurrent(&m_ports.Ports());
-  }
+  Win32ContractEnvironment() : m_folder(MakeScratchFolder()) {}
   ~Win32ContractEnvironment() override {
-    plat::SetCurrent(nullptr);
-    plat::SetProcessDefault(nullptr);
     if (!m_folder.empty()) RemoveTree(m_folder);
     if (!m_key.empty()) ::RegDeleteKeyA(HKEY_CURRENT_USER, m_key.c_str());
   }
@@ -92,6 +87,7 @@ class Win32ContractEnvironment final : public ContractEnvironment {
 
  private:
   win32::Win32Ports m_ports;
+  plat::ScopedPorts m_installed{m_ports.Ports()};
   std::wstring m_folder;
   std::string m_key;
   static inline unsigned s_keys = 0;
