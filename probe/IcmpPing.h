@@ -26,7 +26,7 @@ class CIcmpPing {
   void RunRequests(UINT nCount, const plat::RawSocket& socket, DWORD dwDestination);
   int SendEcho(const plat::RawSocket& socket, DWORD dwDestination);
   int WaitReadable(const plat::RawSocket& socket, DWORD dwTimeoutMs);
-  Receipt ReceiveEcho(const plat::RawSocket& socket, DWORD& dwSendTick);
+  Receipt ReceiveEcho(const plat::RawSocket& socket, DWORD dwDestination);
   void PostSocketError(const char* pszCall);
   void PostText(PingKind kind, std::string_view text);
   void PostDone(LPARAM lParam);
@@ -36,4 +36,5 @@ class CIcmpPing {
   plat::IWindowSystem& m_windows;
   CPingTexts& m_texts;
   CEchoRequest::Stamp m_stamp{};
+  DWORD m_dwSendTick = 0;
 };
