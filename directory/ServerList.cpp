@@ -8,6 +8,11 @@ namespace {
 constexpr const char* kServerListFile = "server.ini";
 constexpr const char* kServerListReadName = "Server.ini";
 constexpr int kMinAddressLength = 4;
+
+bool IsDialable(const CString& strAddress) {
+  return strAddress.GetLength() >= kMinAddressLength && strAddress.Find(kRandomPickMarker) < 0;
+}
+
 }  // namespace
 
 bool CServerList::DownloadServerList() {
@@ -37,7 +42,10 @@ bool CServerList::ChooseServerAddress(int nSel, CString& strAddress) {
     return false;
   strAddress = m_aServerAddr[nSel];
   if (strAddress.Find(kRandomPickMarker) < 0) return true;
+  // A pick that lands on another marker (or an address too short to dial)
+  // takes the nearest dialable entry before it.
   int nPick = RandomPickIndex(nSel, m_system.Random());
+  while (nPick >= 0 && !IsDialable(m_aServerAddr[nPick])) --nPick;
   if (nPick < 0) return false;
   strAddress = m_aServerAddr[nPick];
   return true;
