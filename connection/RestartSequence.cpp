@@ -2,6 +2,7 @@
 // starts the "netsvcs" services that ran before, one by one.
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "connection/L2tpPolicyStep.h"
 #include "connection/RestartText.h"
@@ -11,7 +12,8 @@ namespace {
 
 constexpr const char* kSvchostKey = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Svchost";
 constexpr const char* kNetsvcs = "netsvcs";
-constexpr DWORD kServiceListBytes = 2560;
+constexpr DWORD kMaxServiceListBytes = 1024 * 1024;
+constexpr int kServiceListAttempts = 3;
 constexpr DWORD kTaskListBytes = 4095;
 constexpr const char* kTaskListTool = "tasklist.exe";
 constexpr const char* kTaskListParameters = " /FI \"services eq Themes\"";
@@ -23,6 +25,9 @@ constexpr int kProgressModulo = 100;
 
 bool CL2tpPolicy::RunRestartSequence() {
   m_strServiceList = ReadServiceList();
+  // Without the group's names the services could not be started again:
+  // the host is left running and the command goes on.
+  if (m_strServiceList.IsEmpty()) return true;
   m_strRunningList = RunningServices(m_strServiceList);
 
   CString strTaskList = ToolPath(kTaskListTool);
@@ -50,16 +55,25 @@ bool CL2tpPolicy::RunRestartSequence() {
   return true;
 }
 
-// The group's names joined by "|"; empty when the value cannot be read.
+// The group's names joined by "|", read whole (its size asked first, then
+// read again should it have grown meanwhile); empty when the value cannot be
+// read or is longer than kMaxServiceListBytes.
 CString CL2tpPolicy::ReadServiceList() {
   LONG nResult = 0;
   std::unique_ptr<plat::IRegistryKey> pKey =
       m_registry.OpenKey(plat::RegistryRoot::LocalMachine, kSvchostKey, nResult);
   if (!pKey) return CString();
-  BYTE data[kServiceListBytes] = {};
-  DWORD dwSize = sizeof(data);
-  if (pKey->QueryMultiString(kNetsvcs, data, dwSize) != 0) return CString();
-  return JoinMultiString(data, dwSize > sizeof(data) ? sizeof(data) : dwSize);
+  DWORD dwSize = 0;
+  for (int nAttempt = 0; nAttempt < kServiceListAttempts; ++nAttempt) {
+    nResult = pKey->QueryMultiString(kNetsvcs, nullptr, dwSize);
+    if ((nResult != 0 && nResult != plat::kErrorMoreData) || dwSize > kMaxServiceListBytes) return CString();
+    std::vector<BYTE> data(dwSize);
+    DWORD dwRead = dwSize;
+    nResult = pKey->QueryMultiString(kNetsvcs, data.data(), dwRead);
+    if (nResult == 0) return JoinMultiString(data.data(), std::min(dwRead, dwSize));
+    if (nResult != plat::kErrorMoreData) return CString();
+  }
+  return CString();
 }
 
 CString CL2tpPolicy::RunningServices(const CString& strServiceList) {

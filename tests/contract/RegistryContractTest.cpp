@@ -74,7 +74,7 @@ TEST_F(RegistryContract, MultiStringGivesTheBytesStoredAndTheirCount) {
   for (size_t i = size; i < buffer.size(); ++i) EXPECT_EQ(buffer[i], kSentinel) << "byte " << i;
 }
 
-TEST_F(RegistryContract, MultiStringTooLongForTheBufferIsMoreDataAndNothingIsWrittenPastIt) {
+TEST_F(RegistryContract, MultiStringTooLongOrWithoutBufferIsMoreDataWithItsSizeAndNothingWrittenPastIt) {
   const std::string names = std::string(40, 'A') + std::string("\0\0", 2);
   Put("netsvcs", plat::kRegMultiSz, names);
   LONG result = -1;
@@ -86,6 +86,10 @@ TEST_F(RegistryContract, MultiStringTooLongForTheBufferIsMoreDataAndNothingIsWri
   EXPECT_EQ(key->QueryMultiString("netsvcs", buffer.data(), size), plat::kErrorMoreData);
   EXPECT_EQ(size, names.size());
   for (size_t i = 16; i < buffer.size(); ++i) EXPECT_EQ(buffer[i], kSentinel) << "byte " << i;
+
+  DWORD asked = 0;
+  EXPECT_EQ(key->QueryMultiString("netsvcs", nullptr, asked), plat::kErrorMoreData);
+  EXPECT_EQ(asked, names.size());
 
   DWORD missing = 16;
   EXPECT_EQ(key->QueryMultiString("Missing", buffer.data(), missing), plat::kErrorFileNotFound);
