@@ -3,8 +3,8 @@
 
 #include <sstream>
 
-#include "app/Endpoints.h"
 #include "app/ClientApp.h"
+#include "app/Endpoints.h"
 #include "sim/Driver.h"
 #include "sim/TextScreen.h"
 
@@ -82,6 +82,14 @@ TEST_F(TextScreenTest, DrawsAMessageBoxWithItsButtonsOverTheHiddenWindow) {
   EXPECT_NE(screen.find("| (?) 접속을 해제하고 프로그램을 종료합니다"), std::string::npos) << screen;
   EXPECT_NE(screen.find("[Yes] [No]"), std::string::npos) << screen;
   ExpectFramesAligned(screen);
+}
+
+TEST(MessageBoxButtons, EveryButtonOfTheTypeIsShown) {
+  EXPECT_EQ(sim::MessageBoxButtons(MB_OK | MB_ICONQUESTION), "[OK]");
+  EXPECT_EQ(sim::MessageBoxButtons(MB_OKCANCEL | MB_ICONQUESTION), "[OK] [Cancel]");
+  EXPECT_EQ(sim::MessageBoxButtons(MB_YESNO), "[Yes] [No]");
+  EXPECT_EQ(sim::MessageBoxButtons(3), "[Yes] [No] [Cancel]");
+  EXPECT_EQ(sim::MessageBoxButtons(5), "[Retry] [Cancel]");
 }
 
 }  // namespace
