@@ -29,7 +29,7 @@ std::vector<CString> CServerList::LoadServerList() {
   CString strLine;
   // The address store bounds the list: lines past it are dropped.
   while (names.size() < static_cast<size_t>(kMaxServerEntries) && file.ReadString(strLine)) {
-    CServerLine line = SplitServerLine(strLine);
+    CServerLine line = SplitServerLine(CutServerLine(strLine));
     m_aServerAddr[names.size()] = line.strAddr;
     names.push_back(line.strName);
   }
