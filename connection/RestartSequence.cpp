@@ -29,6 +29,7 @@ bool CL2tpPolicy::RunRestartSequence() {
   // the host is left running and the command goes on.
   if (m_strServiceList.IsEmpty()) return true;
   m_strRunningList = RunningServices(m_strServiceList);
+  m_dwSequenceStart = m_system.GetTickCount();
 
   CString strTaskList = ToolPath(kTaskListTool);
   std::unique_ptr<plat::ICapturedChild> pTaskList = m_processes.StartCaptured(
@@ -47,7 +48,7 @@ bool CL2tpPolicy::RunRestartSequence() {
     RunAndWait(ToolPath(kNetTool), CString("start ") + name);
     nProgress += kProgressStep;
     m_view.ShowRestartProgress(nProgress % kProgressModulo);
-    m_system.Sleep(kPollMs);
+    SleepPainted(kPollMs);
     if (bar == std::string::npos) break;
     start = bar + 1;
   }
@@ -94,27 +95,52 @@ CString CL2tpPolicy::RunningServices(const CString& strServiceList) {
 }
 
 // What the child writes until it closes its pipe, at most 4,095 bytes kept;
-// a pause of 200 ms after each read. Ends after kChildWaitMs at the latest.
+// a pause of 200 ms after each read. Ends when the child's budget is spent.
 CString CL2tpPolicy::ReadTaskList(plat::ICapturedChild& child) {
   std::string output;
   DWORD dwStart = m_system.GetTickCount();
+  DWORD dwBudget = ChildBudget();
   for (;;) {
     std::string chunk;
     plat::PipeRead read = child.ReadOutput(chunk, kTaskListBytes);
     if (read == plat::PipeRead::kClosed) break;
     if (read == plat::PipeRead::kData) {
       output.append(chunk, 0, kTaskListBytes - std::min<size_t>(output.size(), kTaskListBytes));
-      m_system.Sleep(kPollMs);
+      SleepPainted(kPollMs);
     }
     DWORD dwElapsed = m_system.GetTickCount() - dwStart;
-    if (dwElapsed >= kChildWaitMs) break;
-    if (read == plat::PipeRead::kEmpty) child.Wait(std::min(kPollMs, kChildWaitMs - dwElapsed));
+    if (dwElapsed >= dwBudget) break;
+    if (read == plat::PipeRead::kEmpty) {
+      child.Wait(std::min(kPollMs, dwBudget - dwElapsed));
+      m_view.KeepPainted();
+    }
   }
   return CString(output);
 }
 
-// Runs a system tool hidden and waits for it, kChildWaitMs at most.
+// Runs a system tool hidden and waits for it within its budget.
 void CL2tpPolicy::RunAndWait(const CString& strTool, const CString& strParameters) {
   std::unique_ptr<plat::IChildProcess> pChild = m_processes.StartHidden(strTool.View(), strParameters.View());
-  if (pChild) pChild->Wait(kChildWaitMs);
+  if (pChild) WaitPainted(*pChild, ChildBudget());
+}
+
+DWORD CL2tpPolicy::ChildBudget() const {
+  DWORD dwElapsed = m_system.GetTickCount() - m_dwSequenceStart;
+  DWORD dwLeft = dwElapsed >= kSequenceWaitMs ? 0 : kSequenceWaitMs - dwElapsed;
+  return std::min(kChildWaitMs, dwLeft);
+}
+
+void CL2tpPolicy::WaitPainted(plat::IChildProcess& child, DWORD dwWaitMs) {
+  DWORD dwStart = m_system.GetTickCount();
+  for (;;) {
+    DWORD dwElapsed = m_system.GetTickCount() - dwStart;
+    if (dwElapsed >= dwWaitMs) return;
+    if (child.Wait(std::min(kPollMs, dwWaitMs - dwElapsed)) == WAIT_OBJECT_0) return;
+    m_view.KeepPainted();
+  }
+}
+
+void CL2tpPolicy::SleepPainted(DWORD dwMs) {
+  m_system.Sleep(dwMs);
+  m_view.KeepPainted();
 }

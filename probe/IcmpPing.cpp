@@ -41,12 +41,15 @@ void CIcmpPing::Ping(UINT nCount, const char* pszHost, HWND hWnd) {
 // not that reply, or come from another address, are passed over while the
 // wait runs on.
 void CIcmpPing::RunRequests(UINT nCount, const plat::RawSocket& socket, DWORD dwDestination) {
-  for (UINT i = 0; i < nCount; ++i) {
+  for (UINT i = 0; i < nCount && !StopRequested(); ++i) {
     if (SendEcho(socket, dwDestination) == plat::kSocketError) PostSocketError("sendto()");
     DWORD dwWaitStart = m_system.GetTickCount();
     for (;;) {
       DWORD dwWaited = m_system.GetTickCount() - dwWaitStart;
-      int nReady = WaitReadable(socket, dwWaited >= kReplyWaitMs ? 0 : kReplyWaitMs - dwWaited);
+      DWORD dwLeft = dwWaited >= kReplyWaitMs ? 0 : kReplyWaitMs - dwWaited;
+      if (StopRequested()) return;
+      int nReady = WaitReadable(socket, m_pStop != nullptr && dwLeft > kStopCheckMs ? kStopCheckMs : dwLeft);
+      if (nReady == 0 && m_system.GetTickCount() - dwWaitStart < kReplyWaitMs) continue;
       if (nReady == plat::kSocketError) {
         PostSocketError("select()");
         return;
@@ -64,7 +67,7 @@ void CIcmpPing::RunRequests(UINT nCount, const plat::RawSocket& socket, DWORD dw
       CString strRtt;
       strRtt.Format("%ld", static_cast<long>(EchoRoundTrip(m_system.GetTickCount(), m_dwSendTick)));
       PostText(kPingReply, strRtt.View());
-      m_system.Sleep(kPauseAfterReplyMs);
+      if (StopRequested(kPauseAfterReplyMs)) return;
       break;
     }
   }
@@ -75,6 +78,15 @@ int CIcmpPing::SendEcho(const plat::RawSocket& socket, DWORD dwDestination) {
   m_dwSendTick = m_system.GetTickCount();
   m_stamp = CEchoRequest::Fill(m_sockets.TakeEchoSerial(), m_dwSendTick, request);
   return m_sockets.SendTo(socket, request, kEchoRequestSize, dwDestination);
+}
+
+// Waits up to dwWaitMs for the stop event (a plain sleep without one).
+bool CIcmpPing::StopRequested(DWORD dwWaitMs) {
+  if (m_pStop == nullptr || !*m_pStop) {
+    if (dwWaitMs > 0) m_system.Sleep(dwWaitMs);
+    return false;
+  }
+  return m_system.WaitForSingleObject(*m_pStop, dwWaitMs) == WAIT_OBJECT_0;
 }
 
 int CIcmpPing::WaitReadable(const plat::RawSocket& socket, DWORD dwTimeoutMs) {

@@ -25,6 +25,7 @@ class FakeView final : public IL2tpPolicyView {
   }
   void ShowRestartProgress(int nPos) override { positions.push_back(nPos); }
   void HideRestartProgress() override { ++hides; }
+  void KeepPainted() override {}
 
   int answer = IDCANCEL;
   UINT type = 0;
