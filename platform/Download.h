@@ -11,7 +11,7 @@ constexpr LONG kDownloadOk = 0;
 constexpr LONG kDownloadFailed = static_cast<LONG>(0x800C0008);  // INET_E_DOWNLOAD_FAILURE
 
 // Bounds of every download: past any of them it fails.
-constexpr DWORD kDownloadDeadlineMs = 15000;      // from the call to the last byte
+constexpr DWORD kDownloadDeadlineMs = 10000;      // from the call to the last byte
 constexpr DWORD kMaxDownloadBytes = 1024 * 1024;  // the body
 constexpr int kMaxDownloadRedirects = 10;         // to http or https only
 

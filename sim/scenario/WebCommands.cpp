@@ -86,7 +86,7 @@ void RegisterWebCommands(Registry& registry) {
        Group::SetUp, Redirect});
   registry.Add({"web", "refuse HOST | silent HOST | trickle HOST [every MS]",
                 "The host refuses connections; or takes them and never answers (a download waits until its "
-                "15 s deadline); or answers with its headers at once and then sends the body one byte every "
+                "10 s deadline); or answers with its headers at once and then sends the body one byte every "
                 "MS (5000 unless given), so a download succeeds only if the whole body comes by its "
                 "deadline.",
                 "web refuse dir.velk.example", Group::SetUp, Reach});
