@@ -90,7 +90,7 @@ void CConnectCommand::OnMainLineConnected() {
 
 void CConnectCommand::DisconnectMainLine() {
   m_view.StopTimer(m_session.Line().nTimerId);
-  if (m_session.HangUp()) {
+  if (m_session.HangUp(m_view)) {
     m_view.ShowConnectLook(false);
     m_view.SetStatus(texts::ko::kDisconnected);
     m_view.LockControls(false);

@@ -17,19 +17,20 @@ HRASCONN CDialEngine::FindConnection(const CString& entryName) {
   return nullptr;
 }
 
-BOOL CDialEngine::HangUpConnection(HRASCONN conn) {
+BOOL CDialEngine::HangUpConnection(HRASCONN conn, const std::function<void()>& keepPainted) {
   if (conn == nullptr || m_ras.HangUp(conn) != 0) return FALSE;
   DWORD start = m_system.GetTickCount();
   DWORD state = 0;
   while (m_ras.GetConnectStatus(conn, state) != plat::kRasErrorInvalidHandle) {
     if (m_system.GetTickCount() - start >= kHangUpWaitMs) break;
     m_system.Sleep(kHangUpPollMs);
+    if (keepPainted) keepPainted();
   }
   return TRUE;
 }
 
-BOOL CDialEngine::HangUpEntry(const CString& entryName) {
-  return HangUpConnection(FindConnection(entryName));
+BOOL CDialEngine::HangUpEntry(const CString& entryName, const std::function<void()>& keepPainted) {
+  return HangUpConnection(FindConnection(entryName), keepPainted);
 }
 
 CString CDialEngine::RasErrorString(DWORD code) {

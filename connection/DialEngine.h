@@ -1,6 +1,8 @@
 // The dial engine over the remote-access port: find, hang up, error texts.
 #pragma once
 
+#include <functional>
+
 #include "framework/CString.h"
 #include "platform/RemoteAccess.h"
 #include "platform/System.h"
@@ -15,9 +17,10 @@ class CDialEngine {
   // The handle of the active connection whose entry name equals entryName
   // exactly (case-sensitive), or null.
   HRASCONN FindConnection(const CString& entryName);
-  // Hangs up and waits at most 10 s for the release. FALSE when refused.
-  BOOL HangUpConnection(HRASCONN conn);
-  BOOL HangUpEntry(const CString& entryName);
+  // Hangs up and waits at most 10 s for the release, calling keepPainted
+  // between polls. FALSE when refused.
+  BOOL HangUpConnection(HRASCONN conn, const std::function<void()>& keepPainted = {});
+  BOOL HangUpEntry(const CString& entryName, const std::function<void()>& keepPainted = {});
   // The service's text for an error code.
   CString RasErrorString(DWORD code);
   // Whether the line reports the connected state.

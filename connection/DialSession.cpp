@@ -78,8 +78,8 @@ DWORD CDialSession::DialEntry(const CDialRequest& request) {
   return m_engine.Ras().Dial(m_line.pszPhonebookPath, params, notifier, &m_hConn);
 }
 
-BOOL CDialSession::HangUp() {
-  if (!m_engine.HangUpEntry(m_strEntryName)) return FALSE;
+BOOL CDialSession::HangUp(IDialView& view) {
+  if (!m_engine.HangUpEntry(m_strEntryName, [&view] { view.KeepPainted(); })) return FALSE;
   m_hConn = nullptr;
   return TRUE;
 }
@@ -117,7 +117,7 @@ void CDialSession::ReportFailedDial(IDialView& view) {
   CString strText = m_status->Flatten();
   view.SetStatus(strText);
   view.MessageBox(strText, texts::ko::kDialFailed, MB_OK | MB_ICONINFORMATION);
-  m_engine.HangUpConnection(m_hConn);
+  m_engine.HangUpConnection(m_hConn, [&view] { view.KeepPainted(); });
 }
 
 void CDialSession::RenameAfterRefusal() {

@@ -94,7 +94,8 @@ class CDialSession {
 
   DWORD DialEntry(const CDialRequest& request);
   // Hangs up the line by its entry name; the handle is cleared when accepted.
-  BOOL HangUp();
+  // The window stays painted while the release is waited for.
+  BOOL HangUp(IDialView& view);
   void HangUpWithoutWaiting();
   // The address the service gave this computer on the line, or "".
   CString TunnelAddress();

@@ -17,6 +17,8 @@ class IL2tpPolicyView {
   // Progress bar 1021 at this position, then the window's fields pushed to its controls.
   virtual void ShowRestartProgress(int nPos) = 0;
   virtual void HideRestartProgress() = 0;
+  // Lets the window repaint while the sequence waits; no input is dispatched.
+  virtual void KeepPainted() = 0;
 
  protected:
   ~IL2tpPolicyView() = default;
@@ -30,6 +32,9 @@ class CL2tpPolicy {
   // task list's output, the kill, each service start). A child still
   // running then is left alone and the sequence goes on.
   static constexpr DWORD kChildWaitMs = 30000;
+  // The longest the whole sequence waits for its children together; past
+  // it, the remaining services are still started, without waiting.
+  static constexpr DWORD kSequenceWaitMs = 120000;
   static constexpr DWORD kPollMs = 200;
   static constexpr int kProgressStep = 4;
 
@@ -48,6 +53,11 @@ class CL2tpPolicy {
   CString RunningServices(const CString& strServiceList);
   CString ReadTaskList(plat::ICapturedChild& child);
   void RunAndWait(const CString& strTool, const CString& strParameters);
+  // The wait a child may have now: kChildWaitMs within what is left of kSequenceWaitMs.
+  DWORD ChildBudget() const;
+  // Waits up to dwWaitMs for the child to end, repainting every kPollMs.
+  void WaitPainted(plat::IChildProcess& child, DWORD dwWaitMs);
+  void SleepPainted(DWORD dwMs);
   CString ToolPath(const char* pszTool) const;
   static CString QuotedIfBlank(const CString& strPath);
 
@@ -61,4 +71,5 @@ class CL2tpPolicy {
   CString m_strServiceList;
   CString m_strRunningList;
   CString m_strTaskList;
+  DWORD m_dwSequenceStart = 0;
 };

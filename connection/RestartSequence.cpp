@@ -2,6 +2,7 @@
 // starts the "netsvcs" services that ran before, one by one.
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "connection/L2tpPolicyStep.h"
 #include "connection/RestartText.h"
@@ -11,7 +12,8 @@ namespace {
 
 constexpr const char* kSvchostKey = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Svchost";
 constexpr const char* kNetsvcs = "netsvcs";
-constexpr DWORD kServiceListBytes = 2560;
+constexpr DWORD kMaxServiceListBytes = 1024 * 1024;
+constexpr int kServiceListAttempts = 3;
 constexpr DWORD kTaskListBytes = 4095;
 constexpr const char* kTaskListTool = "tasklist.exe";
 constexpr const char* kTaskListParameters = " /FI \"services eq Themes\"";
@@ -23,7 +25,11 @@ constexpr int kProgressModulo = 100;
 
 bool CL2tpPolicy::RunRestartSequence() {
   m_strServiceList = ReadServiceList();
+  // Without the group's names the services could not be started again:
+  // the host is left running and the command goes on.
+  if (m_strServiceList.IsEmpty()) return true;
   m_strRunningList = RunningServices(m_strServiceList);
+  m_dwSequenceStart = m_system.GetTickCount();
 
   CString strTaskList = ToolPath(kTaskListTool);
   std::unique_ptr<plat::ICapturedChild> pTaskList = m_processes.StartCaptured(
@@ -42,7 +48,7 @@ bool CL2tpPolicy::RunRestartSequence() {
     RunAndWait(ToolPath(kNetTool), CString("start ") + name);
     nProgress += kProgressStep;
     m_view.ShowRestartProgress(nProgress % kProgressModulo);
-    m_system.Sleep(kPollMs);
+    SleepPainted(kPollMs);
     if (bar == std::string::npos) break;
     start = bar + 1;
   }
@@ -50,16 +56,25 @@ bool CL2tpPolicy::RunRestartSequence() {
   return true;
 }
 
-// The group's names joined by "|"; empty when the value cannot be read.
+// The group's names joined by "|", read whole (its size asked first, then
+// read again should it have grown meanwhile); empty when the value cannot be
+// read or is longer than kMaxServiceListBytes.
 CString CL2tpPolicy::ReadServiceList() {
   LONG nResult = 0;
   std::unique_ptr<plat::IRegistryKey> pKey =
       m_registry.OpenKey(plat::RegistryRoot::LocalMachine, kSvchostKey, nResult);
   if (!pKey) return CString();
-  BYTE data[kServiceListBytes] = {};
-  DWORD dwSize = sizeof(data);
-  if (pKey->QueryMultiString(kNetsvcs, data, dwSize) != 0) return CString();
-  return JoinMultiString(data, dwSize > sizeof(data) ? sizeof(data) : dwSize);
+  DWORD dwSize = 0;
+  for (int nAttempt = 0; nAttempt < kServiceListAttempts; ++nAttempt) {
+    nResult = pKey->QueryMultiString(kNetsvcs, nullptr, dwSize);
+    if ((nResult != 0 && nResult != plat::kErrorMoreData) || dwSize > kMaxServiceListBytes) return CString();
+    std::vector<BYTE> data(dwSize);
+    DWORD dwRead = dwSize;
+    nResult = pKey->QueryMultiString(kNetsvcs, data.data(), dwRead);
+    if (nResult == 0) return JoinMultiString(data.data(), std::min(dwRead, dwSize));
+    if (nResult != plat::kErrorMoreData) return CString();
+  }
+  return CString();
 }
 
 CString CL2tpPolicy::RunningServices(const CString& strServiceList) {
@@ -80,27 +95,52 @@ CString CL2tpPolicy::RunningServices(const CString& strServiceList) {
 }
 
 // What the child writes until it closes its pipe, at most 4,095 bytes kept;
-// a pause of 200 ms after each read. Ends after kChildWaitMs at the latest.
+// a pause of 200 ms after each read. Ends when the child's budget is spent.
 CString CL2tpPolicy::ReadTaskList(plat::ICapturedChild& child) {
   std::string output;
   DWORD dwStart = m_system.GetTickCount();
+  DWORD dwBudget = ChildBudget();
   for (;;) {
     std::string chunk;
     plat::PipeRead read = child.ReadOutput(chunk, kTaskListBytes);
     if (read == plat::PipeRead::kClosed) break;
     if (read == plat::PipeRead::kData) {
       output.append(chunk, 0, kTaskListBytes - std::min<size_t>(output.size(), kTaskListBytes));
-      m_system.Sleep(kPollMs);
+      SleepPainted(kPollMs);
     }
     DWORD dwElapsed = m_system.GetTickCount() - dwStart;
-    if (dwElapsed >= kChildWaitMs) break;
-    if (read == plat::PipeRead::kEmpty) child.Wait(std::min(kPollMs, kChildWaitMs - dwElapsed));
+    if (dwElapsed >= dwBudget) break;
+    if (read == plat::PipeRead::kEmpty) {
+      child.Wait(std::min(kPollMs, dwBudget - dwElapsed));
+      m_view.KeepPainted();
+    }
   }
   return CString(output);
 }
 
-// Runs a system tool hidden and waits for it, kChildWaitMs at most.
+// Runs a system tool hidden and waits for it within its budget.
 void CL2tpPolicy::RunAndWait(const CString& strTool, const CString& strParameters) {
   std::unique_ptr<plat::IChildProcess> pChild = m_processes.StartHidden(strTool.View(), strParameters.View());
-  if (pChild) pChild->Wait(kChildWaitMs);
+  if (pChild) WaitPainted(*pChild, ChildBudget());
+}
+
+DWORD CL2tpPolicy::ChildBudget() const {
+  DWORD dwElapsed = m_system.GetTickCount() - m_dwSequenceStart;
+  DWORD dwLeft = dwElapsed >= kSequenceWaitMs ? 0 : kSequenceWaitMs - dwElapsed;
+  return std::min(kChildWaitMs, dwLeft);
+}
+
+void CL2tpPolicy::WaitPainted(plat::IChildProcess& child, DWORD dwWaitMs) {
+  DWORD dwStart = m_system.GetTickCount();
+  for (;;) {
+    DWORD dwElapsed = m_system.GetTickCount() - dwStart;
+    if (dwElapsed >= dwWaitMs) return;
+    if (child.Wait(std::min(kPollMs, dwWaitMs - dwElapsed)) == WAIT_OBJECT_0) return;
+    m_view.KeepPainted();
+  }
+}
+
+void CL2tpPolicy::SleepPainted(DWORD dwMs) {
+  m_system.Sleep(dwMs);
+  m_view.KeepPainted();
 }

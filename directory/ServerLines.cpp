@@ -23,3 +23,11 @@ CString ChosenAddressOf(const CString& strLine) {
 bool IsAcceptedChoice(const CString& strLine) {
   return strLine.Find('=') >= 0 && ChosenAddressOf(strLine).GetLength() >= 5;
 }
+
+CString CutServerLine(const CString& strLine) {
+  std::string_view text = strLine.View();
+  if (text.size() <= static_cast<size_t>(kMaxServerLineBytes)) return strLine;
+  size_t end = kMaxServerLineBytes;
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  return CString(text.substr(0, end));
+}

@@ -7,6 +7,12 @@
 // The address store of the main window holds this many server-list entries.
 constexpr int kMaxServerEntries = 100;
 
+// A list line is cut to this many bytes, at a whole character.
+constexpr int kMaxServerLineBytes = 512;
+
+// The line cut to kMaxServerLineBytes without splitting a UTF-8 character.
+CString CutServerLine(const CString& strLine);
+
 struct CServerLine {
   CString strName;
   CString strAddr;

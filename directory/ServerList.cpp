@@ -8,6 +8,11 @@ namespace {
 constexpr const char* kServerListFile = "server.ini";
 constexpr const char* kServerListReadName = "Server.ini";
 constexpr int kMinAddressLength = 4;
+
+bool IsDialable(const CString& strAddress) {
+  return strAddress.GetLength() >= kMinAddressLength && strAddress.Find(kRandomPickMarker) < 0;
+}
+
 }  // namespace
 
 bool CServerList::DownloadServerList() {
@@ -24,7 +29,7 @@ std::vector<CString> CServerList::LoadServerList() {
   CString strLine;
   // The address store bounds the list: lines past it are dropped.
   while (names.size() < static_cast<size_t>(kMaxServerEntries) && file.ReadString(strLine)) {
-    CServerLine line = SplitServerLine(strLine);
+    CServerLine line = SplitServerLine(CutServerLine(strLine));
     m_aServerAddr[names.size()] = line.strAddr;
     names.push_back(line.strName);
   }
@@ -37,7 +42,10 @@ bool CServerList::ChooseServerAddress(int nSel, CString& strAddress) {
     return false;
   strAddress = m_aServerAddr[nSel];
   if (strAddress.Find(kRandomPickMarker) < 0) return true;
+  // A pick that lands on another marker (or an address too short to dial)
+  // takes the nearest dialable entry before it.
   int nPick = RandomPickIndex(nSel, m_system.Random());
+  while (nPick >= 0 && !IsDialable(m_aServerAddr[nPick])) --nPick;
   if (nPick < 0) return false;
   strAddress = m_aServerAddr[nPick];
   return true;

@@ -30,14 +30,16 @@ class IRegistryKey {
   virtual LONG SetDword(std::string_view value, DWORD data) = 0;
   // A REG_MULTI_SZ value read into buffer, whose capacity size gives in
   // bytes; size receives the number of bytes the registry wrote, nothing is
-  // written past it. kErrorMoreData when the value does not fit.
+  // written past it. kErrorMoreData when the value does not fit or buffer is
+  // null, with the size it needs in size.
   virtual LONG QueryMultiString(std::string_view value, BYTE* buffer, DWORD& size) = 0;
 };
 
 class IRegistry {
  public:
   virtual ~IRegistry() = default;
-  // Opens an existing key with all access; null with the error in result.
+  // Opens an existing key with all access, in the 64-bit view of a 64-bit
+  // system; null with the error in result.
   virtual std::unique_ptr<IRegistryKey> OpenKey(RegistryRoot root, std::string_view path, LONG& result) = 0;
 };
 

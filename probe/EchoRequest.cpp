@@ -43,6 +43,11 @@ CEchoRequest::Stamp CEchoRequest::Fill(DWORD serial, DWORD tick, BYTE (&out)[kEc
   return stamp;
 }
 
+DWORD EchoRoundTrip(DWORD dwNow, DWORD dwSent) {
+  DWORD dwElapsed = dwNow - dwSent;
+  return dwElapsed < kMaxRoundTripMs ? dwElapsed : kMaxRoundTripMs;
+}
+
 bool ReadEchoReply(const BYTE* datagram, int length, CEchoRequest::Stamp stamp, DWORD& sendTick) {
   if (length < 20 || (datagram[0] >> 4) != 4) return false;
   int headerLength = (datagram[0] & 0x0F) * 4;

@@ -27,6 +27,15 @@ class CEchoRequest {
   static Stamp Fill(DWORD serial, DWORD tick, BYTE (&out)[kEchoRequestSize]);
 };
 
+// Longest round trip a reply can report, in ms.
+constexpr DWORD kMaxRoundTripMs = 60000;
+
+// The round trip of a reply that arrived at tick dwNow to the request sent
+// at dwSent, counted from our own send tick (a reply's tick may be forged);
+// a 32-bit difference, so a wrap of the counter does no harm; never above
+// kMaxRoundTripMs.
+DWORD EchoRoundTrip(DWORD dwNow, DWORD dwSent);
+
 // The echoed send tick when the datagram (IPv4 header and ICMP message) is
 // the echo reply to the request stamped so; false for anything else.
 bool ReadEchoReply(const BYTE* datagram, int length, CEchoRequest::Stamp stamp, DWORD& sendTick);

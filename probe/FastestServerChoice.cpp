@@ -1,6 +1,8 @@
 #include "probe/FastestServerChoice.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <cstdlib>
 
 #include "directory/ServerDirectory.h"
@@ -13,15 +15,44 @@ constexpr UINT kProbeCount = 5;
 
 }  // namespace
 
-int AverageRtt(const int (&aRtt)[kRttSlots]) {
-  int nSum = 0;
+int AverageRtt(const int (&aRtt)[kRttSlots], int nFilled) {
+  long long nSum = 0;
   int nValid = 0;
-  for (int i = 1; i < kRttSlots; ++i) {
+  for (int i = 1; i < std::min(nFilled, kRttSlots); ++i) {
     if (aRtt[i] < 0) continue;
     nSum += aRtt[i];
     ++nValid;
   }
-  return nValid == 0 ? kNoValidSample : nSum / nValid;
+  return nValid == 0 ? kNoValidSample : static_cast<int>(nSum / nValid);
+}
+
+int CountSamples(const int (&aRtt)[kRttSlots], int nFilled) {
+  int nEnd = std::clamp(nFilled, 1, kRttSlots);
+  return static_cast<int>(std::count_if(aRtt + 1, aRtt + nEnd, [](int n) { return n >= 0; }));
+}
+
+bool SlotValue(WPARAM kind, const CString& strText, int& nValue) {
+  switch (kind) {
+    case kPingHeader:
+      nValue = 0;
+      return true;
+    case kPingTimeout:
+      nValue = -1;
+      return true;
+    case kPingReply: {
+      const char* pszText = strText;
+      char* pszEnd = nullptr;
+      errno = 0;
+      unsigned long nRtt = std::strtoul(pszText, &pszEnd, 10);
+      if (!std::isdigit(static_cast<unsigned char>(pszText[0])) || *pszEnd != '\0' || errno != 0 ||
+          nRtt > kMaxRoundTripMs)
+        return false;
+      nValue = static_cast<int>(nRtt);
+      return true;
+    }
+    default:
+      return false;
+  }
 }
 
 CString LineAddress(const CString& strLine) {
@@ -52,6 +83,7 @@ void CFastestServerChoice::OnAutoSelect(IProbeView& view) {
     m_nRttCount = 0;
     m_nProbeIndex = 0;
     m_nBestRtt = 0;
+    m_bBestAnswered = false;
     m_busy.Reset();
     m_bRunning = true;
     ProbeNextServer(view);
@@ -77,10 +109,13 @@ void CFastestServerChoice::ProbeNextServer(IProbeView& view) {
   view.UpdateData(FALSE);
 }
 
-LRESULT CFastestServerChoice::OnPingResult(WPARAM, LPARAM lParam) {
+// Only the header, replies and time-outs of the running probe take a slot;
+// results beyond the five slots have no place and no part in the average.
+LRESULT CFastestServerChoice::OnPingResult(WPARAM wParam, LPARAM lParam) {
   CString strText = m_prober.TakeText(lParam);
-  // Results beyond the five slots have no place and no part in the average.
-  if (m_nRttCount < kRttSlots) m_aRtt[m_nRttCount++] = static_cast<int>(std::strtol(strText, nullptr, 10));
+  int nValue = 0;
+  if (!m_bRunning || !SlotValue(wParam, strText, nValue)) return 0;
+  if (m_nRttCount < kRttSlots) m_aRtt[m_nRttCount++] = nValue;
   return 0;
 }
 
@@ -110,13 +145,20 @@ CString CFastestServerChoice::ReadAddress(IProbeView& view, const CString& strSe
   return CString(std::move(value));
 }
 
-// A tie goes to the later server.
 void CFastestServerChoice::Evaluate(int nServer) {
-  m_nAvgRtt = AverageRtt(m_aRtt);
-  if (nServer == 1 || m_nAvgRtt <= m_nBestRtt) {
-    m_nBestIndex = nServer;
-    m_nBestRtt = m_nAvgRtt;
-  }
+  m_nAvgRtt = AverageRtt(m_aRtt, m_nRttCount);
+  bool bAnswered = CountSamples(m_aRtt, m_nRttCount) > 0;
+  if (!Beats(nServer, bAnswered)) return;
+  m_nBestIndex = nServer;
+  m_nBestRtt = m_nAvgRtt;
+  m_bBestAnswered = bAnswered;
+}
+
+// A server that answered beats one that never did; otherwise the lower
+// average wins and a tie goes to the later server.
+bool CFastestServerChoice::Beats(int nServer, bool bAnswered) const {
+  if (nServer == 1 || bAnswered != m_bBestAnswered) return nServer == 1 || bAnswered;
+  return m_nAvgRtt <= m_nBestRtt;
 }
 
 // The Line list holds the group's servers highest number first, so server m

@@ -15,8 +15,15 @@ constexpr UINT_PTR kProbeTickTimer = 4099;
 constexpr int kRttSlots = 5;
 constexpr int kNoValidSample = 9999;
 
-// Average of the replies in slots 1 to 4 that are not time-outs; kNoValidSample without any.
-int AverageRtt(const int (&aRtt)[kRttSlots]);
+// Average of the replies among the first nFilled slots, slot 0 (the
+// header's) left out, time-outs too; kNoValidSample without any.
+int AverageRtt(const int (&aRtt)[kRttSlots], int nFilled);
+// Replies among the first nFilled slots, slot 0 left out.
+int CountSamples(const int (&aRtt)[kRttSlots], int nFilled);
+// The slot value of a prober's message: the header's 0, a reply's round trip
+// (0 to kMaxRoundTripMs, digits only) or -1 for a time-out; false for error
+// texts and anything else, which take no slot.
+bool SlotValue(WPARAM kind, const CString& strText, int& nValue);
 // The address part of a Line entry: the text after the first "|", or all of it.
 CString LineAddress(const CString& strLine);
 
@@ -40,12 +47,14 @@ class CFastestServerChoice {
   int m_nAvgRtt = 0;
   int m_nBestRtt = 0;
   int m_nBestIndex = 0;
+  bool m_bBestAnswered = false;
   CPingThread m_prober;
 
  private:
   unsigned ReadCount(IProbeView& view, const CString& strSection);
   CString ReadAddress(IProbeView& view, const CString& strSection, int nNumber);
   void Evaluate(int nServer);
+  bool Beats(int nServer, bool bAnswered) const;
   void Finish(IProbeView& view);
   void StartProbe(IProbeView& view, const CString& strAddress);
   void ShowRunning(IProbeView& view, bool bRunning);

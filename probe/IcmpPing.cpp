@@ -1,6 +1,5 @@
 #include "probe/IcmpPing.h"
 
-#include <cstdint>
 #include <vector>
 
 #include "probe/PingMessages.h"
@@ -39,14 +38,18 @@ void CIcmpPing::Ping(UINT nCount, const char* pszHost, HWND hWnd) {
 }
 
 // Each request waits up to a second for its own reply; datagrams that are
-// not that reply are passed over while the wait runs on.
+// not that reply, or come from another address, are passed over while the
+// wait runs on.
 void CIcmpPing::RunRequests(UINT nCount, const plat::RawSocket& socket, DWORD dwDestination) {
-  for (UINT i = 0; i < nCount; ++i) {
+  for (UINT i = 0; i < nCount && !StopRequested(); ++i) {
     if (SendEcho(socket, dwDestination) == plat::kSocketError) PostSocketError("sendto()");
     DWORD dwWaitStart = m_system.GetTickCount();
     for (;;) {
       DWORD dwWaited = m_system.GetTickCount() - dwWaitStart;
-      int nReady = WaitReadable(socket, dwWaited >= kReplyWaitMs ? 0 : kReplyWaitMs - dwWaited);
+      DWORD dwLeft = dwWaited >= kReplyWaitMs ? 0 : kReplyWaitMs - dwWaited;
+      if (StopRequested()) return;
+      int nReady = WaitReadable(socket, m_pStop != nullptr && dwLeft > kStopCheckMs ? kStopCheckMs : dwLeft);
+      if (nReady == 0 && m_system.GetTickCount() - dwWaitStart < kReplyWaitMs) continue;
       if (nReady == plat::kSocketError) {
         PostSocketError("select()");
         return;
@@ -55,18 +58,16 @@ void CIcmpPing::RunRequests(UINT nCount, const plat::RawSocket& socket, DWORD dw
         PostText(kPingTimeout, kPingTimeoutText);
         break;
       }
-      DWORD dwSendTick = 0;
-      Receipt receipt = ReceiveEcho(socket, dwSendTick);
+      Receipt receipt = ReceiveEcho(socket, dwDestination);
       if (receipt == Receipt::NotOurs) continue;
       if (receipt == Receipt::NoData) {
         PostText(kPingTimeout, kPingTimeoutText);
         break;
       }
       CString strRtt;
-      strRtt.Format("%ld",
-                    static_cast<long>(static_cast<std::int32_t>(m_system.GetTickCount() - dwSendTick)));
+      strRtt.Format("%ld", static_cast<long>(EchoRoundTrip(m_system.GetTickCount(), m_dwSendTick)));
       PostText(kPingReply, strRtt.View());
-      m_system.Sleep(kPauseAfterReplyMs);
+      if (StopRequested(kPauseAfterReplyMs)) return;
       break;
     }
   }
@@ -74,8 +75,18 @@ void CIcmpPing::RunRequests(UINT nCount, const plat::RawSocket& socket, DWORD dw
 
 int CIcmpPing::SendEcho(const plat::RawSocket& socket, DWORD dwDestination) {
   BYTE request[kEchoRequestSize];
-  m_stamp = CEchoRequest::Fill(m_sockets.TakeEchoSerial(), m_system.GetTickCount(), request);
+  m_dwSendTick = m_system.GetTickCount();
+  m_stamp = CEchoRequest::Fill(m_sockets.TakeEchoSerial(), m_dwSendTick, request);
   return m_sockets.SendTo(socket, request, kEchoRequestSize, dwDestination);
+}
+
+// Waits up to dwWaitMs for the stop event (a plain sleep without one).
+bool CIcmpPing::StopRequested(DWORD dwWaitMs) {
+  if (m_pStop == nullptr || !*m_pStop) {
+    if (dwWaitMs > 0) m_system.Sleep(dwWaitMs);
+    return false;
+  }
+  return m_system.WaitForSingleObject(*m_pStop, dwWaitMs) == WAIT_OBJECT_0;
 }
 
 int CIcmpPing::WaitReadable(const plat::RawSocket& socket, DWORD dwTimeoutMs) {
@@ -84,7 +95,7 @@ int CIcmpPing::WaitReadable(const plat::RawSocket& socket, DWORD dwTimeoutMs) {
 
 // A datagram longer than the buffer fails with its first bytes in place,
 // which still carry the echo; a failure without data is no reply.
-CIcmpPing::Receipt CIcmpPing::ReceiveEcho(const plat::RawSocket& socket, DWORD& dwSendTick) {
+CIcmpPing::Receipt CIcmpPing::ReceiveEcho(const plat::RawSocket& socket, DWORD dwDestination) {
   BYTE buffer[kEchoReplyBufferSize] = {};
   DWORD dwFrom = 0;
   int nLength = m_sockets.ReceiveFrom(socket, buffer, kEchoReplyBufferSize, dwFrom);
@@ -94,7 +105,9 @@ CIcmpPing::Receipt CIcmpPing::ReceiveEcho(const plat::RawSocket& socket, DWORD& 
     if (nError != plat::kWsaMessageSize) return Receipt::NoData;
     nLength = kEchoReplyBufferSize;
   }
-  return ReadEchoReply(buffer, nLength, m_stamp, dwSendTick) ? Receipt::Ours : Receipt::NotOurs;
+  DWORD dwEchoedTick = 0;
+  if (dwFrom != dwDestination) return Receipt::NotOurs;
+  return ReadEchoReply(buffer, nLength, m_stamp, dwEchoedTick) ? Receipt::Ours : Receipt::NotOurs;
 }
 
 void CIcmpPing::PostSocketError(const char* pszCall) {

@@ -15,8 +15,13 @@ class CIcmpPing {
  public:
   CIcmpPing(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowSystem& windows, CPingTexts& texts);
 
-  // Blocks for about a second per request; reports only by posting.
+  // Blocks for about a second per request; reports only by posting. Once
+  // the stop event is set, the probe ends within kStopCheckMs, sending no
+  // further request.
   void Ping(UINT nCount, const char* pszHost, HWND hWnd);
+  void SetStopEvent(const plat::KernelHandle* pStop) { m_pStop = pStop; }
+
+  static constexpr DWORD kStopCheckMs = 100;
 
   HWND m_hWnd = nullptr;
 
@@ -26,7 +31,8 @@ class CIcmpPing {
   void RunRequests(UINT nCount, const plat::RawSocket& socket, DWORD dwDestination);
   int SendEcho(const plat::RawSocket& socket, DWORD dwDestination);
   int WaitReadable(const plat::RawSocket& socket, DWORD dwTimeoutMs);
-  Receipt ReceiveEcho(const plat::RawSocket& socket, DWORD& dwSendTick);
+  bool StopRequested(DWORD dwWaitMs = 0);
+  Receipt ReceiveEcho(const plat::RawSocket& socket, DWORD dwDestination);
   void PostSocketError(const char* pszCall);
   void PostText(PingKind kind, std::string_view text);
   void PostDone(LPARAM lParam);
@@ -35,5 +41,7 @@ class CIcmpPing {
   plat::ISystem& m_system;
   plat::IWindowSystem& m_windows;
   CPingTexts& m_texts;
+  const plat::KernelHandle* m_pStop = nullptr;
   CEchoRequest::Stamp m_stamp{};
+  DWORD m_dwSendTick = 0;
 };

@@ -4,6 +4,7 @@ CPingThread::CPingThread(plat::ISockets& sockets, plat::ISystem& system, plat::I
     : m_system(system), m_prober(sockets, system, windows, m_texts) {
   m_hStopEvent = m_system.CreateEvent(true, false);
   m_hRequestEvent = m_system.CreateEvent(false, false);
+  m_prober.SetStopEvent(&m_hStopEvent);
   // Without its events the worker could never be stopped, so it never starts.
   if (m_hStopEvent && m_hRequestEvent) m_hThread = m_system.CreateThread([this] { Run(); });
 }

@@ -17,7 +17,8 @@ class CPingThread {
   CPingThread(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowSystem& windows);
   CPingThread(const CPingThread&) = delete;
   CPingThread& operator=(const CPingThread&) = delete;
-  // Waits for a running probe to end; a pending request is dropped.
+  // Stops a running probe, which ends within CIcmpPing::kStopCheckMs (a
+  // name still being resolved is waited for); a pending request is dropped.
   virtual ~CPingThread();
 
   void Start(UINT nCount, const CString& strHost, HWND hWnd);

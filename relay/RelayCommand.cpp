@@ -20,7 +20,7 @@ void CRelayCommand::AdoptRunningLine() {
 
 void CRelayCommand::DisconnectRelayLine() {
   m_view.StopTimer(m_session.Line().nTimerId);
-  if (m_session.HangUp()) {
+  if (m_session.HangUp(m_view)) {
     m_view.SetRelayCaption(texts::kRelayOff);
     m_view.SetStatus(texts::zh::kRelayDisconnected);
   }

@@ -87,6 +87,7 @@ HWND Desktop::CreateDialogWindow(const plat::DialogTemplate& tmpl, HWND parent, 
   dialog->parent = parent;
   dialog->pid = pid;
   dialog->thread = Scheduler::Self();
+  m_responses.WindowCreated(dialog->thread, m_scheduler.Now());
   dialog->sink = sink;
   dialog->dialogTemplate = &tmpl;
   dialog->text = tmpl.title;
@@ -139,6 +140,7 @@ void Desktop::DestroyWindow(HWND hwnd) {
 }
 
 void Desktop::DestroyProcessWindows(int pid) {
+  m_responses.ProcessEnded(pid, m_scheduler.Now());
   std::vector<HWND> doomed;
   for (auto& [key, wnd] : m_windows)
     if (wnd->pid == pid && wnd->sink) doomed.push_back(wnd->hwnd);
@@ -185,7 +187,9 @@ bool Desktop::HasWork(SimThread* thread) const {
 std::optional<SimMessage> Desktop::WaitMessage(std::unique_lock<std::mutex>& lock,
                                                const std::function<bool()>& stop) {
   SimThread* self = Scheduler::Self();
+  m_responses.WaitBegins(self, m_scheduler.Now());
   m_scheduler.Block(lock, [&] { return stop() || HasWork(self); });
+  m_responses.WaitEnds(self, m_scheduler.Now());
   if (stop()) return std::nullopt;
   MessageQueue& queue = QueueOf(self);
   if (!queue.posted.empty()) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/WindowSystem.h"
+#include "sim/ResponseWatch.h"
 #include "sim/Scheduler.h"
 #include "sim/SimBrowser.h"
 
@@ -183,6 +184,11 @@ class Desktop : public IClockSource {
   const std::deque<SimProgressChange>& ProgressChanges() const { return m_progressChanges; }
   std::uint64_t ProgressChangeCount() const { return m_progressChangeCount; }
 
+  // How long each window thread went without retrieving a message.
+  ResponseWatch& Responses() { return m_responses; }
+  // The calling thread peeks at its messages without waiting.
+  void NotePeek() { m_responses.Peeked(Scheduler::Self(), m_scheduler.Now()); }
+
   HWND Foreground() const { return m_foreground; }
   void SetForeground(HWND hwnd) { m_foreground = hwnd; }
   plat::Point cursor{200, 300};
@@ -229,6 +235,7 @@ class Desktop : public IClockSource {
   std::vector<std::unique_ptr<SimMessageBox>> m_boxes;
   std::vector<std::unique_ptr<SimPopupMenu>> m_menus;
   std::vector<SimTrayIcon> m_trayIcons;
+  ResponseWatch m_responses;
   std::uintptr_t m_nextHandle = 0x10010;
   int m_nextBoxSerial = 1;
   HWND m_foreground = nullptr;

@@ -8,6 +8,7 @@ constexpr BYTE kEchoReply = 0;
 constexpr BYTE kUnreachable = 3;
 constexpr BYTE kEchoRequest = 8;
 constexpr DWORD kRouterAddress = 0x0101A8C0;  // 192.168.1.1
+constexpr DWORD kForgerAddress = 0x4242420A;  // 10.66.66.66
 
 void PutChecksum(std::vector<BYTE>& message, size_t at) {
   message[at] = message[at + 1] = 0;
@@ -32,6 +33,19 @@ std::vector<BYTE> ForeignReplyTo(std::span<const BYTE> request) {
   if (reply.size() >= 13) {
     DWORD tick = reply[9] | (reply[10] << 8) | (reply[11] << 16) | (static_cast<DWORD>(reply[12]) << 24);
     tick -= 777;
+    for (int i = 0; i < 4; ++i) reply[9 + i] = static_cast<BYTE>(tick >> (8 * i));
+  }
+  PutChecksum(reply, 2);
+  return reply;
+}
+
+// A reply that copies the request's identifier and sequence but carries a
+// send tick 16 ms ahead of the real one: read as a round trip, -16 ms.
+std::vector<BYTE> ForgedReplyTo(std::span<const BYTE> request) {
+  std::vector<BYTE> reply = EchoReplyTo(request);
+  if (reply.size() >= 13) {
+    DWORD tick = reply[9] | (reply[10] << 8) | (reply[11] << 16) | (static_cast<DWORD>(reply[12]) << 24);
+    tick += 16;
     for (int i = 0; i < 4; ++i) reply[9 + i] = static_cast<BYTE>(tick >> (8 * i));
   }
   PutChecksum(reply, 2);
@@ -140,6 +154,13 @@ void IcmpNetwork::Send(int socket, std::span<const BYTE> message, DWORD to) {
         DeliverAt(
             now + delay, socket,
             {IpDatagram(kRouterAddress, kLocalAddress, ErrorAbout(message, to), false), kRouterAddress});
+        break;
+      case StrayKind::Forged:
+        DeliverAt(now + delay, socket,
+                  {IpDatagram(kForgerAddress, kLocalAddress, ForgedReplyTo(message), false), kForgerAddress});
+        break;
+      case StrayKind::ForgedTick:
+        DeliverAt(now + delay, socket, {IpDatagram(to, kLocalAddress, ForgedReplyTo(message), false), to});
         break;
     }
   }

@@ -33,6 +33,8 @@ enum class StrayKind {
   ForeignReply,             // another program's echo reply
   Error,                    // destination unreachable about our request
   ForeignReplyWithOptions,  // another program's reply, IPv4 header with options
+  Forged,                   // our identifier and sequence, from another address
+  ForgedTick,               // our identifier and sequence from the probed address, send tick 16 ms ahead
 };
 
 struct SentDatagram {

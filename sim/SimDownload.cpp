@@ -2,6 +2,7 @@
 
 #include <httplib.h>
 
+#include <algorithm>
 #include <cctype>
 #include <fstream>
 #include <optional>
@@ -21,14 +22,16 @@ struct HttpUrl {
   std::string path;
 };
 
-// "http://host[:port]/path"; the port names the service's port and is not
-// needed to reach the host's loopback server.
+// "http://host[:port]/path" or "https://..."; the port names the service's
+// port and is not needed to reach the host's loopback server, which also
+// stands for its TLS side. Any other scheme is no URL to fetch.
 std::optional<HttpUrl> ParseUrl(std::string_view url) {
-  constexpr std::string_view kScheme = "http://";
-  if (url.size() < kScheme.size()) return std::nullopt;
-  for (size_t i = 0; i < kScheme.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(url[i])) != kScheme[i]) return std::nullopt;
-  url.remove_prefix(kScheme.size());
+  size_t schemeEnd = url.find("://");
+  if (schemeEnd == std::string_view::npos) return std::nullopt;
+  std::string scheme(url.substr(0, schemeEnd));
+  for (char& ch : scheme) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  if (scheme != "http" && scheme != "https") return std::nullopt;
+  url.remove_prefix(schemeEnd + 3);
   size_t slash = url.find('/');
   std::string_view authority = url.substr(0, slash);
   std::string_view path = slash == std::string_view::npos ? std::string_view("/") : url.substr(slash);
@@ -50,30 +53,54 @@ std::optional<HttpUrl> RedirectTarget(const HttpUrl& from, const std::string& lo
 }  // namespace
 
 // Fetches url over the machine's network, following redirects as
-// URLDownloadToFile does; nullopt when the page cannot be had.
+// URLDownloadToFile does; nullopt when the page cannot be had in time or is
+// too long. A silent host holds the download to its deadline; a trickling
+// one delivers its body byte by byte.
 std::optional<std::string> SimDownload::Fetch(std::string_view url) {
+  VirtualTime deadline = 0;
+  {
+    auto lock = m_machine.Lock();
+    deadline = m_machine.Sched().Now() + plat::kDownloadDeadlineMs;
+  }
   auto target = ParseUrl(url);
   for (int hop = 0; target && hop <= kMaxRedirects; ++hop) {
     HostRoute route = m_machine.Web().Route(target->host);
     if (route.reach == HostReach::Silent) {
-      auto lock = m_machine.Lock();
-      Scheduler& sched = m_machine.Sched();
-      sched.Block(
-          lock, [] { return false; }, sched.Now() + kSilentHostWaitMs);
+      WaitPainting(deadline);
       return std::nullopt;
     }
-    if (route.reach != HostReach::Listening) return std::nullopt;
+    if (route.reach != HostReach::Listening && route.reach != HostReach::Trickling) return std::nullopt;
 
     httplib::Client client("127.0.0.1", route.port);
     client.set_connection_timeout(kLoopbackTimeoutSeconds);
     client.set_read_timeout(kLoopbackTimeoutSeconds);
     auto result = client.Get(target->path.c_str());
     if (!result) return std::nullopt;
-    if (result->status >= 200 && result->status <= 299) return std::move(result->body);
+    if (result->status >= 200 && result->status <= 299) {
+      VirtualTime arrival = 0;
+      {
+        auto lock = m_machine.Lock();
+        arrival = m_machine.Sched().Now() + static_cast<VirtualTime>(route.trickleMs) * result->body.size();
+      }
+      WaitPainting(std::min(arrival, deadline));
+      if (arrival > deadline || result->body.size() > plat::kMaxDownloadBytes) return std::nullopt;
+      return std::move(result->body);
+    }
     if (!IsRedirect(result->status) || !result->has_header("Location")) return std::nullopt;
     target = RedirectTarget(*target, result->get_header_value("Location"));
   }
   return std::nullopt;
+}
+
+void SimDownload::WaitPainting(VirtualTime at) {
+  auto lock = m_machine.Lock();
+  Scheduler& sched = m_machine.Sched();
+  while (sched.Now() < at) {
+    VirtualTime slice = std::min<VirtualTime>(at, sched.Now() + kDownloadPaintSliceMs);
+    sched.Block(
+        lock, [] { return false; }, slice);
+    m_machine.Screen().NotePeek();
+  }
 }
 
 LONG SimDownload::DownloadToFile(std::string_view url, std::string_view localPath) {

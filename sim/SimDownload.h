@@ -1,23 +1,24 @@
 // The download port of a simulated process: HTTP over loopback to the
-// machine's web servers.
+// machine's web servers, bounded in virtual time and size as on Windows.
 #pragma once
 
 #include <optional>
 #include <string>
 
 #include "platform/Download.h"
+#include "sim/Scheduler.h"
 
 namespace sim {
 
 class Machine;
 struct Process;
 
-// A host that takes the connection and never answers fails after this much
-// virtual time.
-constexpr unsigned kSilentHostWaitMs = 30000;
-// Redirects (301, 302, 303, 307, 308 with a Location) followed before a
-// download fails.
-constexpr int kMaxRedirects = 10;
+// Redirects (301, 302, 303, 307, 308 with a Location to http or https)
+// followed before a download fails.
+constexpr int kMaxRedirects = plat::kMaxDownloadRedirects;
+// A download's wait for a host lets virtual time run in slices this long,
+// the calling window thread peeking at its messages after each.
+constexpr unsigned kDownloadPaintSliceMs = 100;
 
 class SimDownload final : public plat::IDownload {
  public:
@@ -26,6 +27,8 @@ class SimDownload final : public plat::IDownload {
 
  private:
   std::optional<std::string> Fetch(std::string_view url);
+  // Lets virtual time run until the tick at, the window thread kept painted.
+  void WaitPainting(VirtualTime at);
 
   Machine& m_machine;
   Process& m_process;

@@ -455,4 +455,9 @@ std::unique_ptr<plat::IBrowserDocument> SimWindowSystem::GetBrowserDocument(HWND
   return std::make_unique<SimBrowserDocument>(m_machine, browser, generation);
 }
 
+void SimWindowSystem::DispatchPaintMessages() {
+  auto lock = m_machine.Lock();
+  m_machine.Screen().NotePeek();
+}
+
 }  // namespace sim

@@ -56,7 +56,8 @@ class SimWindowSystem final : public plat::IWindowSystem {
   LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
   UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs) override;
   bool KillTimer(HWND hwnd, UINT_PTR id) override;
-  void DispatchPaintMessages() override {}  // the headless desktop needs no painting
+  // The headless desktop paints nothing; the peek counts as a retrieval.
+  void DispatchPaintMessages() override;
   int MessageBox(HWND owner, std::string_view text, std::string_view caption, UINT type) override;
   void AppendSystemMenu(HWND hwnd, UINT flags, UINT id, std::string_view text) override;
   plat::Point GetCursorPos() override;

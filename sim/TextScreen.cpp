@@ -190,7 +190,7 @@ std::string DrawMessageBox(const SimMessageBox& box) {
     if (end == std::string_view::npos) break;
     text.remove_prefix(end + 1);
   }
-  frame.Line((box.type & 0xF) == MB_YESNO ? "[Yes] [No]" : "[OK]");
+  frame.Line(MessageBoxButtons(box.type));
   return frame.Draw();
 }
 
@@ -221,6 +221,25 @@ std::string ProcessLine(Machine& machine, const NamedProcess& named) {
 }
 
 }  // namespace
+
+std::string MessageBoxButtons(UINT type) {
+  switch (type & 0xF) {
+    case 1:
+      return "[OK] [Cancel]";
+    case 2:
+      return "[Abort] [Retry] [Ignore]";
+    case 3:
+      return "[Yes] [No] [Cancel]";
+    case 4:
+      return "[Yes] [No]";
+    case 5:
+      return "[Retry] [Cancel]";
+    case 6:
+      return "[Cancel] [Try Again] [Continue]";
+    default:
+      return "[OK]";
+  }
+}
 
 int DisplayWidth(std::string_view utf8) {
   int width = 0;

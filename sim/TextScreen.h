@@ -20,5 +20,7 @@ std::string DrawScreen(Machine& machine, const std::vector<NamedProcess>& proces
 
 // Terminal columns of a UTF-8 text: East Asian wide characters take two.
 int DisplayWidth(std::string_view utf8);
+// The buttons of a message box of this type (MB_OK, MB_OKCANCEL, ...), as drawn.
+std::string MessageBoxButtons(UINT type);
 
 }  // namespace sim

@@ -21,6 +21,7 @@ struct Page {
 
 struct WebServers::Host {
   HostReach reach = HostReach::Listening;
+  unsigned trickleMs = 0;
   httplib::Server server;
   std::thread thread;
   int port = 0;
@@ -102,14 +103,21 @@ void WebServers::SetReach(const std::string& host, HostReach reach) {
   HostFor(host).reach = reach;
 }
 
+void WebServers::SetTrickle(const std::string& host, unsigned intervalMs) {
+  std::lock_guard guard(m_mutex);
+  Host& entry = HostFor(host);
+  entry.reach = HostReach::Trickling;
+  entry.trickleMs = intervalMs;
+}
+
 HostRoute WebServers::Route(const std::string& host) {
   std::lock_guard guard(m_mutex);
   auto it = m_hosts.find(AsciiLower(host));
   if (it == m_hosts.end()) return {};
   Host& entry = *it->second;
-  if (entry.reach != HostReach::Listening) return {entry.reach, 0};
+  if (entry.reach != HostReach::Listening && entry.reach != HostReach::Trickling) return {entry.reach, 0};
   entry.Start();
-  return {HostReach::Listening, entry.port};
+  return {entry.reach, entry.port, entry.trickleMs};
 }
 
 int WebServers::Requests(const std::string& host, const std::string& path) const {

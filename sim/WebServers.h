@@ -1,6 +1,7 @@
 // The machine's network of web hosts: each of the service's host names maps
 // to a real HTTP server on 127.0.0.1 (an ephemeral port), started on first
-// use. A host can instead refuse connections or accept and never answer.
+// use. A host can instead refuse connections, accept and never answer, or
+// trickle its answers.
 #pragma once
 
 #include <map>
@@ -16,11 +17,13 @@ enum class HostReach {
   Refused,    // connections are refused
   Silent,     // connections are taken and never answered
   Listening,  // a server answers on port
+  Trickling,  // the server on port answers, its body one byte every trickleMs
 };
 
 struct HostRoute {
   HostReach reach = HostReach::Unknown;
   int port = 0;
+  unsigned trickleMs = 0;
 };
 
 class WebServers {
@@ -36,6 +39,9 @@ class WebServers {
   void Redirect(const std::string& host, const std::string& path, int status, std::string location);
   void Remove(const std::string& host, const std::string& path);
   void SetReach(const std::string& host, HostReach reach);
+  // The host answers at once with its headers, then sends its body one byte
+  // every intervalMs of virtual time.
+  void SetTrickle(const std::string& host, unsigned intervalMs);
 
   HostRoute Route(const std::string& host);
   // How many requests for path host has had.

@@ -5,8 +5,8 @@
 CString UpdaterPathFor(const CString& strModulePath) {
   std::string_view path = strModulePath.View();
   size_t slash = path.rfind('\\');
-  std::string_view folder = slash == std::string_view::npos ? std::string_view() : path.substr(0, slash);
-  return CString(folder) + "\\updata.exe";
+  if (slash == std::string_view::npos) return CString();
+  return CString(path.substr(0, slash)) + "\\updata.exe";
 }
 
 namespace {
@@ -27,8 +27,9 @@ size_t Utf16Units(std::string_view utf8) {
 
 void CUpdater::LaunchUpdater() {
   // Built from the whole module path; a path the shell cannot take starts nothing.
+  // Without the module's own folder there is no updater to start.
   CString strUpdater = UpdaterPathFor(m_system.GetModuleFileName());
-  if (Utf16Units(strUpdater.View()) > kMaxPathUnits) return;
+  if (strUpdater.IsEmpty() || Utf16Units(strUpdater.View()) > kMaxPathUnits) return;
   m_shell.Execute("open", strUpdater.View(), "", "", SW_SHOW);
 }
 

@@ -8,7 +8,8 @@
 // Version 1.4.6 without its points.
 constexpr int kOwnVersion = 146;
 
-// The folder of modulePath (cut at its last "\") followed by "\updata.exe".
+// The folder of modulePath (cut at its last "\") followed by "\updata.exe";
+// empty when the path names no folder (an unreadable module path is empty).
 CString UpdaterPathFor(const CString& strModulePath);
 
 class CUpdater {

@@ -1,15 +1,181 @@
 #include "platform/win32/DownloadWin32.h"
 
+#include <atomic>
+#include <memory>
+#include <string>
+
 #include "platform/win32/WinApi.h"
+#include "platform/win32/WinHandles.h"
 #include "platform/win32/WinText.h"
 
 // After the Windows headers.
-#include <urlmon.h>
+#include <winhttp.h>
 
 namespace win32 {
 
+namespace {
+
+// The calling thread peeks at its paint messages this often while it waits.
+constexpr DWORD kPaintSliceMs = 100;
+constexpr DWORD kReadChunkBytes = 16 * 1024;
+
+struct InternetTraits {
+  static HINTERNET Invalid() { return nullptr; }
+  static void Close(HINTERNET h) { ::WinHttpCloseHandle(h); }
+};
+using UniqueInternet = UniqueWinHandle<HINTERNET, InternetTraits>;
+
+// What the caller and the worker share; the worker may outlive the caller's
+// wait, so it holds its own reference.
+struct Transfer {
+  std::wstring url;
+  DWORD start = 0;  // tick of the call
+  std::atomic<bool> abandoned{false};
+  UniqueHandle done;
+  std::string body;  // written by the worker until done is set
+  bool complete = false;
+};
+
+DWORD Remaining(const Transfer& transfer) {
+  DWORD elapsed = ::GetTickCount() - transfer.start;
+  return elapsed >= plat::kDownloadDeadlineMs ? 0 : plat::kDownloadDeadlineMs - elapsed;
+}
+
+bool Expired(const Transfer& transfer) {
+  return transfer.abandoned.load() || Remaining(transfer) == 0;
+}
+
+struct UrlParts {
+  bool secure = false;
+  INTERNET_PORT port = 0;
+  std::wstring host;
+  std::wstring path;  // path and query
+};
+
+bool CrackUrl(const std::wstring& url, UrlParts& parts) {
+  URL_COMPONENTS components{};
+  components.dwStructSize = sizeof(components);
+  components.dwHostNameLength = static_cast<DWORD>(-1);
+  components.dwUrlPathLength = static_cast<DWORD>(-1);
+  components.dwExtraInfoLength = static_cast<DWORD>(-1);
+  if (!::WinHttpCrackUrl(url.c_str(), static_cast<DWORD>(url.size()), 0, &components)) return false;
+  if (components.nScheme != INTERNET_SCHEME_HTTP && components.nScheme != INTERNET_SCHEME_HTTPS) return false;
+  if (components.lpszHostName == nullptr || components.dwHostNameLength == 0) return false;
+  parts.secure = components.nScheme == INTERNET_SCHEME_HTTPS;
+  parts.port = components.nPort;
+  parts.host.assign(components.lpszHostName, components.dwHostNameLength);
+  if (components.lpszUrlPath != nullptr)
+    parts.path.assign(components.lpszUrlPath, components.dwUrlPathLength);
+  if (components.lpszExtraInfo != nullptr)
+    parts.path.append(components.lpszExtraInfo, components.dwExtraInfoLength);
+  if (parts.path.empty()) parts.path = L"/";
+  return true;
+}
+
+// Every wait of WinHTTP on the request ends by the deadline; redirects stay
+// within http and https (WinHTTP follows no other scheme, nor https to
+// http), ten at most.
+bool Configure(const Transfer& transfer, HINTERNET request) {
+  int remaining = static_cast<int>(Remaining(transfer));
+  if (remaining == 0) return false;
+  if (!::WinHttpSetTimeouts(request, remaining, remaining, remaining, remaining)) return false;
+  DWORD redirects = plat::kMaxDownloadRedirects;
+  return ::WinHttpSetOption(request, WINHTTP_OPTION_MAX_HTTP_AUTOMATIC_REDIRECTS, &redirects,
+                            sizeof(redirects)) != FALSE;
+}
+
+bool ReadBody(Transfer& transfer, HINTERNET request) {
+  DWORD status = 0;
+  DWORD size = sizeof(status);
+  if (!::WinHttpQueryHeaders(request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
+                             WINHTTP_HEADER_NAME_BY_INDEX, &status, &size, WINHTTP_NO_HEADER_INDEX))
+    return false;
+  if (status < 200 || status > 299) return false;
+  std::string chunk(kReadChunkBytes, '\0');
+  for (;;) {
+    if (Expired(transfer)) return false;
+    DWORD read = 0;
+    if (!::WinHttpReadData(request, chunk.data(), kReadChunkBytes, &read)) return false;
+    if (read == 0) return true;
+    if (transfer.body.size() + read > plat::kMaxDownloadBytes) return false;
+    transfer.body.append(chunk, 0, read);
+  }
+}
+
+bool Fetch(Transfer& transfer) {
+  UrlParts parts;
+  if (!CrackUrl(transfer.url, parts)) return false;
+  UniqueInternet session(::WinHttpOpen(L"Dorvanta", WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, WINHTTP_NO_PROXY_NAME,
+                                       WINHTTP_NO_PROXY_BYPASS, 0));
+  if (!session) return false;
+  UniqueInternet connection(::WinHttpConnect(session.Get(), parts.host.c_str(), parts.port, 0));
+  if (!connection) return false;
+  UniqueInternet request(::WinHttpOpenRequest(connection.Get(), L"GET", parts.path.c_str(), nullptr,
+                                              WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
+                                              parts.secure ? WINHTTP_FLAG_SECURE : 0));
+  if (!request || !Configure(transfer, request.Get())) return false;
+  if (!::WinHttpSendRequest(request.Get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0,
+                            0))
+    return false;
+  if (Expired(transfer) || !::WinHttpReceiveResponse(request.Get(), nullptr)) return false;
+  return ReadBody(transfer, request.Get());
+}
+
+DWORD WINAPI FetchThread(void* param) {
+  std::unique_ptr<std::shared_ptr<Transfer>> owned(static_cast<std::shared_ptr<Transfer>*>(param));
+  Transfer& transfer = **owned;
+  transfer.complete = Fetch(transfer);
+  ::SetEvent(transfer.done.Get());
+  return 0;
+}
+
+// Waits for the worker until the deadline, the windows of the calling
+// thread repainted (and the thread seen as responding) meanwhile; no input
+// is dispatched, so no command can start a second time.
+bool WaitPainting(const Transfer& transfer) {
+  HANDLE done = transfer.done.Get();
+  for (;;) {
+    DWORD remaining = Remaining(transfer);
+    DWORD slice = remaining < kPaintSliceMs ? remaining : kPaintSliceMs;
+    DWORD result = ::MsgWaitForMultipleObjects(1, &done, FALSE, slice, QS_PAINT);
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) ::DispatchMessageW(&msg);
+    if (result == WAIT_OBJECT_0) return true;
+    if (result == WAIT_FAILED || remaining == 0) return false;
+  }
+}
+
+bool WriteWhole(std::string_view localPath, const std::string& body) {
+  UniqueFile file(::CreateFileW(Utf8ToWide(localPath).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  DWORD written = 0;
+  return ::WriteFile(file.Get(), body.data(), static_cast<DWORD>(body.size()), &written, nullptr) &&
+         written == body.size();
+}
+
+}  // namespace
+
+// The transfer runs on a worker with WinHTTP; the caller waits for it
+// painting, and writes the file only from a whole body that came in time.
+// A worker still blocked at the deadline is left to end by its own
+// timeouts; it touches nothing but its transfer.
 LONG DownloadWin32::DownloadToFile(std::string_view url, std::string_view localPath) {
-  return ::URLDownloadToFileW(nullptr, Utf8ToWide(url).c_str(), Utf8ToWide(localPath).c_str(), 0, nullptr);
+  auto transfer = std::make_shared<Transfer>();
+  transfer->url = Utf8ToWide(url);
+  transfer->start = ::GetTickCount();
+  transfer->done.Reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  if (!transfer->done) return plat::kDownloadFailed;
+  auto param = std::make_unique<std::shared_ptr<Transfer>>(transfer);
+  UniqueHandle thread(::CreateThread(nullptr, 0, FetchThread, param.get(), 0, nullptr));
+  if (!thread) return plat::kDownloadFailed;
+  param.release();  // the worker owns its reference now
+  if (!WaitPainting(*transfer)) {
+    transfer->abandoned = true;
+    return plat::kDownloadFailed;
+  }
+  if (!transfer->complete) return plat::kDownloadFailed;
+  return WriteWhole(localPath, transfer->body) ? plat::kDownloadOk : plat::kDownloadFailed;
 }
 
 }  // namespace win32

@@ -1,4 +1,4 @@
-// URL download through urlmon.
+// URL download with WinHTTP on a worker thread, bounded in time and size.
 #pragma once
 
 #include "platform/Download.h"

@@ -47,8 +47,9 @@ class KeyWin32 final : public plat::IRegistryKey {
     DWORD type = 0;
     DWORD capacity = size;
     LONG result = ::RegQueryValueExA(m_key, name.c_str(), nullptr, &type, buffer, &size);
-    if (result != ERROR_SUCCESS) return result;
+    if (result != ERROR_SUCCESS && result != ERROR_MORE_DATA) return result;
     if (type != REG_MULTI_SZ) return plat::kErrorUnsupportedType;
+    if (result == ERROR_MORE_DATA || buffer == nullptr) return plat::kErrorMoreData;
     if (size > capacity) size = capacity;
     return ERROR_SUCCESS;
   }
@@ -64,7 +65,9 @@ std::unique_ptr<plat::IRegistryKey> RegistryWin32::OpenKey(plat::RegistryRoot ro
   HKEY parent = root == plat::RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
   std::string name = Utf8ToAnsi(path);
   HKEY key = nullptr;
-  result = ::RegOpenKeyExA(parent, name.c_str(), 0, KEY_ALL_ACCESS, &key);
+  // A 32-bit program would otherwise see the redirected view of the keys
+  // under Software; a 32-bit system ignores the flag.
+  result = ::RegOpenKeyExA(parent, name.c_str(), 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY, &key);
   if (result != ERROR_SUCCESS) return nullptr;
   return std::make_unique<KeyWin32>(key);
 }

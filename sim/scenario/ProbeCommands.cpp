@@ -52,12 +52,14 @@ std::string SetIcmpHost(Arguments& args, Context& context) {
 }
 
 std::string QueueStray(Arguments& args, Context& context) {
-  std::string kind = args.Keyword({"reply", "error", "options"});
+  std::string kind = args.Keyword({"reply", "error", "options", "forged", "tick"});
   DWORD delay = static_cast<DWORD>(args.OptionalNumber("after").value_or(0));
   args.End();
-  StrayKind stray = kind == "reply"   ? StrayKind::ForeignReply
-                    : kind == "error" ? StrayKind::Error
-                                      : StrayKind::ForeignReplyWithOptions;
+  StrayKind stray = kind == "reply"    ? StrayKind::ForeignReply
+                    : kind == "error"  ? StrayKind::Error
+                    : kind == "forged" ? StrayKind::Forged
+                    : kind == "tick"   ? StrayKind::ForgedTick
+                                       : StrayKind::ForeignReplyWithOptions;
   auto lock = context.machine.Lock();
   context.machine.Icmp().QueueStray(stray, delay);
   return {};
@@ -246,9 +248,11 @@ void RegisterProbeCommands(Registry& registry) {
        "never answers.",
        "icmp host 10.0.0.1 lost 100 lost 30", Group::SetUp, SetIcmpHost});
   registry.Add(
-      {"icmp stray", "reply|error|options [after MS]",
+      {"icmp stray", "reply|error|options|forged|tick [after MS]",
        "A datagram that is not the reply arrives MS after the next echo request leaves: another program's "
-       "echo reply, a destination-unreachable error, or another program's reply with IPv4 options.",
+       "echo reply, a destination-unreachable error, another program's reply with IPv4 options, a forged "
+       "reply with the request's identifier and sequence from 10.66.66.66, or one from the probed address "
+       "whose send tick is 16 ms ahead.",
        "icmp stray reply after 10", Group::SetUp, QueueStray});
   registry.Add({"icmp fail", "socket|sendto|select|recvfrom|closesocket ERROR",
                 "The next call of this socket function fails with the error code.", "icmp fail socket 10013",

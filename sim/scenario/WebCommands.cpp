@@ -32,8 +32,15 @@ std::string Redirect(Arguments& args, Context& context) {
 }
 
 std::string Reach(Arguments& args, Context& context) {
-  std::string how = args.Keyword({"refuse", "silent"});
+  std::string how = args.Keyword({"refuse", "silent", "trickle"});
   std::string host = args.Text("HOST");
+  if (how == "trickle") {
+    std::int64_t every = args.OptionalNumber("every").value_or(5000);
+    args.End();
+    if (every < 1 || every > 3600000) throw ArgumentError("every MS is 1 to 3600000");
+    context.machine.Web().SetTrickle(host, static_cast<unsigned>(every));
+    return {};
+  }
   args.End();
   context.machine.Web().SetReach(host, how == "refuse" ? HostReach::Refused : HostReach::Silent);
   return {};
@@ -77,8 +84,11 @@ void RegisterWebCommands(Registry& registry) {
        "a path on the same host.",
        "web redirect dir.velk.example /webadmin/serverlist.txt \"http://mirror.velk.example/list.txt\"",
        Group::SetUp, Redirect});
-  registry.Add({"web", "refuse HOST | silent HOST",
-                "The host refuses connections, or takes them and never answers.",
+  registry.Add({"web", "refuse HOST | silent HOST | trickle HOST [every MS]",
+                "The host refuses connections; or takes them and never answers (a download waits until its "
+                "10 s deadline); or answers with its headers at once and then sends the body one byte every "
+                "MS (5000 unless given), so a download succeeds only if the whole body comes by its "
+                "deadline.",
                 "web refuse dir.velk.example", Group::SetUp, Reach});
   registry.Add({"expect web requests", "HOST PATH COUNT", "The host has had this many requests for the path.",
                 "expect web requests dir.velk.example /webadmin/serverlist.txt 1", Group::Expectation,

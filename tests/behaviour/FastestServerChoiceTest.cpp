@@ -1,6 +1,7 @@
 // The fastest-server choice through its view, with the main window's worker
 // on the simulated machine: what the window shows while a run lasts, the
 // slots of one probe, and the selection at the end.
+#include <climits>
 #include <map>
 #include <set>
 
@@ -107,26 +108,50 @@ TEST_F(FastestServerChoiceTest, WhileARunLastsTheWindowIsLockedAndAtItsEndRestor
   EXPECT_FALSE(view.m_shown[IDC_PROBE_BUSY]);
 }
 
-TEST_F(FastestServerChoiceTest, ResultsBeyondTheFiveSlotsAreDroppedAndErrorsCountAsZero) {
+TEST_F(FastestServerChoiceTest, OnlyTheRunsRepliesAndTimeoutsTakeSlotsAndExtrasAreDropped) {
+  Directory("[G]\r\nCount=1\r\nIP1=10.0.0.1\r\n");
   CFastestServerChoice choice(Sockets(), System(), Windows(), *m_process.ports.files);
+  FakeView view(m_hWnd);
   CPingTexts& texts = choice.m_prober.Texts();
+  choice.OnPingResult(kPingReply, texts.Allocate("5"));  // no run
+  EXPECT_EQ(choice.m_nRttCount, 0);
+  choice.OnAutoSelect(view);
   choice.OnPingResult(kPingHeader, texts.Allocate("服务器返回："));
   choice.OnPingResult(kPingTimeout, texts.Allocate("-1"));
   choice.OnPingResult(kPingError, texts.Allocate("sendto() - WSAError: 10065"));
+  choice.OnPingResult(kPingReply, texts.Allocate("-16"));
+  choice.OnPingResult(kPingReply, texts.Allocate("2147483632"));
   choice.OnPingResult(kPingReply, texts.Allocate("90"));
   choice.OnPingResult(kPingReply, texts.Allocate("30"));
   for (int i = 0; i < 50; ++i) choice.OnPingResult(kPingReply, texts.Allocate("1"));
   EXPECT_EQ(choice.m_nRttCount, kRttSlots);
-  EXPECT_EQ(std::vector<int>(choice.m_aRtt, choice.m_aRtt + kRttSlots), (std::vector<int>{0, -1, 0, 90, 30}));
-  EXPECT_EQ(AverageRtt(choice.m_aRtt), 40);
-  EXPECT_EQ(texts.Outstanding(), 0);
+  EXPECT_EQ(std::vector<int>(choice.m_aRtt, choice.m_aRtt + kRttSlots), (std::vector<int>{0, -1, 90, 30, 1}));
+  EXPECT_EQ(AverageRtt(choice.m_aRtt, choice.m_nRttCount), 40);
 }
 
-TEST(FastestServerAverage, TimeoutsAreLeftOutAndNoSampleScores9999) {
-  EXPECT_EQ(AverageRtt({0, -1, 100, -1, -1}), 100);
-  EXPECT_EQ(AverageRtt({0, 10, 11, 11, 11}), 10);  // truncating
-  EXPECT_EQ(AverageRtt({0, -1, -1, -1, -1}), kNoValidSample);
-  EXPECT_EQ(AverageRtt({500, 1, 1, 1, 1}), 1);  // slot 0 is the header's
+TEST(FastestServerSlots, ErrorTextsAndAbsurdTimesGiveNoValue) {
+  int n = 7;
+  EXPECT_TRUE(SlotValue(kPingReply, "0", n));
+  EXPECT_EQ(n, 0);
+  EXPECT_TRUE(SlotValue(kPingReply, "60000", n));
+  EXPECT_EQ(n, 60000);
+  for (const char* text : {"Host not found: x", "0", "socket() - WSAError: 10013"})
+    EXPECT_FALSE(SlotValue(kPingError, text, n)) << text;
+  for (const char* text : {"", "-16", "60001", "2147483632", "99999999999999999999", "12ms", " 5", "+5"})
+    EXPECT_FALSE(SlotValue(kPingReply, text, n)) << text;
+  EXPECT_FALSE(SlotValue(7, "5", n));
+}
+
+TEST(FastestServerAverage, OnlyFilledSlotsCountTimeoutsAreLeftOutAndNoSampleScores9999) {
+  EXPECT_EQ(AverageRtt({0, -1, 100, -1, -1}, 5), 100);
+  EXPECT_EQ(AverageRtt({0, 10, 11, 11, 11}, 5), 10);  // truncating
+  EXPECT_EQ(AverageRtt({0, -1, -1, -1, -1}, 5), kNoValidSample);
+  EXPECT_EQ(AverageRtt({500, 1, 1, 1, 1}, 5), 1);  // slot 0 is the header's
+  EXPECT_EQ(AverageRtt({0, 30, 0, 0, 0}, 2), 30);  // slots never filled are no samples
+  EXPECT_EQ(AverageRtt({0, 0, 0, 0, 0}, 0), kNoValidSample);
+  EXPECT_EQ(AverageRtt({0, INT_MAX, INT_MAX, INT_MAX, INT_MAX}, 5), INT_MAX);
+  EXPECT_EQ(CountSamples({0, -1, 0, -1, 3}, 5), 2);
+  EXPECT_EQ(CountSamples({0, 0, 0, 0, 0}, 1), 0);
 }
 
 TEST(FastestServerLine, AddressIsTheTextAfterTheFirstBar) {

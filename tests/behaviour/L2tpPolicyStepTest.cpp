@@ -25,6 +25,7 @@ class FakeView final : public IL2tpPolicyView {
   }
   void ShowRestartProgress(int nPos) override { positions.push_back(nPos); }
   void HideRestartProgress() override { ++hides; }
+  void KeepPainted() override {}
 
   int answer = IDCANCEL;
   UINT type = 0;
@@ -111,16 +112,20 @@ TEST_F(L2tpPolicyStepTest, GroupValueFillingTheBufferWithoutClosingNulIsReadOnly
   EXPECT_EQ(view.hides, 1);
 }
 
-TEST_F(L2tpPolicyStepTest, GroupValueTooLongForTheBufferCountsAsUnreadable) {
+TEST_F(L2tpPolicyStepTest, GroupValueEmptyOrBeyondItsBoundLeavesTheHostRunning) {
   Service("Themes", plat::kServiceRunning);
-  SetGroup(std::string("Themes", 6) + '\0' + std::string(3000, 'B') + std::string(2, '\0'));
-  CL2tpPolicy step = Step();
-  EXPECT_EQ(step.ApplyL2tpPolicy(), CL2tpPolicy::kContinue);
-  std::vector<std::string> expected = {"tasklist.exe /FI \"services eq Themes\"",
-                                       "taskkill.exe /F /T /PID 1044"};
-  EXPECT_EQ(Children(), expected);
-  EXPECT_TRUE(view.positions.empty());
-  EXPECT_EQ(view.hides, 1);
+  for (std::string bytes :
+       {std::string(2, '\0'), std::string("Themes", 6) + '\0' + std::string(1 << 20, 'B')}) {
+    SetGroup(bytes);
+    {
+      auto lock = machine.Lock();
+      machine.Registry().SetValue(kRasMan, "ProhibitIPSec", plat::kRegDword, sim::DwordBytes(0));
+    }
+    CL2tpPolicy step = Step();
+    EXPECT_EQ(step.ApplyL2tpPolicy(), CL2tpPolicy::kContinue);
+    EXPECT_TRUE(Children().empty());
+    EXPECT_TRUE(view.positions.empty());
+  }
 }
 
 TEST_F(L2tpPolicyStepTest, TaskListThatCannotStartStopsTheCommandWithTheValueWritten) {

@@ -1,4 +1,5 @@
 // The server list downloaded at start fills the server combo and the address store.
+#include "directory/ServerLines.h"
 #include "resources/resource.h"
 #include "sim/SimDownload.h"
 #include "tests/behaviour/ServiceFixture.h"
@@ -38,6 +39,20 @@ TEST_F(ServerListTest, KeepsTheFirstHundredLines) {
   EXPECT_EQ(items.front(), "S1");
   EXPECT_EQ(items.back(), "S100");
   EXPECT_TRUE(driver.Running());
+}
+
+TEST_F(ServerListTest, LongLinesAreCutAtWholeCharactersAndAnHttpsRedirectIsFollowed) {
+  std::string name;
+  for (int i = 0; i < 400; ++i) name += "가";  // three bytes each
+  machine.Web().Redirect(endpoints::kDirectoryHost, endpoints::kServerListPath, 302,
+                         std::string("https://") + endpoints::kDirectoryHost + "/list");
+  machine.Web().Serve(endpoints::kDirectoryHost, "/list", 200,
+                      "\xB0\xA1=10.0.0.1\r\n" + std::string(5000, 'x') + "\r\n");
+  driver.Start();
+  Texts items = Items(IDC_SERVER);
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(items[1], std::string(kMaxServerLineBytes, 'x'));
+  EXPECT_EQ(CutServerLine(CString(name)).GetLength(), kMaxServerLineBytes - kMaxServerLineBytes % 3);
 }
 
 class FailedDownloadTest : public ServiceTest {
@@ -84,7 +99,7 @@ TEST_F(FailedDownloadTest, SilentServerFailsAfterTheBoundedWait) {
   SetDirectoryHost(sim::HostReach::Silent);
   DWORD before = machine.Tick();
   driver.Start();
-  EXPECT_EQ(machine.Tick() - before, 30000u);
+  EXPECT_EQ(machine.Tick() - before, plat::kDownloadDeadlineMs);
   ExpectFailureMessageThenOpenWindow();
 }
 
@@ -106,6 +121,20 @@ TEST_F(FailedDownloadTest, RedirectLoopFailsAfterTheBoundedNumberOfRedirects) {
   EXPECT_EQ(machine.Web().Requests(endpoints::kDirectoryHost, endpoints::kServerListPath) +
                 machine.Web().Requests(endpoints::kDirectoryHost, "/loop"),
             sim::kMaxRedirects + 1);
+}
+
+TEST_F(FailedDownloadTest, BodyPastTheSizeBoundFails) {
+  ServeServerList(std::string(plat::kMaxDownloadBytes + 1, 'a'));
+  driver.Start();
+  ExpectFailureMessageThenOpenWindow();
+}
+
+TEST_F(FailedDownloadTest, RedirectToAnotherSchemeFails) {
+  machine.Web().Redirect(endpoints::kDirectoryHost, endpoints::kServerListPath, 302,
+                         std::string("ftp://") + endpoints::kDirectoryHost + "/list");
+  machine.Web().Serve(endpoints::kDirectoryHost, "/list", 200, "Seoul 1=10.0.0.1\r\n");
+  driver.Start();
+  ExpectFailureMessageThenOpenWindow();
 }
 
 TEST_F(FailedDownloadTest, RedirectWithoutLocationFails) {

@@ -84,6 +84,10 @@ TEST_F(RegistryContract, MultiStringGivesTheBytesStoredAndTheirCount) {
   EXPECT_EQ(size, longNames.size());
   for (size_t i = 16; i < buffer.size(); ++i) EXPECT_EQ(buffer[i], kSentinel) << "byte " << i;
 
+  DWORD asked = 0;
+  EXPECT_EQ(key->QueryMultiString("long", nullptr, asked), plat::kErrorMoreData);
+  EXPECT_EQ(asked, longNames.size());
+
   size = 16;
   EXPECT_EQ(key->QueryMultiString("Missing", buffer.data(), size), plat::kErrorFileNotFound);
 }

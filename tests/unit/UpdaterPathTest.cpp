@@ -10,7 +10,8 @@ TEST(UpdaterPath, IsBesideTheExecutable) {
             "C:\\Program Files\\Velk VPN\\updata.exe");
   EXPECT_EQ(UpdaterPathFor("C:\\Dorvanta.exe"), "C:\\updata.exe");
   EXPECT_EQ(UpdaterPathFor("C:\\a\\b\\c\\x.exe"), "C:\\a\\b\\c\\updata.exe");
-  EXPECT_EQ(UpdaterPathFor("Dorvanta.exe"), "\\updata.exe");
+  EXPECT_EQ(UpdaterPathFor("Dorvanta.exe"), "");
+  EXPECT_EQ(UpdaterPathFor(""), "");
 }
 
 }  // namespace
