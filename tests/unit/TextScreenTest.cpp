@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "console/DialerProgram.h"
+#include "platform/WinConstants.h"
 #include "resources/Endpoints.h"
 #include "sim/Driver.h"
 #include "sim/TextScreen.h"
