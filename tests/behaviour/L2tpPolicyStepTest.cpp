@@ -147,4 +147,14 @@ TEST_F(L2tpPolicyStepTest, SecondRunWithTheValueSetAsksNothing) {
   EXPECT_EQ(Children(), std::vector<std::string>{"shutdown.exe -r -t 20"});
 }
 
+TEST_F(L2tpPolicyStepTest, ToolInAFolderWithABlankIsQuoted) {
+  CL2tpPolicy step = Step("C:\\Win Dir\\system32\\");
+  view.answer = IDOK;
+  EXPECT_EQ(step.ApplyL2tpPolicy(), CL2tpPolicy::kStop);
+  auto lock = machine.Lock();
+  ASSERT_EQ(machine.Children().Records().size(), 1u);
+  const sim::ChildRecord& record = machine.Children().Records()[0];
+  EXPECT_EQ(record.program + " " + record.parameters, "C:\\Win Dir\\system32\\shutdown.exe -r -t 20");
+}
+
 }  // namespace
