@@ -9,18 +9,6 @@ using Texts = std::vector<std::string>;
 
 class ServerListTest : public ServiceTest {};
 
-TEST_F(ServerListTest, EachLineBecomesAnEntryWithItsAddressAndTheFirstIsSelected) {
-  ServeServerList("Seoul 1=10.0.0.1\r\nSeoul 2=10.0.0.2\r\nTokyo=a=b\r\nno address\r\n\r\nLast=10.0.0.9");
-  driver.Start();
-  EXPECT_EQ(Items(IDC_SERVER), (Texts{"Seoul 1", "Seoul 2", "Tokyo", "no address", "", "Last"}));
-  EXPECT_EQ(CurSel(IDC_SERVER), 0);
-  EXPECT_EQ(driver.Control(IDC_SERVER)->text, "Seoul 1");
-  EXPECT_TRUE(OpenBoxes().empty());
-  // The list was stored under the name the loader reads back, in the program's folder.
-  EXPECT_EQ(machine.Disk().ReadBytes("C:\\Program Files\\Velk VPN\\server.ini"),
-            "Seoul 1=10.0.0.1\r\nSeoul 2=10.0.0.2\r\nTokyo=a=b\r\nno address\r\n\r\nLast=10.0.0.9");
-}
-
 TEST_F(ServerListTest, NamesInTheAnsiCodePageAreShownAsText) {
   // "首尔" in code page 936.
   ServeServerList("\xCA\xD7\xB6\xFB=10.0.0.1\r\n");
@@ -56,23 +44,6 @@ class FailedDownloadTest : public ServiceTest {
   }
 };
 
-TEST_F(FailedDownloadTest, ANotFoundAnswerShowsTheMessageAndStillLoadsGroupsAndRelays) {
-  ServeServerList("Seoul 1=10.0.0.1\r\n", 404);
-  WriteSystemFile(
-      "Server.ini",
-      "[System]\r\nCount=1\r\nGroup1=Korea\r\n[Transfer]\r\nCount=1\r\nServer1=R\r\nIP1=1.1.1.1\r\n");
-  driver.Start();
-  ExpectFailureMessageThenOpenWindow();
-  EXPECT_EQ(Items(IDC_GROUP), (Texts{"Korea"}));
-  EXPECT_EQ(Items(IDC_RELAY_LINE).size(), 1u);
-}
-
-TEST_F(FailedDownloadTest, ServerErrorFails) {
-  ServeServerList("Seoul 1=10.0.0.1\r\n", 500);
-  driver.Start();
-  ExpectFailureMessageThenOpenWindow();
-}
-
 TEST_F(FailedDownloadTest, RefusedConnectionFails) {
   ServeServerList("Seoul 1=10.0.0.1\r\n");
   SetDirectoryHost(sim::HostReach::Refused);
@@ -106,12 +77,6 @@ TEST_F(FailedDownloadTest, RedirectLoopFailsAfterTheBoundedNumberOfRedirects) {
   EXPECT_EQ(machine.Web().Requests(endpoints::kDirectoryHost, endpoints::kServerListPath) +
                 machine.Web().Requests(endpoints::kDirectoryHost, "/loop"),
             sim::kMaxRedirects + 1);
-}
-
-TEST_F(FailedDownloadTest, RedirectWithoutLocationFails) {
-  ServeServerList("moved", 302);
-  driver.Start();
-  ExpectFailureMessageThenOpenWindow();
 }
 
 }  // namespace
