@@ -1,4 +1,4 @@
-// The server list downloaded at start fills the server combo and the address store.
+// The server lists: their bounds and the ways a download fails.
 #include "resources/resource.h"
 #include "sim/SimDownload.h"
 #include "tests/behaviour/ServiceFixture.h"
@@ -26,6 +26,22 @@ TEST_F(ServerListTest, KeepsTheFirstHundredLines) {
   EXPECT_EQ(items.front(), "S1");
   EXPECT_EQ(items.back(), "S100");
   EXPECT_TRUE(driver.Running());
+}
+
+// The server-select window (command 1041) is bounded the same way.
+TEST_F(ServerListTest, SelectWindowKeepsTheFirstHundredLines) {
+  std::string body;
+  for (int i = 1; i <= 250; ++i)
+    body += "s" + std::to_string(i) + "=10.0.0." + std::to_string(i % 250) + "\r\n";
+  ServeServerList("Seoul 1=10.0.0.1\r\n");
+  ServeSelectList(body);
+  driver.Start();
+  driver.ShowControl(IDC_SELECT_SERVER);
+  ASSERT_EQ(driver.Click(IDC_SELECT_SERVER), "");
+  Texts items = Items(IDC_SERVER_SELECT_COMBO);
+  ASSERT_EQ(items.size(), 100u);
+  EXPECT_EQ(items.front(), "s1=10.0.0.1");
+  EXPECT_EQ(items.back(), "s100=10.0.0.100");
 }
 
 class FailedDownloadTest : public ServiceTest {
