@@ -138,15 +138,6 @@ TEST_F(L2tpPolicyStepTest, TaskListThatCannotStartStopsTheCommandWithTheValueWri
   EXPECT_EQ(machine.Children().Records()[0].pid, 0);
 }
 
-TEST_F(L2tpPolicyStepTest, SecondRunWithTheValueSetAsksNothing) {
-  CL2tpPolicy step = Step();
-  view.answer = IDOK;
-  EXPECT_EQ(step.ApplyL2tpPolicy(), CL2tpPolicy::kStop);
-  EXPECT_EQ(step.ApplyL2tpPolicy(), CL2tpPolicy::kContinue);
-  EXPECT_EQ(view.prompts.size(), 1u);
-  EXPECT_EQ(Children(), std::vector<std::string>{"shutdown.exe -r -t 20"});
-}
-
 TEST_F(L2tpPolicyStepTest, ToolInAFolderWithABlankIsQuoted) {
   CL2tpPolicy step = Step("C:\\Win Dir\\system32\\");
   view.answer = IDOK;
@@ -154,7 +145,8 @@ TEST_F(L2tpPolicyStepTest, ToolInAFolderWithABlankIsQuoted) {
   auto lock = machine.Lock();
   ASSERT_EQ(machine.Children().Records().size(), 1u);
   const sim::ChildRecord& record = machine.Children().Records()[0];
-  EXPECT_EQ(record.program + " " + record.parameters, "C:\\Win Dir\\system32\\shutdown.exe -r -t 20");
+  EXPECT_EQ(record.program, "C:\\Win Dir\\system32\\shutdown.exe");
+  EXPECT_EQ(record.parameters, "-r -t 20");
 }
 
 }  // namespace
