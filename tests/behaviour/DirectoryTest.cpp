@@ -66,15 +66,4 @@ TEST_F(DirectoryTest, GroupWithoutASectionListsTheDefaults) {
   EXPECT_EQ(lines.front(), Entry(kNoList, kNoList));
 }
 
-TEST_F(DirectoryTest, ChineseGroupNamesFindTheirSections) {
-  // "韩国" in code page 936, as group name and section name.
-  WriteSystemFile("Server.ini",
-                  "[System]\r\nCount=1\r\nGroup1=\xBA\xAB\xB9\xFA\r\n[\xBA\xAB\xB9\xFA]\r\nCount=1\r\n"
-                  "Server1=\xCA\xD7\xB6\xFB\r\nIP1=10.0.0.1\r\n");
-  driver.Start();
-  EXPECT_EQ(Items(IDC_GROUP), (Texts{"韩国"}));
-  EXPECT_EQ(SelectGroup(0), "");
-  EXPECT_EQ(Items(IDC_LINE), (Texts{Entry("首尔", "10.0.0.1")}));
-}
-
 }  // namespace

@@ -39,19 +39,6 @@ TEST_F(SettingsTest, UnopenableFileIsSkipped) {
   EXPECT_FALSE(SystemFile("Config.dat"));
 }
 
-TEST_F(SettingsTest, SaveStoresTheAnsiCodePageAndThePasswordComesBackIntact) {
-  driver.Start();
-  ConnectAs("王", "userpass", true);
-  EXPECT_EQ(SystemFile("Config.dat"), "user\xCD\xF5\r\npassuserpass\r\nmode0\r\nl2tp0\r\n");
-
-  sim::Machine next({.root = machine.Disk().Root()});
-  sim::Driver hands(next, DialerMain);
-  next.Web().Serve(endpoints::kDirectoryHost, endpoints::kServerListPath, 200, "A=1.1.1.1\r\n");
-  hands.Start();
-  EXPECT_EQ(hands.Control(IDC_USER)->text, "王");
-  EXPECT_EQ(hands.Control(IDC_PASSWORD)->text, "userpass");
-}
-
 TEST_F(SettingsTest, SaveIntoAReadOnlyFileKeepsTheOldBytesWhole) {
   WriteSystemFile("Config.dat", "userold\r\npassold\r\nmode0\r\nl2tp0\r\n");
   machine.Disk().SetReadOnly(std::string(kSystemDir) + "Config.dat", true);
