@@ -417,6 +417,8 @@ void SimWindowSystem::TrackPopupMenu(const plat::MenuTemplate& menu, UINT, plat:
 
 bool SimWindowSystem::NotifyIcon(DWORD operation, const plat::NotifyIconRecord& record) {
   auto lock = m_machine.Lock();
+  // After ExitProcess no code of the process runs: the unwind's calls do nothing.
+  if (m_process.exitCode) return false;
   return m_machine.Screen().NotifyIcon(m_process.pid, operation, record);
 }
 

@@ -23,30 +23,6 @@ class DirectoryTest : public ServiceTest {
   }
 };
 
-TEST_F(DirectoryTest, GroupsAndRelayLinesAreListedHighestNumberFirst) {
-  WriteSystemFile(
-      "Server.ini",
-      "[System]\r\nCount=3\r\nVer=146\r\nGroup1=Korea\r\nGroup2=Japan\r\nGroup3=China\r\n"
-      "[Transfer]\r\nCount=2\r\nServer1=Tokyo\r\nIP1=10.0.0.9\r\nServer2=Osaka\r\nIP2=10.0.0.8\r\n");
-  driver.Start();
-  EXPECT_EQ(Items(IDC_GROUP), (Texts{"China", "Japan", "Korea"}));
-  EXPECT_EQ(Items(IDC_RELAY_LINE), (Texts{Entry("Osaka", "10.0.0.8"), Entry("Tokyo", "10.0.0.9")}));
-  EXPECT_EQ(CurSel(IDC_GROUP), -1);
-  EXPECT_EQ(CurSel(IDC_RELAY_LINE), -1);
-  EXPECT_TRUE(Items(IDC_LINE).empty());
-}
-
-TEST_F(DirectoryTest, MissingDirectoryFillsTheDefaults) {
-  driver.Start();
-  Texts groups = Items(IDC_GROUP);
-  ASSERT_EQ(groups.size(), 256u);
-  for (const auto& group : groups) EXPECT_EQ(group, kNoList);
-  Texts relays = Items(IDC_RELAY_LINE);
-  ASSERT_EQ(relays.size(), 256u);
-  EXPECT_EQ(relays.front(), Entry(kNoList, kNoList));
-  EXPECT_TRUE(ShellCalls().empty());
-}
-
 TEST_F(DirectoryTest, MissingKeysTakeTheirDefaults) {
   WriteSystemFile("Server.ini",
                   "[System]\r\nCount=2\r\nGroup2=Japan\r\n[Transfer]\r\nCount=1\r\nIP1=1.2.3.4\r\n");
@@ -81,26 +57,6 @@ TEST_F(DirectoryTest, CountsPastTwoToThe31AreNegativeAndListNothing) {
   EXPECT_TRUE(Items(IDC_RELAY_LINE).empty());
 }
 
-TEST_F(DirectoryTest, ChoosingAGroupListsItsServersHighestNumberFirst) {
-  WriteSystemFile(
-      "Server.ini",
-      "[System]\r\nCount=2\r\nGroup1=Korea\r\nGroup2=Empty\r\n"
-      "[Korea]\r\nCount=3\r\nServer1=Seoul 1\r\nIP1=10.0.0.1\r\nServer2=Seoul 2\r\nIP2=10.0.0.2\r\n"
-      "Server3=Busan\r\nIP3=10.0.0.3\r\n[Empty]\r\nCount=0\r\nServer1=ghost\r\nIP1=9.9.9.9\r\n");
-  driver.Start();
-  ASSERT_EQ(Items(IDC_GROUP), (Texts{"Empty", "Korea"}));
-
-  EXPECT_EQ(SelectGroup(1), "");
-  EXPECT_EQ(Items(IDC_LINE),
-            (Texts{Entry("Busan", "10.0.0.3"), Entry("Seoul 2", "10.0.0.2"), Entry("Seoul 1", "10.0.0.1")}));
-  EXPECT_EQ(CurSel(IDC_LINE), 0);
-
-  // Count 0 empties the line list and selects nothing.
-  EXPECT_EQ(SelectGroup(0), "");
-  EXPECT_TRUE(Items(IDC_LINE).empty());
-  EXPECT_EQ(CurSel(IDC_LINE), -1);
-}
-
 TEST_F(DirectoryTest, GroupWithoutASectionListsTheDefaults) {
   WriteSystemFile("Server.ini", "[System]\r\nCount=1\r\nGroup1=Nowhere\r\n");
   driver.Start();
@@ -108,17 +64,6 @@ TEST_F(DirectoryTest, GroupWithoutASectionListsTheDefaults) {
   Texts lines = Items(IDC_LINE);
   ASSERT_EQ(lines.size(), 256u);
   EXPECT_EQ(lines.front(), Entry(kNoList, kNoList));
-}
-
-TEST_F(DirectoryTest, ChineseGroupNamesFindTheirSections) {
-  // "韩国" in code page 936, as group name and section name.
-  WriteSystemFile("Server.ini",
-                  "[System]\r\nCount=1\r\nGroup1=\xBA\xAB\xB9\xFA\r\n[\xBA\xAB\xB9\xFA]\r\nCount=1\r\n"
-                  "Server1=\xCA\xD7\xB6\xFB\r\nIP1=10.0.0.1\r\n");
-  driver.Start();
-  EXPECT_EQ(Items(IDC_GROUP), (Texts{"韩国"}));
-  EXPECT_EQ(SelectGroup(0), "");
-  EXPECT_EQ(Items(IDC_LINE), (Texts{Entry("首尔", "10.0.0.1")}));
 }
 
 }  // namespace

@@ -143,13 +143,15 @@ TEST_F(L2tpPolicyStepTest, TaskListThatCannotStartStopsTheCommandWithTheValueWri
   EXPECT_EQ(machine.Children().Records()[0].pid, 0);
 }
 
-TEST_F(L2tpPolicyStepTest, SecondRunWithTheValueSetAsksNothing) {
-  CL2tpPolicy step = Step();
+TEST_F(L2tpPolicyStepTest, ToolInAFolderWithABlankIsQuoted) {
+  CL2tpPolicy step = Step("C:\\Win Dir\\system32\\");
   view.answer = IDOK;
   EXPECT_EQ(step.ApplyL2tpPolicy(), CL2tpPolicy::kStop);
-  EXPECT_EQ(step.ApplyL2tpPolicy(), CL2tpPolicy::kContinue);
-  EXPECT_EQ(view.prompts.size(), 1u);
-  EXPECT_EQ(Children(), std::vector<std::string>{"shutdown.exe -r -t 20"});
+  auto lock = machine.Lock();
+  ASSERT_EQ(machine.Children().Records().size(), 1u);
+  const sim::ChildRecord& record = machine.Children().Records()[0];
+  EXPECT_EQ(record.program, "C:\\Win Dir\\system32\\shutdown.exe");
+  EXPECT_EQ(record.parameters, "-r -t 20");
 }
 
 }  // namespace

@@ -24,24 +24,6 @@ std::string RandomText(std::mt19937& random, size_t maxLength) {
   return text;
 }
 
-TEST(LoaderFuzz, TextPiecesTakeAnyInput) {
-  std::mt19937 random(20240611);
-  for (int i = 0; i < 5000; ++i) {
-    std::string text = RandomText(random, 200);
-    CServerLine line = SplitServerLine(text);
-    EXPECT_LE(line.strName.GetLength() + line.strAddr.GetLength(), static_cast<int>(text.size()));
-    AddressOfEntry(ComposeLineEntry(line.strName, line.strAddr));
-    IsAcceptedChoice(text);
-    CConfigValues values;
-    ApplyConfigLine(text, values);
-    EXPECT_TRUE(values.bL2tp == 0 || values.bL2tp == 1);
-    EXPECT_EQ(values.nRouteMode, 0);
-    sim::FindProfileValue(text, "System", "Count");
-    sim::ProfileIntOf(text);
-    EXPECT_LE(sim::AnsiPrefixLength(text, 255, 936), 255u);
-  }
-}
-
 class LoaderFuzzStart : public ServiceTest {};
 
 TEST_F(LoaderFuzzStart, RandomFilesAtStartAndGroupChange) {

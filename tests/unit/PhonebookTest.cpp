@@ -1,4 +1,4 @@
-// The phonebook entry composer: both templates and the line edits.
+// The phonebook templates as stored.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -53,30 +53,6 @@ TEST(PhonebookTest, StringBoundariesStaySeparateLines) {
   auto l = Lines(LoadPhonebookTemplate(PhonebookTemplate::L));
   EXPECT_EQ(Line(l, 40), "PreferredDevice=WAN 微型端口 (L2TP)");
   EXPECT_EQ(Line(l, 41), "PreferredBps=0");
-}
-
-TEST(PhonebookTest, MainLineEditsOnTemplateP) {
-  auto lines = Lines(ComposePhonebookEntry(PhonebookTemplate::P, "tarno", true, false));
-  EXPECT_EQ(Line(lines, 1), "[tarno]");
-  EXPECT_EQ(Line(lines, 12), "DataEncryption=8");
-  EXPECT_EQ(Line(lines, 53), "AuthRestrictions=840");
-  EXPECT_EQ(Line(lines, 55), "IpPrioritizeRemote=1");
-}
-
-TEST(PhonebookTest, MainLineEditsOnTemplateLWithLocalRoutesPreferred) {
-  auto lines = Lines(ComposePhonebookEntry(PhonebookTemplate::L, "tarno42", true, true));
-  EXPECT_EQ(Line(lines, 1), "[tarno42]");
-  EXPECT_EQ(Line(lines, 12), "DataEncryption=8");
-  EXPECT_EQ(Line(lines, 53), "AuthRestrictions=840");
-  EXPECT_EQ(Line(lines, 55), "IpPrioritizeRemote=0");
-}
-
-TEST(PhonebookTest, RelayEntryChangesOnlyTheName) {
-  CString text = ComposePhonebookEntry(PhonebookTemplate::L, "TarnoTransfer", false, true);
-  CString expected = LoadPhonebookTemplate(PhonebookTemplate::L);
-  std::string want = expected.Str();
-  want.replace(want.find("pelmarok"), 8, "TarnoTransfer");
-  EXPECT_EQ(text.Str(), want);
 }
 
 }  // namespace

@@ -50,11 +50,6 @@ TEST(ScenarioTokens, EscapesInQuotedTexts) {
             (std::vector<std::string>{"a\nb", "say \"hi\"", "C:\\0001.tmp", "\r\n\t", "A\xb0"}));
 }
 
-TEST(ScenarioTokens, Utf8PassesThrough) {
-  EXPECT_EQ(Texts("expect text 1010 \"접속되었습니다\" \"断开\""),
-            (std::vector<std::string>{"expect", "text", "1010", "접속되었습니다", "断开"}));
-}
-
 TEST(ScenarioTokens, CommentsAndBlankLines) {
   EXPECT_TRUE(Tokenize("   # a note").tokens.empty());
   EXPECT_TRUE(Tokenize("").tokens.empty());
