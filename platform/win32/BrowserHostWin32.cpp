@@ -253,16 +253,62 @@ std::unique_ptr<plat::IBrowserDocument> BrowserHost::Document() {
   return std::make_unique<BrowserDocument>(std::move(document));
 }
 
-void BrowserHosts::Host(HWND dialog, int controlId) {
+void BrowserHosts::Reserve(HWND dialog, int controlId) {
   HWND placeholder = ::GetDlgItem(dialog, controlId);
-  if (placeholder == nullptr) return;
-  if (auto host = BrowserHost::Create(placeholder, dialog, controlId))
-    m_hosts[placeholder] = Entry{dialog, std::move(host)};
+  if (placeholder != nullptr) m_hosts[placeholder] = Entry{dialog, controlId};
+}
+
+void BrowserHosts::HostShown(HWND dialog) {
+  for (auto& [placeholder, entry] : m_hosts) {
+    if (entry.dialog != dialog) continue;
+    entry.painted = true;
+    bool needed = !entry.pendingUrl.empty() || entry.pendingVisible.has_value();
+    if (needed || ::IsWindowVisible(placeholder)) HostEntry(placeholder, entry);
+  }
+}
+
+// The entry of a placeholder whose control is not in place yet.
+BrowserHosts::Entry* BrowserHosts::Waiting(HWND placeholder) {
+  auto it = m_hosts.find(placeholder);
+  return it == m_hosts.end() || it->second.tried ? nullptr : &it->second;
+}
+
+void BrowserHosts::Navigate(HWND placeholder, std::string_view url) {
+  if (BrowserHost* host = Find(placeholder)) {
+    host->Navigate(url);
+  } else if (Entry* entry = Waiting(placeholder)) {
+    entry->pendingUrl = url;
+    if (entry->painted) HostEntry(placeholder, *entry);
+  }
+}
+
+void BrowserHosts::SetVisible(HWND placeholder, bool visible) {
+  if (BrowserHost* host = Find(placeholder)) {
+    host->SetVisible(visible);
+  } else if (Entry* entry = Waiting(placeholder)) {
+    entry->pendingVisible = visible;
+    if (entry->painted) HostEntry(placeholder, *entry);
+  }
 }
 
 BrowserHost* BrowserHosts::Find(HWND placeholder) {
   auto it = m_hosts.find(placeholder);
   return it == m_hosts.end() ? nullptr : it->second.host.get();
+}
+
+// One attempt per placeholder: where the control cannot be created, it stays blank.
+BrowserHost* BrowserHosts::HostEntry(HWND placeholder, Entry& entry) {
+  if (entry.tried) return entry.host.get();
+  entry.tried = true;
+  entry.host = BrowserHost::Create(placeholder, entry.dialog, entry.controlId);
+  std::string url = std::move(entry.pendingUrl);
+  std::optional<bool> visible = entry.pendingVisible;
+  entry.pendingUrl.clear();
+  entry.pendingVisible.reset();
+  if (!entry.host) return nullptr;
+  if (!url.empty()) entry.host->Navigate(url);
+  if (visible) entry.host->SetVisible(*visible);
+  return entry.host.get();
 }
 
 void BrowserHosts::ForgetChildrenOf(HWND dialog) {

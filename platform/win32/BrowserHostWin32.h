@@ -5,6 +5,8 @@
 
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "platform/WindowSystem.h"
@@ -45,18 +47,35 @@ class BrowserHost {
   DWORD m_cookie = 0;
 };
 
-// The hosted browsers of every open dialog, by placeholder window.
+// The browsers of every open dialog, by placeholder window. The control is
+// created late: a shown placeholder gets it once its dialog has first been
+// painted, a hidden one when something first needs it. A navigation asked
+// for before then is kept and made when the control is in place.
 class BrowserHosts {
  public:
-  void Host(HWND dialog, int controlId);
+  void Reserve(HWND dialog, int controlId);
+  // After a dialog's first paint: hosts its shown placeholders and those
+  // that something has asked of; the others, when first asked.
+  void HostShown(HWND dialog);
+  // These act now, or once the placeholder is hosted.
+  void Navigate(HWND placeholder, std::string_view url);
+  void SetVisible(HWND placeholder, bool visible);
+  // The hosted control, without hosting it.
   BrowserHost* Find(HWND placeholder);
   void ForgetChildrenOf(HWND dialog);
 
  private:
   struct Entry {
     HWND dialog;
+    int controlId;
+    bool painted = false;  // its dialog has been painted
+    bool tried = false;    // hosting was attempted
     std::unique_ptr<BrowserHost> host;
+    std::string pendingUrl;
+    std::optional<bool> pendingVisible;
   };
+  Entry* Waiting(HWND placeholder);
+  BrowserHost* HostEntry(HWND placeholder, Entry& entry);
   std::map<HWND, Entry> m_hosts;
 };
 
