@@ -262,32 +262,19 @@ void BrowserHosts::HostShown(HWND dialog) {
   for (auto& [placeholder, entry] : m_hosts) {
     if (entry.dialog != dialog) continue;
     entry.painted = true;
-    bool needed = !entry.pendingUrl.empty() || entry.pendingVisible.has_value();
-    if (needed || ::IsWindowVisible(placeholder)) HostEntry(placeholder, entry);
+    if (!entry.pending.empty() || ::IsWindowVisible(placeholder)) HostEntry(placeholder, entry);
   }
 }
 
-// The entry of a placeholder whose control is not in place yet.
-BrowserHosts::Entry* BrowserHosts::Waiting(HWND placeholder) {
+void BrowserHosts::WhenHosted(HWND placeholder, Action action) {
   auto it = m_hosts.find(placeholder);
-  return it == m_hosts.end() || it->second.tried ? nullptr : &it->second;
-}
-
-void BrowserHosts::Navigate(HWND placeholder, std::string_view url) {
-  if (BrowserHost* host = Find(placeholder)) {
-    host->Navigate(url);
-  } else if (Entry* entry = Waiting(placeholder)) {
-    entry->pendingUrl = url;
-    if (entry->painted) HostEntry(placeholder, *entry);
-  }
-}
-
-void BrowserHosts::SetVisible(HWND placeholder, bool visible) {
-  if (BrowserHost* host = Find(placeholder)) {
-    host->SetVisible(visible);
-  } else if (Entry* entry = Waiting(placeholder)) {
-    entry->pendingVisible = visible;
-    if (entry->painted) HostEntry(placeholder, *entry);
+  if (it == m_hosts.end()) return;
+  Entry& entry = it->second;
+  if (entry.host) {
+    action(*entry.host);
+  } else if (!entry.tried) {
+    entry.pending.push_back(std::move(action));
+    if (entry.painted) HostEntry(placeholder, entry);
   }
 }
 
@@ -297,18 +284,14 @@ BrowserHost* BrowserHosts::Find(HWND placeholder) {
 }
 
 // One attempt per placeholder: where the control cannot be created, it stays blank.
-BrowserHost* BrowserHosts::HostEntry(HWND placeholder, Entry& entry) {
-  if (entry.tried) return entry.host.get();
+void BrowserHosts::HostEntry(HWND placeholder, Entry& entry) {
+  if (entry.tried) return;
   entry.tried = true;
   entry.host = BrowserHost::Create(placeholder, entry.dialog, entry.controlId);
-  std::string url = std::move(entry.pendingUrl);
-  std::optional<bool> visible = entry.pendingVisible;
-  entry.pendingUrl.clear();
-  entry.pendingVisible.reset();
-  if (!entry.host) return nullptr;
-  if (!url.empty()) entry.host->Navigate(url);
-  if (visible) entry.host->SetVisible(*visible);
-  return entry.host.get();
+  std::vector<Action> pending = std::move(entry.pending);
+  entry.pending.clear();
+  if (!entry.host) return;
+  for (Action& action : pending) action(*entry.host);
 }
 
 void BrowserHosts::ForgetChildrenOf(HWND dialog) {

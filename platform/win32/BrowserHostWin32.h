@@ -3,11 +3,11 @@
 // plat::kWmControlEvent.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
-#include <optional>
-#include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/WindowSystem.h"
 #include "platform/win32/ComPtr.h"
@@ -49,17 +49,19 @@ class BrowserHost {
 
 // The browsers of every open dialog, by placeholder window. The control is
 // created late: a shown placeholder gets it once its dialog has first been
-// painted, a hidden one when something first needs it. A navigation asked
-// for before then is kept and made when the control is in place.
+// painted, a hidden one when something first asks for it. What is asked of
+// a control before then is kept, in order, and done once it is in place.
 class BrowserHosts {
  public:
+  using Action = std::function<void(BrowserHost&)>;
+
   void Reserve(HWND dialog, int controlId);
   // After a dialog's first paint: hosts its shown placeholders and those
   // that something has asked of; the others, when first asked.
   void HostShown(HWND dialog);
-  // These act now, or once the placeholder is hosted.
-  void Navigate(HWND placeholder, std::string_view url);
-  void SetVisible(HWND placeholder, bool visible);
+  // Runs the action on the placeholder's control now, or once it is hosted;
+  // dropped where the placeholder has no browser or the control failed.
+  void WhenHosted(HWND placeholder, Action action);
   // The hosted control, without hosting it.
   BrowserHost* Find(HWND placeholder);
   void ForgetChildrenOf(HWND dialog);
@@ -71,11 +73,9 @@ class BrowserHosts {
     bool painted = false;  // its dialog has been painted
     bool tried = false;    // hosting was attempted
     std::unique_ptr<BrowserHost> host;
-    std::string pendingUrl;
-    std::optional<bool> pendingVisible;
+    std::vector<Action> pending;
   };
-  Entry* Waiting(HWND placeholder);
-  BrowserHost* HostEntry(HWND placeholder, Entry& entry);
+  void HostEntry(HWND placeholder, Entry& entry);
   std::map<HWND, Entry> m_hosts;
 };
 

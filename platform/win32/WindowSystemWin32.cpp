@@ -3,6 +3,7 @@
 #include <cstring>
 #include <iterator>
 #include <optional>
+#include <string>
 
 #include "platform/win32/DialogTemplateBuilder.h"
 #include "platform/win32/Dpi.h"
@@ -434,14 +435,14 @@ void WindowSystemWin32::SetCursorShape(int systemCursorId) {
   ::SetCursor(::LoadCursorW(nullptr, MAKEINTRESOURCEW(systemCursorId)));
 }
 
-// Browser control: where it could not be hosted, the placeholder stays blank
-// and these calls do nothing.
+// Browser control: asked before it is hosted, it acts once hosted; where it
+// could not be hosted, the placeholder stays blank and these calls do nothing.
 void WindowSystemWin32::Navigate(HWND browser, std::string_view url) {
-  m_browsers.Navigate(browser, url);
+  m_browsers.WhenHosted(browser, [url = std::string(url)](BrowserHost& host) { host.Navigate(url); });
 }
 
 void WindowSystemWin32::SetBrowserVisible(HWND browser, bool visible) {
-  m_browsers.SetVisible(browser, visible);
+  m_browsers.WhenHosted(browser, [visible](BrowserHost& host) { host.SetVisible(visible); });
 }
 
 std::unique_ptr<plat::IBrowserDocument> WindowSystemWin32::GetBrowserDocument(HWND browser) {
