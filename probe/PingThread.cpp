@@ -5,8 +5,6 @@ CPingThread::CPingThread(plat::ISockets& sockets, plat::ISystem& system, plat::I
   m_hStopEvent = m_system.CreateEvent(true, false);
   m_hRequestEvent = m_system.CreateEvent(false, false);
   m_prober.SetStopEvent(&m_hStopEvent);
-  // Without its events the worker could never be stopped, so it never starts.
-  if (m_hStopEvent && m_hRequestEvent) m_hThread = m_system.CreateThread([this] { Run(); });
 }
 
 CPingThread::~CPingThread() {
@@ -22,6 +20,9 @@ void CPingThread::Start(UINT nCount, const CString& strHost, HWND hWnd) {
     m_strHost = strHost;
     m_hWnd = hWnd;
   }
+  // The thread starts with the first request: most windows never probe.
+  // Without its events the worker could never be stopped, so it never starts.
+  if (!m_hThread && m_hStopEvent && m_hRequestEvent) m_hThread = m_system.CreateThread([this] { Run(); });
   if (m_hRequestEvent) m_system.SetEvent(m_hRequestEvent);
 }
 

@@ -253,16 +253,45 @@ std::unique_ptr<plat::IBrowserDocument> BrowserHost::Document() {
   return std::make_unique<BrowserDocument>(std::move(document));
 }
 
-void BrowserHosts::Host(HWND dialog, int controlId) {
+void BrowserHosts::Reserve(HWND dialog, int controlId) {
   HWND placeholder = ::GetDlgItem(dialog, controlId);
-  if (placeholder == nullptr) return;
-  if (auto host = BrowserHost::Create(placeholder, dialog, controlId))
-    m_hosts[placeholder] = Entry{dialog, std::move(host)};
+  if (placeholder != nullptr) m_hosts[placeholder] = Entry{dialog, controlId};
+}
+
+void BrowserHosts::HostShown(HWND dialog) {
+  for (auto& [placeholder, entry] : m_hosts) {
+    if (entry.dialog != dialog) continue;
+    entry.painted = true;
+    if (!entry.pending.empty() || ::IsWindowVisible(placeholder)) HostEntry(placeholder, entry);
+  }
+}
+
+void BrowserHosts::WhenHosted(HWND placeholder, Action action) {
+  auto it = m_hosts.find(placeholder);
+  if (it == m_hosts.end()) return;
+  Entry& entry = it->second;
+  if (entry.host) {
+    action(*entry.host);
+  } else if (!entry.tried) {
+    entry.pending.push_back(std::move(action));
+    if (entry.painted) HostEntry(placeholder, entry);
+  }
 }
 
 BrowserHost* BrowserHosts::Find(HWND placeholder) {
   auto it = m_hosts.find(placeholder);
   return it == m_hosts.end() ? nullptr : it->second.host.get();
+}
+
+// One attempt per placeholder: where the control cannot be created, it stays blank.
+void BrowserHosts::HostEntry(HWND placeholder, Entry& entry) {
+  if (entry.tried) return;
+  entry.tried = true;
+  entry.host = BrowserHost::Create(placeholder, entry.dialog, entry.controlId);
+  std::vector<Action> pending = std::move(entry.pending);
+  entry.pending.clear();
+  if (!entry.host) return;
+  for (Action& action : pending) action(*entry.host);
 }
 
 void BrowserHosts::ForgetChildrenOf(HWND dialog) {

@@ -3,9 +3,11 @@
 // plat::kWmControlEvent.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "platform/WindowSystem.h"
 #include "platform/win32/ComPtr.h"
@@ -45,18 +47,35 @@ class BrowserHost {
   DWORD m_cookie = 0;
 };
 
-// The hosted browsers of every open dialog, by placeholder window.
+// The browsers of every open dialog, by placeholder window. The control is
+// created late: a shown placeholder gets it once its dialog has first been
+// painted, a hidden one when something first asks for it. What is asked of
+// a control before then is kept, in order, and done once it is in place.
 class BrowserHosts {
  public:
-  void Host(HWND dialog, int controlId);
+  using Action = std::function<void(BrowserHost&)>;
+
+  void Reserve(HWND dialog, int controlId);
+  // After a dialog's first paint: hosts its shown placeholders and those
+  // that something has asked of; the others, when first asked.
+  void HostShown(HWND dialog);
+  // Runs the action on the placeholder's control now, or once it is hosted;
+  // dropped where the placeholder has no browser or the control failed.
+  void WhenHosted(HWND placeholder, Action action);
+  // The hosted control, without hosting it.
   BrowserHost* Find(HWND placeholder);
   void ForgetChildrenOf(HWND dialog);
 
  private:
   struct Entry {
     HWND dialog;
+    int controlId;
+    bool painted = false;  // its dialog has been painted
+    bool tried = false;    // hosting was attempted
     std::unique_ptr<BrowserHost> host;
+    std::vector<Action> pending;
   };
+  void HostEntry(HWND placeholder, Entry& entry);
   std::map<HWND, Entry> m_hosts;
 };
 

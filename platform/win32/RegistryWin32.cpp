@@ -65,8 +65,8 @@ std::unique_ptr<plat::IRegistryKey> RegistryWin32::OpenKey(plat::RegistryRoot ro
   HKEY parent = root == plat::RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
   std::string name = Utf8ToAnsi(path);
   HKEY key = nullptr;
-  // A 32-bit program would otherwise see the redirected view of the keys
-  // under Software; a 32-bit system ignores the flag.
+  // The 64-bit view also from the 32-bit program on 64-bit Windows, whose
+  // own view of Software is a separate copy; 32-bit Windows ignores the flag.
   result = ::RegOpenKeyExA(parent, name.c_str(), 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY, &key);
   if (result != ERROR_SUCCESS) return nullptr;
   return std::make_unique<KeyWin32>(key);

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <iterator>
 #include <optional>
+#include <string>
 
 #include "platform/win32/DialogTemplateBuilder.h"
 #include "platform/win32/Dpi.h"
@@ -60,6 +61,12 @@ const ListMessages& MessagesFor(HWND list) {
   return ::lstrcmpiW(className, WC_COMBOBOXW) == 0 ? kComboMessages : kListMessages;
 }
 
+// Posted after a dialog's first paint: its browser controls are hosted then.
+UINT HostBrowsersMessage() {
+  static const UINT message = ::RegisterWindowMessageW(L"Dorvanta.HostBrowsers");
+  return message;
+}
+
 int SendInt(HWND hwnd, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) {
   return static_cast<int>(::SendMessageW(hwnd, msg, wParam, lParam));
 }
@@ -94,6 +101,10 @@ INT_PTR CALLBACK WindowSystemWin32::DialogProc(HWND hwnd, UINT msg, WPARAM wPara
   auto* context = reinterpret_cast<DialogContext*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
   if (context == nullptr) return FALSE;  // messages before WM_INITDIALOG
   if (HandleDpiMessage(hwnd, *context, msg, wParam, lParam)) return TRUE;
+  if (msg == HostBrowsersMessage() && msg != 0) {
+    context->windows->m_browsers.HostShown(hwnd);
+    return TRUE;
+  }
 
   bool handled = false;
   LRESULT result = context->sink->OnWindowMessage(hwnd, msg, wParam, lParam, handled);
@@ -105,6 +116,10 @@ INT_PTR CALLBACK WindowSystemWin32::DialogProc(HWND hwnd, UINT msg, WPARAM wPara
     context->windows->m_focusMarks.Follow(hwnd);
   }
   if (msg == WM_NCDESTROY) ::SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+  if (msg == WM_PAINT && !context->browserIds.empty()) {
+    context->browserIds.clear();
+    ::PostMessageW(hwnd, HostBrowsersMessage(), 0, 0);
+  }
 
   if (!handled) return context->windows->DefaultProcessing(hwnd, msg, lParam);
   if (ReturnsResultDirectly(msg)) return static_cast<INT_PTR>(result);
@@ -133,8 +148,8 @@ INT_PTR WindowSystemWin32::InitDialog(HWND hwnd, DialogContext& context) {
   create.lpszClass = WC_DIALOG;
   create.dwExStyle = static_cast<DWORD>(::GetWindowLongW(hwnd, GWL_EXSTYLE));
 
-  // The browser controls are in place before the sink first sees the window.
-  for (int id : context.browserIds) context.windows->m_browsers.Host(hwnd, id);
+  // The browser controls come after the first paint (HostBrowsersMessage).
+  for (int id : context.browserIds) context.windows->m_browsers.Reserve(hwnd, id);
 
   bool handled = false;
   LRESULT created =
@@ -453,14 +468,14 @@ void WindowSystemWin32::SetCursorShape(int systemCursorId) {
   ::SetCursor(::LoadCursorW(nullptr, MAKEINTRESOURCEW(systemCursorId)));
 }
 
-// Browser control: where it could not be hosted, the placeholder stays blank
-// and these calls do nothing.
+// Browser control: asked before it is hosted, it acts once hosted; where it
+// could not be hosted, the placeholder stays blank and these calls do nothing.
 void WindowSystemWin32::Navigate(HWND browser, std::string_view url) {
-  if (BrowserHost* host = m_browsers.Find(browser)) host->Navigate(url);
+  m_browsers.WhenHosted(browser, [url = std::string(url)](BrowserHost& host) { host.Navigate(url); });
 }
 
 void WindowSystemWin32::SetBrowserVisible(HWND browser, bool visible) {
-  if (BrowserHost* host = m_browsers.Find(browser)) host->SetVisible(visible);
+  m_browsers.WhenHosted(browser, [visible](BrowserHost& host) { host.SetVisible(visible); });
 }
 
 std::unique_ptr<plat::IBrowserDocument> WindowSystemWin32::GetBrowserDocument(HWND browser) {

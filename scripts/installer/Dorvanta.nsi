@@ -1,13 +1,22 @@
-; Installer of the Windows program (x86_64), built by scripts/package.
-; Defines: EXE (the program), OUTFILE; optional SERVER_INI and ROUTE_TXT,
-; installed into the system directory beside the user's Config.dat.
+; Installer of the Windows program, built by scripts/package. A 32-bit
+; installer that carries both programs and installs the one that matches the
+; system: x86_64 on 64-bit Windows, i686 on 32-bit Windows.
+; Defines: EXE64 and EXE32 (the two Dorvanta.exe), OUTFILE; optional
+; SERVER_INI and ROUTE_TXT, installed into the system directory beside the
+; user's Config.dat.
 Unicode true
-Target amd64-unicode
+Target x86-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 
-!ifndef EXE
-  !error "EXE (the path of Dorvanta.exe) must be defined"
+!include LogicLib.nsh
+!include x64.nsh
+
+!ifndef EXE64
+  !error "EXE64 (the path of the x86_64 Dorvanta.exe) must be defined"
+!endif
+!ifndef EXE32
+  !error "EXE32 (the path of the i686 Dorvanta.exe) must be defined"
 !endif
 !ifndef OUTFILE
   !define OUTFILE "VelkVPN-Setup.exe"
@@ -17,6 +26,7 @@ RequestExecutionLevel admin
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
+; Program Files of the system's own bitness ($PROGRAMFILES on 32-bit Windows).
 InstallDir "$PROGRAMFILES64\${PRODUCT}"
 ShowInstDetails show
 
@@ -34,10 +44,31 @@ Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
 
+; On 64-bit Windows the installer sees the 64-bit system: its Program Files,
+; registry view and system directory (the one the 64-bit program uses).
+!macro UseNativeSystem
+  ${If} ${RunningX64}
+    SetRegView 64
+    ${DisableX64FSRedirection}
+  ${EndIf}
+!macroend
+
+Function .onInit
+  !insertmacro UseNativeSystem
+FunctionEnd
+
+Function un.onInit
+  !insertmacro UseNativeSystem
+FunctionEnd
+
 Section "Velk VPN"
   SetShellVarContext all
   SetOutPath "$INSTDIR"
-  File "/oname=Dorvanta.exe" "${EXE}"
+  ${If} ${RunningX64}
+    File "/oname=Dorvanta.exe" "${EXE64}"
+  ${Else}
+    File "/oname=Dorvanta.exe" "${EXE32}"
+  ${EndIf}
   WriteUninstaller "$INSTDIR\Uninstall.exe"
 
   CreateDirectory "$SMPROGRAMS\${PRODUCT}"

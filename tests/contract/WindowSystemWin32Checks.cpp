@@ -162,14 +162,22 @@ TEST_F(WindowSystemWin32, IconsAndSystemMenu) {
   }});
 }
 
-// The browser control is hosted where the system has an engine; where it
-// has none (a test prefix without one) every browser call must still be safe.
-TEST_F(WindowSystemWin32, BrowserTakesNavigationAndCopesWithoutADocument) {
+// The browser control is hosted after the dialog's first paint, where the
+// system has an engine; where it has none (a test prefix without one) every
+// browser call must still be safe.
+TEST_F(WindowSystemWin32, BrowserIsHostedAfterTheFirstPaintWithTheNavigationAskedBefore) {
   Run({[&](HWND dlg) {
          HWND banner = Item(dlg, 1003);
          ASSERT_NE(banner, nullptr);
          m_windows.Navigate(banner, "http://dir.velk.example:8000/webadmin/logo1.php");
          m_windows.SetBrowserVisible(banner, true);
+         // Not painted yet: the placeholder is still empty.
+         EXPECT_EQ(::GetWindow(banner, GW_CHILD), nullptr);
+         EXPECT_EQ(m_windows.GetBrowserDocument(banner), nullptr);
+         ::UpdateWindow(dlg);
+       },
+       [&](HWND dlg) {
+         HWND banner = Item(dlg, 1003);
          // Hosted, the control's own window sits in the placeholder.
          bool hosted = ::GetWindow(banner, GW_CHILD) != nullptr;
          RecordProperty("browser_hosted", hosted ? "yes" : "no");
@@ -177,12 +185,15 @@ TEST_F(WindowSystemWin32, BrowserTakesNavigationAndCopesWithoutADocument) {
          auto document = m_windows.GetBrowserDocument(banner);
          std::printf("document: %s\n", document ? "present" : "none");
          if (document) document->SetBodyScroll("no");
+         m_windows.Navigate(banner, "http://dir.velk.example:8000/webadmin/logo2.php");
          EXPECT_TRUE(::IsWindow(banner));
          // A control that is no browser takes none of it.
          HWND user = Item(dlg, 1008);
          m_windows.Navigate(user, "http://dir.velk.example/");
+         m_windows.SetBrowserVisible(user, true);
          EXPECT_EQ(m_windows.GetBrowserDocument(user), nullptr);
          EXPECT_EQ(m_windows.GetWindowText(user), "");
+         EXPECT_EQ(::GetWindow(user, GW_CHILD), nullptr);
        },
        [&](HWND dlg) {
          // Whatever the navigation sent meanwhile has been dispatched.
