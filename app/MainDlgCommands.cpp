@@ -47,7 +47,7 @@ void CMainDlg::OnGroupChange() {
 
 void CMainDlg::OnChooseServer() {
   UpdateData(TRUE);
-  CServerDlg dlg(*m_ports.download);
+  CServerDlg dlg(*m_ports.download, m_serverList->ListPath());
   if (dlg.DoModal() == IDOK) {
     // Copied out as the window hands it over; nothing in the main window uses it.
     CString strChosen = dlg.m_strChosenAddr;

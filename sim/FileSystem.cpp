@@ -112,6 +112,17 @@ bool FileSystem::IsAdministratorsOnly(const std::filesystem::path& hostPath) con
   return m_adminOnly.count(Lower(hostPath.string())) > 0;
 }
 
+void FileSystem::SetHeldExclusively(const std::filesystem::path& hostPath, bool held) {
+  if (held)
+    m_held.insert(Lower(hostPath.string()));
+  else
+    m_held.erase(Lower(hostPath.string()));
+}
+
+bool FileSystem::IsHeldExclusively(const std::filesystem::path& hostPath) const {
+  return m_held.count(Lower(hostPath.string())) > 0;
+}
+
 bool FileSystem::IsReadOnly(const std::filesystem::path& hostPath) const {
   return m_readOnly.count(Lower(hostPath.string())) > 0;
 }
