@@ -53,9 +53,10 @@ void CWebLinks::OnDocumentComplete() {
   document->SetBodyScroll("no");
 }
 
-// A page the shell cannot open is left alone.
+// A page the shell cannot open is left alone. The browser runs at the
+// user's own level, not with the program's rights.
 void CWebLinks::Open(const CString& strUrl) {
-  m_shell.Execute("open", strUrl.View(), "", "", SW_SHOW);
+  m_shell.OpenAsUser(strUrl.View(), SW_SHOW);
 }
 
 void CWebLinks::ShowInBanner(const CString& strUrl) {
