@@ -100,6 +100,7 @@ class CMainDlg : public CDialog,
     m_links->Follow(nLinkId);
   }
   void OnDocumentCompleteBanner();
+  void OnNavigationRefusedBanner();
 
   DECLARE_MESSAGE_MAP()
   DECLARE_EVENTSINK_MAP()

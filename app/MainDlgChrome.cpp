@@ -29,3 +29,7 @@ void CMainDlg::OnSkinHide() {
 void CMainDlg::OnDocumentCompleteBanner() {
   if (m_links) m_links->OnDocumentComplete();
 }
+
+void CMainDlg::OnNavigationRefusedBanner() {
+  if (m_links) m_links->OnNavigationRefused();
+}

@@ -1,6 +1,7 @@
 #include "desktop/WebLinks.h"
 
 #include "app/Endpoints.h"
+#include "platform/UrlHost.h"
 #include "platform/WinConstants.h"
 #include "resources/Texts.h"
 #include "resources/resource.h"
@@ -25,6 +26,7 @@ constexpr LinkPage kOpenedPages[] = {
 }  // namespace
 
 void CWebLinks::NavigateBanner() {
+  m_banner.Confine({endpoints::kDirectoryHost, endpoints::kContentSite});
   m_banner.Navigate(endpoints::DirectoryUrl(endpoints::kBannerPath));
 }
 
@@ -51,6 +53,11 @@ void CWebLinks::OnDocumentComplete() {
   std::unique_ptr<plat::IBrowserDocument> document = m_banner.GetDocument();
   if (!document) return;
   document->SetBodyScroll("no");
+}
+
+void CWebLinks::OnNavigationRefused() {
+  while (std::optional<std::string> url = m_banner.NextRefusedNavigation())
+    if (!plat::UrlHost(*url).empty()) Open(CString(*url));
 }
 
 // A page the shell cannot open is left alone. The browser runs at the

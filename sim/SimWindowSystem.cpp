@@ -411,4 +411,19 @@ std::unique_ptr<plat::IBrowserDocument> SimWindowSystem::GetBrowserDocument(HWND
   return std::make_unique<SimBrowserDocument>(m_machine, browser, generation);
 }
 
+void SimWindowSystem::ConfineBrowser(HWND browser, std::vector<std::string> hosts) {
+  With(m_machine, browser, 0, [&](SimWnd& w) {
+    if (IsBrowser(w)) w.browser.confinedTo = std::move(hosts);
+    return 0;
+  });
+}
+
+std::optional<std::string> SimWindowSystem::NextRefusedNavigation(HWND browser) {
+  return With(m_machine, browser, std::optional<std::string>(), [](SimWnd& w) -> std::optional<std::string> {
+    SimBrowser& state = w.browser;
+    if (!IsBrowser(w) || state.refusedTaken >= state.refused.size()) return std::nullopt;
+    return state.refused[state.refusedTaken++];
+  });
+}
+
 }  // namespace sim

@@ -435,4 +435,13 @@ std::unique_ptr<plat::IBrowserDocument> WindowSystemWin32::GetBrowserDocument(HW
   return host ? host->Document() : nullptr;
 }
 
+void WindowSystemWin32::ConfineBrowser(HWND browser, std::vector<std::string> hosts) {
+  if (BrowserHost* host = m_browsers.Find(browser)) host->Confine(std::move(hosts));
+}
+
+std::optional<std::string> WindowSystemWin32::NextRefusedNavigation(HWND browser) {
+  BrowserHost* host = m_browsers.Find(browser);
+  return host ? host->NextRefused() : std::nullopt;
+}
+
 }  // namespace win32
