@@ -71,5 +71,6 @@ END_MESSAGE_MAP()
 
 BEGIN_EVENTSINK_MAP(CMainDlg, CDialog)
   ON_EVENT(CMainDlg, IDC_BROWSER_BANNER, plat::kEventDocumentComplete, OnDocumentCompleteBanner)
+  ON_EVENT(CMainDlg, IDC_BROWSER_BANNER, plat::kEventNavigationRefused, OnNavigationRefusedBanner)
 END_EVENTSINK_MAP()
 // clang-format on

@@ -102,6 +102,7 @@ class CMainDlg : public CDialog,
   }
   void OnDocumentCompleteBanner();
   LRESULT OnNextDlgCtl(WPARAM wParam, LPARAM lParam);
+  void OnNavigationRefusedBanner();
 
   DECLARE_MESSAGE_MAP()
   DECLARE_EVENTSINK_MAP()

@@ -36,3 +36,7 @@ LRESULT CMainDlg::OnNextDlgCtl(WPARAM wParam, LPARAM lParam) {
   if (!bTabKey || !m_access || !m_access->MoveFocus(wParam != 0)) Default();
   return 0;
 }
+
+void CMainDlg::OnNavigationRefusedBanner() {
+  if (m_links) m_links->OnNavigationRefused();
+}

@@ -1,5 +1,6 @@
 // Initialisation of the main window, step by step.
 #include "app/MainDlg.h"
+#include "directory/ServerListFile.h"
 #include "framework/CWinApp.h"
 #include "framework/Resources.h"
 #include "resources/Texts.h"
@@ -52,7 +53,8 @@ void CMainDlg::ReadSystemFacts() {
 void CMainDlg::BuildSubsystems() {
   plat::ISystem& system = *m_ports.system;
   m_settings = std::make_unique<CSettings>(*m_ports.files, m_strSysDir);
-  m_serverList = std::make_unique<CServerList>(*m_ports.download, system);
+  m_serverList = std::make_unique<CServerList>(*m_ports.download, system,
+                                               CString(PrepareServerListFile(system, *m_ports.files)));
   m_directory = std::make_unique<CServerDirectory>(*m_ports.files, m_strSysDir);
   m_updater = std::make_unique<CUpdater>(system, *m_ports.shell);
   m_dialEngine = std::make_unique<CDialEngine>(*m_ports.ras, system);

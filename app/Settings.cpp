@@ -19,6 +19,9 @@ void CSettings::Load(CConfigValues& values) {
   CString strLine;
   while (file.ReadString(strLine)) ApplyConfigLine(strLine, values);
   file.Close();
+  // A file of an older install may still let others read the password.
+  if (!m_files.IsRestrictedToAdministrators(m_strPath.View()))
+    m_files.RestrictToAdministrators(m_strPath.View());
 }
 
 void CSettings::Save(const CConfigValues& values) {
@@ -27,11 +30,12 @@ void CSettings::Save(const CConfigValues& values) {
     return;
   }
   // The password is stored as typed: only Administrators and SYSTEM may read
-  // the file, from before the first byte is written.
+  // the file, from its creation on, and no one shares it while it is written.
   CStdioFile file;
-  if (!file.Open(m_strTempPath, CFile::modeWrite | CFile::modeCreate | CFile::typeText)) return;
-  bool bWritten =
-      m_files.RestrictToAdministrators(m_strTempPath.View()) && file.WriteString(ComposeConfig(values));
+  if (!file.Open(m_strTempPath,
+                 CFile::modeWrite | CFile::modeCreate | CFile::modeProtected | CFile::typeText))
+    return;
+  bool bWritten = file.WriteString(ComposeConfig(values));
   if (file.Close() && bWritten && m_files.Replace(m_strTempPath.View(), m_strPath.View())) return;
   CFile::Remove(m_strTempPath);
 }

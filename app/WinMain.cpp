@@ -1,5 +1,6 @@
 // Start of the Windows program: the real ports, then the framework.
 #include "platform/win32/Dpi.h"
+#include "platform/win32/SystemLibrary.h"
 #include "platform/win32/Win32Ports.h"
 #include "platform/win32/WinApi.h"
 
@@ -28,6 +29,7 @@ class OleScope {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  win32::RestrictDllSearchToSystem();
   win32::DeclareDpiAwareness();
   static win32::Win32Ports ports;
   plat::ScopedPorts installed(ports.Ports());

@@ -8,8 +8,9 @@ file(GLOB WIN32_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp)
 add_library(dorvanta_win32 STATIC ${WIN32_SOURCES})
 dorvanta_layer_root(dorvanta_win32 platform/win32)
 target_compile_definitions(dorvanta_win32 PRIVATE ${DORVANTA_WIN32_DEFINITIONS})
+include(cmake/DelayLoad.cmake)
 target_link_libraries(dorvanta_win32 PUBLIC dorvanta_ports
-  comctl32 shell32 user32 gdi32 ole32 oleaut32 uuid winhttp rasapi32 iphlpapi ws2_32 advapi32)
+  comctl32 shell32 user32 gdi32 ole32 oleaut32 uuid ${DORVANTA_DELAY_LIBRARIES} ws2_32 advapi32)
 
 add_executable(Dorvanta WIN32 app/WinMain.cpp resources/Dorvanta.rc)
 target_compile_definitions(Dorvanta PRIVATE ${DORVANTA_WIN32_DEFINITIONS})

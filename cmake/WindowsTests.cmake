@@ -62,3 +62,10 @@ target_compile_definitions(dorvanta_probe_bench PRIVATE ${DORVANTA_WIN32_DEFINIT
 target_link_libraries(dorvanta_probe_bench PRIVATE dorvanta_dialer dorvanta_win32)
 target_include_directories(dorvanta_probe_bench PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_options(dorvanta_probe_bench PRIVATE -static -static-libgcc -static-libstdc++)
+
+# The marker DLL that the end-to-end run plants beside the program under the
+# names of the delay-loaded system DLLs; it must never run.
+add_library(dorvanta_planted_dll SHARED tests/wine/PlantedDll.cpp)
+set_target_properties(dorvanta_planted_dll PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/planted)
+target_compile_definitions(dorvanta_planted_dll PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_options(dorvanta_planted_dll PRIVATE -static -static-libgcc -s)

@@ -11,3 +11,11 @@ std::unique_ptr<plat::IBrowserDocument> CWebBrowser2::GetDocument() const {
 void CWebBrowser2::SetVisible(BOOL bVisible) {
   Windows().SetBrowserVisible(m_hWnd, bVisible != FALSE);
 }
+
+void CWebBrowser2::Confine(std::vector<std::string> hosts) {
+  Windows().ConfineBrowser(m_hWnd, std::move(hosts));
+}
+
+std::optional<std::string> CWebBrowser2::NextRefusedNavigation() {
+  return Windows().NextRefusedNavigation(m_hWnd);
+}

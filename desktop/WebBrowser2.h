@@ -4,6 +4,9 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "framework/CWnd.h"
 
@@ -14,4 +17,9 @@ class CWebBrowser2 : public CWnd {
   // The top document, or null while there is none.
   std::unique_ptr<plat::IBrowserDocument> GetDocument() const;
   void SetVisible(BOOL bVisible);
+  // Keeps the top page on these hosts; other navigations and new windows
+  // are refused and reported with plat::kEventNavigationRefused.
+  void Confine(std::vector<std::string> hosts);
+  // The oldest refused address not yet taken.
+  std::optional<std::string> NextRefusedNavigation();
 };

@@ -1,5 +1,6 @@
 #include "desktop/WebLinks.h"
 
+#include "platform/UrlHost.h"
 #include "platform/WinConstants.h"
 #include "resources/Endpoints.h"
 #include "resources/Texts.h"
@@ -25,6 +26,7 @@ constexpr LinkPage kOpenedPages[] = {
 }  // namespace
 
 void CWebLinks::NavigateBanner() {
+  m_banner.Confine({endpoints::kDirectoryHost, endpoints::kContentSite});
   m_banner.Navigate(endpoints::DirectoryUrl(endpoints::kBannerPath));
 }
 
@@ -53,9 +55,15 @@ void CWebLinks::OnDocumentComplete() {
   document->SetBodyScroll("no");
 }
 
-// A page the shell cannot open is left alone.
+void CWebLinks::OnNavigationRefused() {
+  while (std::optional<std::string> url = m_banner.NextRefusedNavigation())
+    if (!plat::UrlHost(*url).empty()) Open(CString(*url));
+}
+
+// A page the shell cannot open is left alone. The browser runs at the
+// user's own level, not with the program's rights.
 void CWebLinks::Open(const CString& strUrl) {
-  m_shell.Execute("open", strUrl.View(), "", "", SW_SHOW);
+  m_shell.OpenAsUser(strUrl.View(), SW_SHOW);
 }
 
 void CWebLinks::ShowInBanner(const CString& strUrl) {

@@ -9,15 +9,11 @@
 
 namespace {
 
-constexpr const char* kListFile = "server.ini";
-constexpr const char* kListReadName = "Server.ini";
-
 // The lines of the downloaded list, unchanged and in file order; the list
 // holds as many as the main window's server list, and drops the rest.
-void FillFromListFile(CComboBox& combo) {
+void FillFromListFile(const CString& strPath, CComboBox& combo) {
   CStdioFile file;
-  if (!file.Open(kListReadName,
-                 CFile::modeReadWrite | CFile::modeCreate | CFile::modeNoTruncate | CFile::typeText))
+  if (!file.Open(strPath, CFile::modeReadWrite | CFile::modeCreate | CFile::modeNoTruncate | CFile::typeText))
     return;
   CString strLine;
   while (combo.GetCount() < kMaxServerEntries && file.ReadString(strLine)) combo.AddString(strLine);
@@ -26,8 +22,8 @@ void FillFromListFile(CComboBox& combo) {
 
 }  // namespace
 
-CServerDlg::CServerDlg(plat::IDownload& download, CWnd* pParent)
-    : CDialog(IDD_SERVER, pParent), m_download(download) {}
+CServerDlg::CServerDlg(plat::IDownload& download, const CString& strListPath, CWnd* pParent)
+    : CDialog(IDD_SERVER, pParent), m_download(download), m_strListPath(strListPath) {}
 
 CServerDlg::~CServerDlg() = default;
 
@@ -41,13 +37,14 @@ BOOL CServerDlg::OnInitDialog() {
   CDialog::OnInitDialog();
 
   CString strUrl = endpoints::DirectoryUrl(endpoints::kServerSelectPath);
-  if (m_download.DownloadToFile(strUrl.View(), kListFile) != plat::kDownloadOk) {
+  if (m_strListPath.IsEmpty() ||
+      m_download.DownloadToFile(strUrl.View(), m_strListPath.View()) != plat::kDownloadOk) {
     AfxMessageBox(texts::ko::kServerListFailed, MB_OK | MB_ICONEXCLAMATION);
     OnCancel();
     return TRUE;
   }
 
-  FillFromListFile(m_comboServers);
+  FillFromListFile(m_strListPath, m_comboServers);
   m_comboServers.SetCurSel(0);
   m_btnPicture.LoadBitmaps(IDB_SELECT_SERVER, IDB_SELECT_SERVER, IDB_SELECT_SERVER, IDB_SELECT_SERVER);
   SetAccessibleName(IDC_SERVER_SELECT_COMBO, texts::names::kServerList);

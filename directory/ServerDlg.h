@@ -8,7 +8,8 @@
 
 class CServerDlg : public CDialog {
  public:
-  explicit CServerDlg(plat::IDownload& download, CWnd* pParent = nullptr);
+  // strListPath: the main window's list file, which this window replaces.
+  CServerDlg(plat::IDownload& download, const CString& strListPath, CWnd* pParent = nullptr);
   ~CServerDlg() override;
 
   CString m_strChosenAddr;
@@ -22,4 +23,5 @@ class CServerDlg : public CDialog {
 
  private:
   plat::IDownload& m_download;
+  CString m_strListPath;
 };

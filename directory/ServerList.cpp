@@ -5,8 +5,6 @@
 #include "resources/Endpoints.h"
 
 namespace {
-constexpr const char* kServerListFile = "server.ini";
-constexpr const char* kServerListReadName = "Server.ini";
 constexpr int kMinAddressLength = 4;
 
 bool IsDialable(const CString& strAddress) {
@@ -16,15 +14,16 @@ bool IsDialable(const CString& strAddress) {
 }  // namespace
 
 bool CServerList::DownloadServerList() {
+  if (m_strListPath.IsEmpty()) return false;
   CString strUrl = endpoints::DirectoryUrl(endpoints::kServerListPath);
-  return m_download.DownloadToFile(strUrl.View(), kServerListFile) == plat::kDownloadOk;
+  return m_download.DownloadToFile(strUrl.View(), m_strListPath.View()) == plat::kDownloadOk;
 }
 
 std::vector<CString> CServerList::LoadServerList() {
   std::vector<CString> names;
   CStdioFile file;
-  if (!file.Open(kServerListReadName,
-                 CFile::modeReadWrite | CFile::modeCreate | CFile::modeNoTruncate | CFile::typeText))
+  if (m_strListPath.IsEmpty() || !file.Open(m_strListPath, CFile::modeReadWrite | CFile::modeCreate |
+                                                               CFile::modeNoTruncate | CFile::typeText))
     return names;
   CString strLine;
   // The address store bounds the list: lines past it are dropped.

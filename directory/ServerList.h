@@ -11,9 +11,12 @@
 
 class CServerList {
  public:
-  CServerList(plat::IDownload& download, plat::ISystem& system) : m_download(download), m_system(system) {}
+  // strListPath: the list file's absolute path (empty: there is no place for it).
+  CServerList(plat::IDownload& download, plat::ISystem& system, const CString& strListPath)
+      : m_download(download), m_system(system), m_strListPath(strListPath) {}
 
-  // Fetches the list into "server.ini" in the current folder.
+  const CString& ListPath() const { return m_strListPath; }
+  // Fetches the list into its file.
   bool DownloadServerList();
   // Reads the list file: the entries' names in file order (at most
   // kMaxServerEntries); their addresses are kept here.
@@ -27,4 +30,5 @@ class CServerList {
  private:
   plat::IDownload& m_download;
   plat::ISystem& m_system;
+  CString m_strListPath;
 };

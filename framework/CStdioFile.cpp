@@ -15,6 +15,7 @@ bool CStdioFile::Open(const CString& path, unsigned flags) {
   if (flags & modeCreate) mode |= plat::kModeCreate;
   if (flags & modeNoTruncate) mode |= plat::kModeNoTruncate;
   if (flags & typeText) mode |= plat::kModeText;
+  if (flags & modeProtected) mode |= plat::kModeProtected;
   m_file = plat::Current().files->Open(path.View(), mode);
   return m_file != nullptr;
 }

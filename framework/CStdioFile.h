@@ -15,6 +15,8 @@ class CFile {
     modeCreate = 0x1000,
     modeNoTruncate = 0x2000,
     typeText = 0x4000,
+    // Created for Administrators and SYSTEM alone, unshared, flushed at Close.
+    modeProtected = 0x10000,
   };
   static bool Remove(const CString& path);
 };

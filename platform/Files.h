@@ -17,6 +17,10 @@ enum FileMode : unsigned {
   kModeCreate = 0x10,      // create when missing
   kModeNoTruncate = 0x20,  // with kModeCreate: keep an existing file's content
   kModeText = 0x100,       // CR LF and code page translation
+  // With kModeCreate: a new file gets the protected list of
+  // RestrictToAdministrators in the create call itself; no other open may
+  // share the file while it is held, and Close flushes it to the disk.
+  kModeProtected = 0x200,
 };
 
 class IFile {
@@ -43,7 +47,8 @@ class IFiles {
   // Null when the file cannot be opened or created.
   virtual std::unique_ptr<IFile> Open(std::string_view path, unsigned mode) = 0;
   virtual bool Delete(std::string_view path) = 0;
-  // Replaces target with source in one step (source is removed).
+  // Replaces target with source in one step (source is removed), written
+  // through to the disk before it returns.
   virtual bool Replace(std::string_view source, std::string_view target) = 0;
   virtual DWORD GetAttributes(std::string_view path) = 0;
   virtual bool SetAttributes(std::string_view path, DWORD attributes) = 0;
@@ -51,6 +56,10 @@ class IFiles {
   // list of exactly those two), and whether a file has exactly that.
   virtual bool RestrictToAdministrators(std::string_view path) = 0;
   virtual bool IsRestrictedToAdministrators(std::string_view path) = 0;
+  // A folder with that protected list (inherited by what is made in it):
+  // created with it, or an existing one given it. False when the path is no
+  // plain folder or the list cannot be set.
+  virtual bool MakeProtectedFolder(std::string_view path) = 0;
 
   // Profile (INI) reads with the semantics of GetPrivateProfileIntA and
   // GetPrivateProfileStringA; bufferSize counts the terminating NUL.

@@ -36,7 +36,9 @@ class ICapturedChild : public IChildProcess {
 class IProcesses {
  public:
   virtual ~IProcesses() = default;
-  // The C library's system(): the command line run by the command processor.
+  // The command line run by the system directory's command processor, as
+  // "cmd.exe /c LINE" (never the one %COMSPEC% names); waits for it and
+  // gives its exit code, -1 when it cannot start.
   virtual int RunCommandProcessor(std::string_view commandLine) = 0;
   // CreateProcess of program with this command line, hidden, with standard
   // output and standard error on an inheritable pipe. Null when the pipe or

@@ -54,6 +54,10 @@ class ISystem {
 
   virtual OsVersion GetVersion() = 0;
   virtual std::string GetSystemDirectory() = 0;  // no trailing backslash
+  // The 32-bit system folder of a 64-bit system; empty where there is none.
+  virtual std::string GetSystemWow64Directory() = 0;
+  // The machine's folder of programs' shared data (no trailing backslash).
+  virtual std::string GetProgramDataDirectory() = 0;
   virtual std::string GetModuleFileName() = 0;
   virtual std::string GetCurrentDirectory() = 0;
   virtual DWORD GetTickCount() = 0;

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/DialogTemplate.h"
 #include "platform/WinTypes.h"
@@ -65,6 +67,9 @@ struct MenuTemplate {
 constexpr UINT kWmControlEvent = 0x8000 + 0x0C00;
 // The browser's event when a page or one of its frames has finished loading.
 constexpr LPARAM kEventDocumentComplete = 259;
+// A confined browser refused a navigation or a new window; the address waits
+// in NextRefusedNavigation.
+constexpr LPARAM kEventNavigationRefused = 0x7F00;
 
 // A browser's top document, held while the owner lives.
 class IBrowserDocument {
@@ -204,6 +209,13 @@ class IWindowSystem {
   virtual void SetBrowserVisible(HWND browser, bool visible) = 0;
   // The top document, or null when there is none (yet).
   virtual std::unique_ptr<IBrowserDocument> GetBrowserDocument(HWND browser) = 0;
+  // Keeps the browser's top page on these hosts: a navigation elsewhere is
+  // cancelled, new windows are refused, and each refused address is queued
+  // for the owner with a kEventNavigationRefused event.
+  virtual void ConfineBrowser(HWND browser, std::vector<std::string> hosts) = 0;
+  // The oldest refused address not yet taken ("" for a new window that named
+  // none); nullopt when none is left.
+  virtual std::optional<std::string> NextRefusedNavigation(HWND browser) = 0;
 };
 
 }  // namespace plat

@@ -317,6 +317,11 @@ void Desktop::ShowPage(SimWnd& browser, std::vector<SimDocument> documents) {
   }
 }
 
+void Desktop::RefuseNavigation(SimWnd& browser, std::string url) {
+  browser.browser.refused.push_back(std::move(url));
+  Post(browser.parent, plat::kWmControlEvent, static_cast<WPARAM>(browser.id), plat::kEventNavigationRefused);
+}
+
 int Desktop::ShownBitmap(const SimWnd& button) {
   if (button.pressed && button.bitmaps[1]) return button.bitmaps[1];
   if (!button.enabled && button.bitmaps[3]) return button.bitmaps[3];

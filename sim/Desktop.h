@@ -207,6 +207,9 @@ class Desktop : public IClockSource {
   // A browser shows a loaded page: a document-complete event for each
   // frame and then for the page goes to the browser's window.
   void ShowPage(SimWnd& browser, std::vector<SimDocument> documents);
+  // A confined browser keeps its page: the address is recorded and the
+  // refusal goes to the browser's window.
+  void RefuseNavigation(SimWnd& browser, std::string url);
   // The bitmap a bitmap button shows now (0 without bitmaps).
   static int ShownBitmap(const SimWnd& button);
 

@@ -65,6 +65,8 @@ class Driver {
   std::string Hover(int controlId);  // the middle of the control, hidden or not
   // The user follows a link of the page in a browser control (or of its frames).
   std::string FollowLink(int browserId, const std::string& url);
+  // A script of the page a browser shows asks for a new window on url.
+  std::string OpenNewWindow(int browserId, const std::string& url);
 
   // Reading state (copies taken under the machine lock).
   std::optional<SimWnd> Window(HWND hwnd = nullptr);

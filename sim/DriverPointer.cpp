@@ -1,5 +1,6 @@
 // The driver's pointer: presses, drags, the cursor over the windows, and
 // links followed in a browser.
+#include "platform/UrlHost.h"
 #include "platform/WinConstants.h"
 #include "sim/Driver.h"
 
@@ -109,6 +110,7 @@ std::string Driver::Hover(int controlId) {
 
 std::string Driver::FollowLink(int browserId, const std::string& url) {
   HWND dialogHwnd = nullptr;
+  bool refused = false;
   {
     auto lock = m_machine.Lock();
     SimWnd* dialog = nullptr;
@@ -126,8 +128,17 @@ std::string Driver::FollowLink(int browserId, const std::string& url) {
       }
     }
     if (!found) return "the page has no link to " + url + "; its links: " + (links.empty() ? "none" : links);
-    browser->navigations.push_back(url);
+    if (browser->browser.confinedTo && !plat::UrlOnHosts(url, *browser->browser.confinedTo)) {
+      m_machine.Screen().RefuseNavigation(*browser, url);
+      refused = true;
+    } else {
+      browser->navigations.push_back(url);
+    }
     dialogHwnd = dialog->hwnd;
+  }
+  if (refused) {
+    WaitIdle();
+    return {};
   }
   // The linked page replaces the whole page, as a link to the top does.
   std::vector<SimDocument> documents = LoadPage(m_machine.Web(), url);
@@ -135,6 +146,22 @@ std::string Driver::FollowLink(int browserId, const std::string& url) {
     auto lock = m_machine.Lock();
     if (SimWnd* browser = m_machine.Screen().FindControl(dialogHwnd, browserId))
       m_machine.Screen().ShowPage(*browser, std::move(documents));
+  }
+  WaitIdle();
+  return {};
+}
+
+// Only a confined browser is modelled: it refuses every new window.
+std::string Driver::OpenNewWindow(int browserId, const std::string& url) {
+  {
+    auto lock = m_machine.Lock();
+    SimWnd* dialog = nullptr;
+    if (auto error = ActiveForPointer(dialog); !error.empty()) return error;
+    SimWnd* browser = m_machine.Screen().FindControl(dialog->hwnd, browserId);
+    if (browser == nullptr || browser->kind != plat::ControlKind::Browser)
+      return Named(browserId) + " is no browser";
+    if (!browser->browser.confinedTo) return Named(browserId) + " is not confined: a window would open";
+    m_machine.Screen().RefuseNavigation(*browser, url);
   }
   WaitIdle();
   return {};

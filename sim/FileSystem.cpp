@@ -108,6 +108,17 @@ bool FileSystem::IsAdministratorsOnly(const std::filesystem::path& hostPath) con
   return m_adminOnly.count(AsciiLower(hostPath.string())) > 0;
 }
 
+void FileSystem::SetHeldExclusively(const std::filesystem::path& hostPath, bool held) {
+  if (held)
+    m_held.insert(AsciiLower(hostPath.string()));
+  else
+    m_held.erase(AsciiLower(hostPath.string()));
+}
+
+bool FileSystem::IsHeldExclusively(const std::filesystem::path& hostPath) const {
+  return m_held.count(AsciiLower(hostPath.string())) > 0;
+}
+
 bool FileSystem::IsReadOnly(const std::filesystem::path& hostPath) const {
   return m_readOnly.count(AsciiLower(hostPath.string())) > 0;
 }

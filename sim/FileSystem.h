@@ -38,6 +38,9 @@ class FileSystem {
   // The hidden and system attribute bits of a file (FILE_ATTRIBUTE_HIDDEN, _SYSTEM).
   void SetHiddenSystem(const std::string& windowsPath, unsigned bits);
   unsigned HiddenSystem(const std::filesystem::path& hostPath) const;
+  // Files held open without sharing: no other open succeeds meanwhile.
+  void SetHeldExclusively(const std::filesystem::path& hostPath, bool held);
+  bool IsHeldExclusively(const std::filesystem::path& hostPath) const;
 
   // Set-up helpers for the driver (absolute Windows paths, raw bytes).
   bool WriteBytes(std::string_view windowsPath, std::string_view bytes);
@@ -62,6 +65,7 @@ class FileSystem {
   std::set<std::string> m_denied;     // lower-case host paths
   std::set<std::string> m_readOnly;   // lower-case host paths
   std::set<std::string> m_adminOnly;  // lower-case host paths
+  std::set<std::string> m_held;       // lower-case host paths
   std::map<std::string, unsigned> m_hiddenSystem;
   int m_codePage = 936;
   std::atomic<std::uint64_t> m_generation{0};

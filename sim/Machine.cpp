@@ -57,6 +57,7 @@ Machine::Machine(MachineOptions options)
       m_files(m_options.root.empty() ? m_ownedRoot : m_options.root) {
   m_files.SetCodePage(m_options.codePage);
   m_files.MakeFolder(SystemDirectory());
+  m_files.MakeFolder("C:\\ProgramData");
   // A connected line's own routes come and go with it.
   m_ras.SetLineObserver([this](const RasLine& line, bool connected) {
     if (!connected) {

@@ -33,6 +33,10 @@ struct SimBrowser {
   std::vector<SimDocument> documents;
   int generation = 0;  // counts the top-level navigations
   std::vector<SimCompletion> completions;
+  // Set by the program: the hosts its top page may be on (none: any).
+  std::optional<std::vector<std::string>> confinedTo;
+  std::vector<std::string> refused;  // every refused navigation and new window, in order
+  size_t refusedTaken = 0;           // how many of them the program has taken
 };
 
 // The address ref names on the page at base ("http://host[:port]/path").

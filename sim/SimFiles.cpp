@@ -1,6 +1,7 @@
 #include "sim/SimFiles.h"
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "sim/IniReader.h"
@@ -12,8 +13,13 @@ namespace {
 
 class SimFile final : public plat::IFile {
  public:
-  SimFile(FileSystem& disk, std::filesystem::path host, unsigned mode, std::string content)
-      : m_disk(disk), m_host(std::move(host)), m_mode(mode), m_content(std::move(content)) {}
+  SimFile(FileSystem& disk, std::filesystem::path host, unsigned mode, std::string content,
+          std::function<void()> release)
+      : m_disk(disk),
+        m_host(std::move(host)),
+        m_mode(mode),
+        m_content(std::move(content)),
+        m_release(std::move(release)) {}
   ~SimFile() override { Close(); }
 
   bool ReadLine(std::string& line) override {
@@ -51,6 +57,7 @@ class SimFile final : public plat::IFile {
   bool Close() override {
     if (m_closed) return true;
     m_closed = true;
+    if (m_release) m_release();
     if (!m_dirty) return true;
     std::ofstream out(m_host, std::ios::binary | std::ios::trunc);
     out.write(m_content.data(), static_cast<std::streamsize>(m_content.size()));
@@ -67,6 +74,7 @@ class SimFile final : public plat::IFile {
   unsigned m_mode;
   std::string m_content;
   size_t m_pos = 0;
+  std::function<void()> m_release;  // ends an exclusive hold
   bool m_dirty = false;
   bool m_closed = false;
 };
@@ -86,8 +94,15 @@ std::unique_ptr<plat::IFile> SimFiles::Open(std::string_view path, unsigned mode
   auto host = disk.HostPath(path, m_process.currentDirectory);
   std::error_code ec;
   if (!host || disk.IsDenied(*host) || !std::filesystem::is_directory(host->parent_path(), ec) ||
-      std::filesystem::is_directory(*host, ec))
+      std::filesystem::is_directory(*host, ec) || disk.IsHeldExclusively(*host))
     return nullptr;
+  bool isProtected = (mode & plat::kModeProtected) && (mode & plat::kModeCreate);
+  // The list of a create call holds only for a new file: an old one goes first.
+  if (isProtected && !(mode & plat::kModeNoTruncate) && std::filesystem::exists(*host, ec)) {
+    if (disk.IsReadOnly(*host)) return nullptr;
+    disk.SetAdministratorsOnly(*host, false);
+    std::filesystem::remove(*host, ec);
+  }
   bool exists = std::filesystem::exists(*host, ec);
   bool writes = (mode & plat::kModeWrite) != 0;
   if (writes && exists && disk.IsReadOnly(*host)) return nullptr;
@@ -99,7 +114,16 @@ std::unique_ptr<plat::IFile> SimFiles::Open(std::string_view path, unsigned mode
     std::ofstream create(*host, std::ios::binary | std::ios::trunc);
     if (!create) return nullptr;
   }
-  return std::make_unique<SimFile>(disk, *host, mode, std::move(content));
+  std::function<void()> release;
+  if (isProtected) {
+    if (!exists) disk.SetAdministratorsOnly(*host, true);
+    disk.SetHeldExclusively(*host, true);
+    release = [&machine = m_machine, held = *host] {
+      auto lock = machine.Lock();
+      machine.Disk().SetHeldExclusively(held, false);
+    };
+  }
+  return std::make_unique<SimFile>(disk, *host, mode, std::move(content), std::move(release));
 }
 
 bool SimFiles::Delete(std::string_view path) {
@@ -138,6 +162,18 @@ bool SimFiles::RestrictToAdministrators(std::string_view path) {
   auto host = disk.HostPath(path, m_process.currentDirectory);
   std::error_code ec;
   if (!host || disk.IsDenied(*host) || !std::filesystem::is_regular_file(*host, ec)) return false;
+  disk.SetAdministratorsOnly(*host, true);
+  return true;
+}
+
+bool SimFiles::MakeProtectedFolder(std::string_view path) {
+  auto lock = m_machine.Lock();
+  FileSystem& disk = m_machine.Disk();
+  auto host = disk.HostPath(path, m_process.currentDirectory);
+  std::error_code ec;
+  if (!host || disk.IsDenied(*host) || !std::filesystem::is_directory(host->parent_path(), ec)) return false;
+  if (!std::filesystem::is_directory(*host, ec) && !std::filesystem::create_directory(*host, ec))
+    return false;
   disk.SetAdministratorsOnly(*host, true);
   return true;
 }

@@ -48,7 +48,7 @@ class SimChildProcess : public plat::ICapturedChild {
 
 }  // namespace
 
-// system(): the command processor runs the line as "cmd.exe /c LINE".
+// The system directory's command processor runs the line as "cmd.exe /c LINE".
 int SimProcesses::RunCommandProcessor(std::string_view commandLine) {
   auto lock = m_machine.Lock();
   ToolRun run =

@@ -17,6 +17,14 @@ INT_PTR SimShell::Execute(std::string_view verb, std::string_view file, std::str
   return kShellOk;
 }
 
+// The machine's desktop shell always offers the unelevated way.
+INT_PTR SimShell::OpenAsUser(std::string_view file, int showCommand) {
+  auto lock = m_machine.Lock();
+  m_machine.ShellCalls().push_back(
+      ShellCall{m_process.pid, "open", std::string(file), "", "", showCommand, false, true});
+  return kShellOk;
+}
+
 bool SimShell::ExecuteAndWait(std::string_view file, std::string_view parameters, int showCommand) {
   auto lock = m_machine.Lock();
   m_machine.ShellCalls().push_back(

@@ -17,7 +17,8 @@ struct ShellCall {
   std::string parameters;
   std::string directory;
   int showCommand = 0;
-  bool waited = false;  // run and waited for
+  bool waited = false;      // run and waited for
+  bool unelevated = false;  // opened at the signed-in user's level
 };
 
 class SimShell final : public plat::IShell {
@@ -27,6 +28,8 @@ class SimShell final : public plat::IShell {
   // Opens anything and reports success (a value above 32).
   INT_PTR Execute(std::string_view verb, std::string_view file, std::string_view parameters,
                   std::string_view directory, int showCommand) override;
+  // Recorded as opened at the user's level.
+  INT_PTR OpenAsUser(std::string_view file, int showCommand) override;
   // The program runs and ends at once.
   bool ExecuteAndWait(std::string_view file, std::string_view parameters, int showCommand) override;
 

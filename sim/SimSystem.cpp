@@ -11,6 +11,12 @@ plat::OsVersion SimSystem::GetVersion() {
 std::string SimSystem::GetSystemDirectory() {
   return m_machine.SystemDirectory();
 }
+std::string SimSystem::GetSystemWow64Directory() {
+  return {};
+}
+std::string SimSystem::GetProgramDataDirectory() {
+  return "C:\\ProgramData";
+}
 std::string SimSystem::GetModuleFileName() {
   return m_process.modulePath;
 }

@@ -14,6 +14,8 @@ class SimSystem final : public plat::ISystem {
 
   plat::OsVersion GetVersion() override;
   std::string GetSystemDirectory() override;
+  std::string GetSystemWow64Directory() override;
+  std::string GetProgramDataDirectory() override;
   std::string GetModuleFileName() override;
   std::string GetCurrentDirectory() override;
   DWORD GetTickCount() override;

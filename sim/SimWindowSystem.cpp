@@ -462,4 +462,19 @@ void SimWindowSystem::DispatchPaintMessages() {
   m_machine.Screen().NotePeek();
 }
 
+void SimWindowSystem::ConfineBrowser(HWND browser, std::vector<std::string> hosts) {
+  With(m_machine, browser, 0, [&](SimWnd& w) {
+    if (IsBrowser(w)) w.browser.confinedTo = std::move(hosts);
+    return 0;
+  });
+}
+
+std::optional<std::string> SimWindowSystem::NextRefusedNavigation(HWND browser) {
+  return With(m_machine, browser, std::optional<std::string>(), [](SimWnd& w) -> std::optional<std::string> {
+    SimBrowser& state = w.browser;
+    if (!IsBrowser(w) || state.refusedTaken >= state.refused.size()) return std::nullopt;
+    return state.refused[state.refusedTaken++];
+  });
+}
+
 }  // namespace sim

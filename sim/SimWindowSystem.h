@@ -67,6 +67,8 @@ class SimWindowSystem final : public plat::IWindowSystem {
   void Navigate(HWND browser, std::string_view url) override;
   void SetBrowserVisible(HWND browser, bool visible) override;
   std::unique_ptr<plat::IBrowserDocument> GetBrowserDocument(HWND browser) override;
+  void ConfineBrowser(HWND browser, std::vector<std::string> hosts) override;
+  std::optional<std::string> NextRefusedNavigation(HWND browser) override;
 
  private:
   Machine& m_machine;

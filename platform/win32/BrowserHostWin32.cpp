@@ -1,13 +1,18 @@
 #include "platform/win32/BrowserHostWin32.h"
 
+#include <deque>
 #include <new>
 
+#include "platform/UrlHost.h"
 #include "platform/win32/WinText.h"
 
 // After the Windows headers.
+#include <downloadmgr.h>
+#include <mshtmdid.h>
 #include <mshtml.h>
 #include <ocidl.h>
 #include <oleidl.h>
+#include <servprov.h>
 
 namespace win32 {
 
@@ -30,6 +35,59 @@ constexpr DISPID kDispNavigate = 104;
 constexpr DISPID kDispDocument = 203;
 constexpr DISPID kDispVisible = 402;
 constexpr DISPID kDispDocumentComplete = 259;
+constexpr DISPID kDispBeforeNavigate2 = 250;
+constexpr DISPID kDispNewWindow2 = 251;
+constexpr DISPID kDispNewWindow3 = 273;
+
+// {988934A4-064B-11D3-BB80-00104B35E7F9}: IDownloadManager, also its service id.
+constexpr IID kIidDownloadManager = {
+    0x988934A4, 0x064B, 0x11D3, {0xBB, 0x80, 0x00, 0x10, 0x4B, 0x35, 0xE7, 0xF9}};
+
+// Pictures, videos and sounds load, scripts run; no ActiveX control is
+// downloaded or run, no Java, no behaviours.
+constexpr LONG kDownloadControl = DLCTL_DLIMAGES | DLCTL_VIDEOS | DLCTL_BGSOUNDS | DLCTL_NO_JAVA |
+                                  DLCTL_NO_DLACTIVEXCTLS | DLCTL_NO_RUNACTIVEXCTLS | DLCTL_NO_BEHAVIORS;
+
+// The site's download manager: every file download from the control ends
+// here and is dropped, so no download prompt appears.
+class NoDownloads final : public IDownloadManager {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (out == nullptr) return E_POINTER;
+    *out = nullptr;
+    if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, kIidDownloadManager)) return E_NOINTERFACE;
+    *out = static_cast<IDownloadManager*>(this);
+    AddRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
+  ULONG STDMETHODCALLTYPE Release() override {
+    ULONG left = --m_references;
+    if (left == 0) delete this;
+    return left;
+  }
+  HRESULT STDMETHODCALLTYPE Download(IMoniker*, IBindCtx*, DWORD, LONG, BINDINFO*, LPCOLESTR, LPCOLESTR,
+                                     UINT) override {
+    return S_OK;
+  }
+
+ private:
+  ULONG m_references = 1;
+};
+
+// The argument of an event at position index from the first, by value;
+// null when it is missing or of another type.
+VARIANT* EventArgument(DISPPARAMS* params, UINT index, VARTYPE type) {
+  if (params == nullptr || index >= params->cArgs) return nullptr;
+  VARIANT* argument = &params->rgvarg[params->cArgs - 1 - index];
+  if (argument->vt == (VT_VARIANT | VT_BYREF) && argument->pvarVal != nullptr) argument = argument->pvarVal;
+  return argument->vt == type ? argument : nullptr;
+}
+
+void Cancel(DISPPARAMS* params, UINT index) {
+  if (VARIANT* cancel = EventArgument(params, index, VT_BOOL | VT_BYREF); cancel && cancel->pboolVal)
+    *cancel->pboolVal = VARIANT_TRUE;
+}
 
 // The top document as the dialer holds it; released with its owner.
 class BrowserDocument final : public plat::IBrowserDocument {
@@ -58,6 +116,7 @@ class BrowserDocument final : public plat::IBrowserDocument {
 class BrowserSite final : public IOleClientSite,
                           public IOleInPlaceSite,
                           public IOleInPlaceFrame,
+                          public IServiceProvider,
                           public IDispatch {
  public:
   BrowserSite(HWND placeholder, HWND dialog, int controlId)
@@ -74,6 +133,8 @@ class BrowserSite final : public IOleClientSite,
       *out = static_cast<IOleInPlaceSite*>(this);
     else if (IsEqualIID(iid, IID_IOleInPlaceUIWindow) || IsEqualIID(iid, IID_IOleInPlaceFrame))
       *out = static_cast<IOleInPlaceFrame*>(this);
+    else if (IsEqualIID(iid, IID_IServiceProvider))
+      *out = static_cast<IServiceProvider*>(this);
     else if (IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, kDiidBrowserEvents))
       *out = static_cast<IDispatch*>(this);
     if (*out == nullptr) return E_NOINTERFACE;
@@ -142,7 +203,30 @@ class BrowserSite final : public IOleClientSite,
   HRESULT STDMETHODCALLTYPE EnableModeless(BOOL) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
 
-  // IDispatch: the control's events.
+  // IServiceProvider: the download manager the control asks for.
+  HRESULT STDMETHODCALLTYPE QueryService(REFGUID service, REFIID iid, void** out) override {
+    if (out == nullptr) return E_POINTER;
+    *out = nullptr;
+    if (!IsEqualGUID(service, kIidDownloadManager)) return E_NOINTERFACE;
+    auto downloads = ComPtr<NoDownloads>::Adopt(new (std::nothrow) NoDownloads());
+    if (!downloads) return E_OUTOFMEMORY;
+    return downloads->QueryInterface(iid, out);
+  }
+
+  // Confinement, set by the host.
+  void Confine(std::vector<std::string> hosts, IUnknown* top) {
+    m_hosts = std::move(hosts);
+    m_top = top;
+  }
+  void ForgetTop() { m_top = nullptr; }
+  std::optional<std::string> NextRefused() {
+    if (m_refused.empty()) return std::nullopt;
+    std::string url = std::move(m_refused.front());
+    m_refused.pop_front();
+    return url;
+  }
+
+  // IDispatch: the ambient download control, and the control's events.
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
     *count = 0;
     return S_OK;
@@ -151,19 +235,62 @@ class BrowserSite final : public IOleClientSite,
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
     return E_NOTIMPL;
   }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                   UINT*) override {
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result,
+                                   EXCEPINFO*, UINT*) override {
+    if (id == DISPID_AMBIENT_DLCONTROL) {
+      if (result == nullptr) return E_POINTER;
+      ::VariantInit(result);
+      result->vt = VT_I4;
+      result->lVal = kDownloadControl;
+      return S_OK;
+    }
     if (id == kDispDocumentComplete)
       ::SendMessageW(m_dialog, plat::kWmControlEvent, static_cast<WPARAM>(m_controlId),
                      plat::kEventDocumentComplete);
+    if (id == kDispBeforeNavigate2) OnBeforeNavigate(params);
+    // The first asks with the address, the second without: both refused.
+    if (id == kDispNewWindow3) {
+      Cancel(params, 1);
+      VARIANT* url = EventArgument(params, 4, VT_BSTR);
+      Refuse(url && url->bstrVal ? WideToUtf8(url->bstrVal) : std::string());
+    }
+    if (id == kDispNewWindow2) Cancel(params, 1);
     return S_OK;
   }
 
  private:
+  // A frame leaving the hosts is stopped; the top page leaving them is
+  // stopped and its address handed to the owner.
+  void OnBeforeNavigate(DISPPARAMS* params) {
+    if (!m_hosts) return;
+    VARIANT* url = EventArgument(params, 1, VT_BSTR);
+    std::string address = url && url->bstrVal ? WideToUtf8(url->bstrVal) : std::string();
+    if (plat::UrlOnHosts(address, *m_hosts)) return;
+    Cancel(params, 6);
+    if (IsTop(EventArgument(params, 0, VT_DISPATCH))) Refuse(std::move(address));
+  }
+
+  bool IsTop(VARIANT* browser) const {
+    if (browser == nullptr || browser->pdispVal == nullptr || m_top == nullptr) return false;
+    ComPtr<IUnknown> identity;
+    browser->pdispVal->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(identity.Put()));
+    return identity.Get() == m_top;
+  }
+
+  void Refuse(std::string url) {
+    if (!m_hosts) return;
+    m_refused.push_back(std::move(url));
+    ::PostMessageW(m_dialog, plat::kWmControlEvent, static_cast<WPARAM>(m_controlId),
+                   plat::kEventNavigationRefused);
+  }
+
   HWND m_placeholder;
   HWND m_dialog;
   int m_controlId;
   ULONG m_references = 1;
+  std::optional<std::vector<std::string>> m_hosts;
+  std::deque<std::string> m_refused;
+  IUnknown* m_top = nullptr;  // the control's identity, not owned
 };
 
 BrowserHost::OleSession::OleSession() : initialized(SUCCEEDED(::OleInitialize(nullptr))) {}
@@ -181,6 +308,8 @@ std::unique_ptr<BrowserHost> BrowserHost::Create(HWND placeholder, HWND dialog, 
     return nullptr;
   IOleClientSite* site = host->m_site.Get();
   if (FAILED(host->m_object->SetClientSite(site))) return nullptr;
+  if (auto control = host->m_object.As<IOleControl>(IID_IOleControl))
+    control->OnAmbientPropertyChange(DISPID_AMBIENT_DLCONTROL);
   RECT rect{};
   ::GetClientRect(placeholder, &rect);
   if (FAILED(host->m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site, 0, placeholder, &rect)))
@@ -195,6 +324,7 @@ std::unique_ptr<BrowserHost> BrowserHost::Create(HWND placeholder, HWND dialog, 
 }
 
 BrowserHost::~BrowserHost() {
+  if (m_site) m_site->ForgetTop();
   if (m_events && m_cookie) m_events->Unadvise(m_cookie);
   m_events.Reset();
   m_control.Reset();
@@ -251,6 +381,15 @@ std::unique_ptr<plat::IBrowserDocument> BrowserHost::Document() {
   auto document = ComPtr<IDispatch>::Adopt(result.pdispVal);
   if (!document) return nullptr;
   return std::make_unique<BrowserDocument>(std::move(document));
+}
+
+void BrowserHost::Confine(std::vector<std::string> hosts) {
+  auto identity = m_object.As<IUnknown>(IID_IUnknown);
+  m_site->Confine(std::move(hosts), identity.Get());
+}
+
+std::optional<std::string> BrowserHost::NextRefused() {
+  return m_site->NextRefused();
 }
 
 void BrowserHosts::Reserve(HWND dialog, int controlId) {

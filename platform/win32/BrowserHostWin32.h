@@ -1,11 +1,15 @@
 // The system's web-browser control hosted in a dialog's placeholder window
 // through a minimal OLE site; its events reach the dialog as
-// plat::kWmControlEvent.
+// plat::kWmControlEvent. The site turns off ActiveX controls, Java,
+// behaviours and file downloads (scripts stay), and a confined control keeps
+// its top page on its hosts and opens no window.
 #pragma once
 
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -27,6 +31,8 @@ class BrowserHost {
   bool Navigate(std::string_view url);
   bool SetVisible(bool visible);
   std::unique_ptr<plat::IBrowserDocument> Document();
+  void Confine(std::vector<std::string> hosts);
+  std::optional<std::string> NextRefused();
 
  private:
   BrowserHost() = default;

@@ -75,6 +75,7 @@ bool FileWin32::Write(std::string_view text) {
 
 bool FileWin32::Close() {
   if (!m_handle) return !m_writeFailed;
+  if (m_flushOnClose && !::FlushFileBuffers(m_handle.Get())) m_writeFailed = true;
   bool closed = ::CloseHandle(m_handle.Release()) != FALSE;
   return closed && !m_writeFailed;
 }

@@ -10,7 +10,8 @@ namespace win32 {
 
 class FileWin32 final : public plat::IFile {
  public:
-  FileWin32(UniqueFile handle, bool textMode) : m_handle(std::move(handle)), m_textMode(textMode) {}
+  FileWin32(UniqueFile handle, bool textMode, bool flushOnClose = false)
+      : m_handle(std::move(handle)), m_textMode(textMode), m_flushOnClose(flushOnClose) {}
 
   bool ReadLine(std::string& line) override;
   bool Write(std::string_view text) override;
@@ -22,6 +23,7 @@ class FileWin32 final : public plat::IFile {
 
   UniqueFile m_handle;
   bool m_textMode;
+  bool m_flushOnClose;
   bool m_writeFailed = false;
   std::string m_buffer;  // bytes read from disk, not yet returned
   size_t m_pos = 0;

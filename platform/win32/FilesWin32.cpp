@@ -13,6 +13,43 @@ namespace win32 {
 
 namespace {
 
+// Memory the security calls allocate with LocalAlloc.
+struct LocalFreeDeleter {
+  void operator()(void* memory) const { ::LocalFree(memory); }
+};
+using LocalMemory = std::unique_ptr<void, LocalFreeDeleter>;
+
+// Protected (nothing inherited): full access for Administrators and SYSTEM.
+constexpr wchar_t kAdministratorsOnly[] = L"D:P(A;;FA;;;BA)(A;;FA;;;SY)";
+// The same for a folder, inherited by the files and folders made in it.
+constexpr wchar_t kAdministratorsOnlyFolder[] = L"D:P(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)";
+
+LocalMemory DescriptorOf(const wchar_t* sddl) {
+  PSECURITY_DESCRIPTOR raw = nullptr;
+  if (!::ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &raw, nullptr))
+    return {};
+  return LocalMemory(raw);
+}
+
+bool SetProtectedList(const std::wstring& path, const wchar_t* sddl) {
+  LocalMemory descriptor = DescriptorOf(sddl);
+  BOOL present = FALSE;
+  BOOL defaulted = FALSE;
+  PACL dacl = nullptr;
+  if (!descriptor || !::GetSecurityDescriptorDacl(descriptor.get(), &present, &dacl, &defaulted) || !present)
+    return false;
+  std::wstring copy = path;
+  return ::SetNamedSecurityInfoW(copy.data(), SE_FILE_OBJECT,
+                                 DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, nullptr,
+                                 nullptr, dacl, nullptr) == ERROR_SUCCESS;
+}
+
+bool IsAllowedFor(void* ace, WELL_KNOWN_SID_TYPE who) {
+  auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(ace);
+  return allowed->Header.AceType == ACCESS_ALLOWED_ACE_TYPE && allowed->Mask == FILE_ALL_ACCESS &&
+         ::IsWellKnownSid(reinterpret_cast<PSID>(&allowed->SidStart), who);
+}
+
 // Length of the longest prefix of ansi within limit bytes that ends on a
 // character boundary of the ANSI code page.
 size_t AnsiPrefixLength(std::string_view ansi, size_t limit) {
@@ -33,10 +70,25 @@ std::unique_ptr<plat::IFile> FilesWin32::Open(std::string_view path, unsigned mo
   if (mode & plat::kModeWrite) access |= GENERIC_WRITE;
   DWORD disposition = OPEN_EXISTING;
   if (mode & plat::kModeCreate) disposition = (mode & plat::kModeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
-  UniqueFile handle(::CreateFileW(Utf8ToWide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+  bool isProtected = (mode & plat::kModeProtected) != 0;
+  LocalMemory descriptor;
+  SECURITY_ATTRIBUTES security{sizeof(security), nullptr, FALSE};
+  if (isProtected) {
+    descriptor = DescriptorOf(kAdministratorsOnly);
+    if (!descriptor) return nullptr;
+    security.lpSecurityDescriptor = descriptor.get();
+  }
+  std::wstring wide = Utf8ToWide(path);
+  // The list of a create call holds only for a new file: an old one goes first.
+  if (isProtected && disposition == CREATE_ALWAYS) {
+    ::DeleteFileW(wide.c_str());
+    disposition = CREATE_NEW;
+  }
+  DWORD share = isProtected ? 0 : FILE_SHARE_READ | FILE_SHARE_WRITE;
+  UniqueFile handle(::CreateFileW(wide.c_str(), access, share, isProtected ? &security : nullptr, disposition,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!handle) return nullptr;
-  return std::make_unique<FileWin32>(std::move(handle), (mode & plat::kModeText) != 0);
+  return std::make_unique<FileWin32>(std::move(handle), (mode & plat::kModeText) != 0, isProtected);
 }
 
 bool FilesWin32::Delete(std::string_view path) {
@@ -44,8 +96,8 @@ bool FilesWin32::Delete(std::string_view path) {
 }
 
 bool FilesWin32::Replace(std::string_view source, std::string_view target) {
-  return ::MoveFileExW(Utf8ToWide(source).c_str(), Utf8ToWide(target).c_str(), MOVEFILE_REPLACE_EXISTING) !=
-         FALSE;
+  return ::MoveFileExW(Utf8ToWide(source).c_str(), Utf8ToWide(target).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
 DWORD FilesWin32::GetAttributes(std::string_view path) {
@@ -88,39 +140,24 @@ DWORD FilesWin32::GetProfileString(std::string_view section, std::string_view ke
   return static_cast<DWORD>(ansi.size());
 }
 
-namespace {
-
-// Memory the security calls allocate with LocalAlloc.
-struct LocalFreeDeleter {
-  void operator()(void* memory) const { ::LocalFree(memory); }
-};
-using LocalMemory = std::unique_ptr<void, LocalFreeDeleter>;
-
-// Protected (nothing inherited): full access for Administrators and SYSTEM.
-constexpr wchar_t kAdministratorsOnly[] = L"D:P(A;;FA;;;BA)(A;;FA;;;SY)";
-
-bool IsAllowedFor(void* ace, WELL_KNOWN_SID_TYPE who) {
-  auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(ace);
-  return allowed->Header.AceType == ACCESS_ALLOWED_ACE_TYPE && allowed->Mask == FILE_ALL_ACCESS &&
-         ::IsWellKnownSid(reinterpret_cast<PSID>(&allowed->SidStart), who);
+bool FilesWin32::RestrictToAdministrators(std::string_view path) {
+  return SetProtectedList(Utf8ToWide(path), kAdministratorsOnly);
 }
 
-}  // namespace
-
-bool FilesWin32::RestrictToAdministrators(std::string_view path) {
-  PSECURITY_DESCRIPTOR raw = nullptr;
-  if (!::ConvertStringSecurityDescriptorToSecurityDescriptorW(kAdministratorsOnly, SDDL_REVISION_1, &raw,
-                                                              nullptr))
-    return false;
-  LocalMemory descriptor(raw);
-  BOOL present = FALSE;
-  BOOL defaulted = FALSE;
-  PACL dacl = nullptr;
-  if (!::GetSecurityDescriptorDacl(raw, &present, &dacl, &defaulted) || !present) return false;
+bool FilesWin32::MakeProtectedFolder(std::string_view path) {
   std::wstring wide = Utf8ToWide(path);
-  return ::SetNamedSecurityInfoW(wide.data(), SE_FILE_OBJECT,
-                                 DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, nullptr,
-                                 nullptr, dacl, nullptr) == ERROR_SUCCESS;
+  LocalMemory descriptor = DescriptorOf(kAdministratorsOnlyFolder);
+  if (!descriptor) return false;
+  SECURITY_ATTRIBUTES security{sizeof(security), descriptor.get(), FALSE};
+  if (::CreateDirectoryW(wide.c_str(), &security)) return true;
+  if (::GetLastError() != ERROR_ALREADY_EXISTS) return false;
+  // A folder someone else made first (or a link to elsewhere) is taken over
+  // only when it is a plain folder.
+  DWORD attributes = ::GetFileAttributesW(wide.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY) ||
+      (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+    return false;
+  return SetProtectedList(wide, kAdministratorsOnlyFolder);
 }
 
 bool FilesWin32::IsRestrictedToAdministrators(std::string_view path) {

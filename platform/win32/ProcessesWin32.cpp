@@ -1,6 +1,5 @@
 #include "platform/win32/ProcessesWin32.h"
 
-#include <cstdlib>
 #include <string>
 
 #include "platform/win32/WinApi.h"
@@ -47,9 +46,26 @@ class ChildWin32 : public plat::ICapturedChild {
 
 }  // namespace
 
+// The C library's system() takes the command processor from %COMSPEC%; this
+// runs the system directory's own, with the same "/c" line and the same wait.
 int ProcessesWin32::RunCommandProcessor(std::string_view commandLine) {
-  std::string ansi = Utf8ToAnsi(commandLine);
-  return std::system(ansi.c_str());
+  wchar_t folder[MAX_PATH];
+  UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return -1;
+  std::wstring processor = std::wstring(folder, length) + L"\\cmd.exe";
+  std::wstring line = L"\"" + processor + L"\" /c " + Utf8ToWide(commandLine);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  if (!::CreateProcessW(processor.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info))
+    return -1;
+  UniqueHandle process(info.hProcess);
+  UniqueHandle thread(info.hThread);
+  ::WaitForSingleObject(process.Get(), INFINITE);
+  DWORD exitCode = 0;
+  if (!::GetExitCodeProcess(process.Get(), &exitCode)) return -1;
+  return static_cast<int>(exitCode);
 }
 
 std::unique_ptr<plat::ICapturedChild> ProcessesWin32::StartCaptured(std::string_view program,

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/win32/DesktopShell.h"
 #include "platform/win32/WinApi.h"
 #include "platform/win32/WinHandles.h"
 #include "platform/win32/WinText.h"
@@ -9,6 +10,9 @@
 namespace win32 {
 
 namespace {
+
+// ShellExecute's "success" for a call that has no result of its own.
+constexpr INT_PTR kOpenedByTheShell = 42;
 
 // Empty texts stand for the null arguments of the shell calls.
 const wchar_t* OrNull(const std::wstring& text) {
@@ -24,6 +28,13 @@ INT_PTR ShellWin32::Execute(std::string_view verb, std::string_view file, std::s
   HINSTANCE result = ::ShellExecuteW(nullptr, OrNull(wVerb), wFile.c_str(), OrNull(wParameters),
                                      OrNull(wDirectory), showCommand);
   return reinterpret_cast<INT_PTR>(result);
+}
+
+INT_PTR ShellWin32::OpenAsUser(std::string_view file, int showCommand) {
+  // Where the desktop shell runs elevated itself, or is missing, what it
+  // would start runs as the program does anyway.
+  if (OpenThroughDesktopShell(Utf8ToWide(file), showCommand)) return kOpenedByTheShell;
+  return Execute("open", file, "", "", showCommand);
 }
 
 bool ShellWin32::ExecuteAndWait(std::string_view file, std::string_view parameters, int showCommand) {

@@ -9,6 +9,7 @@ class ShellWin32 final : public plat::IShell {
  public:
   INT_PTR Execute(std::string_view verb, std::string_view file, std::string_view parameters,
                   std::string_view directory, int showCommand) override;
+  INT_PTR OpenAsUser(std::string_view file, int showCommand) override;
   bool ExecuteAndWait(std::string_view file, std::string_view parameters, int showCommand) override;
 };
 

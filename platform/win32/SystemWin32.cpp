@@ -6,6 +6,9 @@
 
 #include "platform/Ports.h"
 #include "platform/win32/WinApi.h"
+// After <windows.h>.
+#include <shlobj.h>
+
 #include "platform/win32/WinText.h"
 
 namespace win32 {
@@ -41,6 +44,19 @@ std::string SystemWin32::GetSystemDirectory() {
   UINT length = ::GetSystemDirectoryW(path, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return {};
   return WideToUtf8({path, length});
+}
+
+std::string SystemWin32::GetSystemWow64Directory() {
+  wchar_t path[MAX_PATH] = {};
+  UINT length = ::GetSystemWow64DirectoryW(path, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return {};
+  return WideToUtf8({path, length});
+}
+
+std::string SystemWin32::GetProgramDataDirectory() {
+  wchar_t path[MAX_PATH] = {};
+  if (FAILED(::SHGetFolderPathW(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
+  return WideToUtf8(path);
 }
 
 std::string SystemWin32::GetModuleFileName() {

@@ -10,6 +10,8 @@ class SystemWin32 final : public plat::ISystem {
   // The version as GetVersionExW reports it to this executable.
   plat::OsVersion GetVersion() override;
   std::string GetSystemDirectory() override;
+  std::string GetSystemWow64Directory() override;
+  std::string GetProgramDataDirectory() override;
   std::string GetModuleFileName() override;
   std::string GetCurrentDirectory() override;
   DWORD GetTickCount() override;

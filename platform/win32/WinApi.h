@@ -27,6 +27,7 @@
 #undef GetProfileInt
 #undef GetProfileString
 #undef GetSystemDirectory
+#undef GetSystemWow64Directory
 #undef GetWindowText
 #undef LoadIcon
 #undef MessageBox

@@ -483,4 +483,14 @@ std::unique_ptr<plat::IBrowserDocument> WindowSystemWin32::GetBrowserDocument(HW
   return host ? host->Document() : nullptr;
 }
 
+void WindowSystemWin32::ConfineBrowser(HWND browser, std::vector<std::string> hosts) {
+  // Queued ahead of any navigation asked before the control is hosted.
+  m_browsers.WhenHosted(browser, [hosts = std::move(hosts)](BrowserHost& host) { host.Confine(hosts); });
+}
+
+std::optional<std::string> WindowSystemWin32::NextRefusedNavigation(HWND browser) {
+  BrowserHost* host = m_browsers.Find(browser);
+  return host ? host->NextRefused() : std::nullopt;
+}
+
 }  // namespace win32

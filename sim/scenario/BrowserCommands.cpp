@@ -25,6 +25,24 @@ std::string FollowLink(Arguments& args, Context& context) {
   return context.driver.FollowLink(id, url);
 }
 
+std::string OpenNewWindow(Arguments& args, Context& context) {
+  int id = args.Int("ID");
+  std::string url = args.Text("URL");
+  args.End();
+  return context.driver.OpenNewWindow(id, url);
+}
+
+std::string ExpectRefused(Arguments& args, Context& context) {
+  int id = args.Int("ID");
+  std::vector<std::string> expected = args.RestAsTexts();
+  std::string problem;
+  auto browser = BrowserOf(context, id, problem);
+  if (!browser) return problem;
+  if (browser->browser.refused == expected) return {};
+  return Differs("the navigations and windows control " + std::to_string(id) + " refused",
+                 QuoteList(browser->browser.refused), QuoteList(expected));
+}
+
 std::string ExpectNavigations(Arguments& args, Context& context) {
   int id = args.Int("ID");
   std::vector<std::string> expected = args.RestAsTexts();
@@ -92,6 +110,14 @@ void RegisterBrowserCommands(Registry& registry) {
                 "The browser control was sent to exactly these pages, in order, by the program or by "
                 "followed links; none when no URL is given.",
                 "expect navigations 1002", Group::Expectation, ExpectNavigations});
+  registry.Add({"open new window", "ID \"URL\"",
+                "A script of the page a browser control shows asks for a new window on URL (only a "
+                "confined browser, which refuses it, is modelled).",
+                "open new window 1003 \"http://ads.example/\"", Group::Action, OpenNewWindow});
+  registry.Add({"expect refused", "ID [\"URL\"...]",
+                "The confined browser control refused exactly these navigations and new windows, in "
+                "order, keeping its page; none when no URL is given.",
+                "expect refused 1003 \"http://ads.example/\"", Group::Expectation, ExpectRefused});
   registry.Add({"expect scroll", "ID \"URL\" \"VALUE\"",
                 "The body of the page (or frame) loaded from URL has this scroll attribute (\"\": unset).",
                 "expect scroll 1003 \"http://dir.velk.example:8000/webadmin/logo1.php\" \"no\"",

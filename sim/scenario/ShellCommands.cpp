@@ -14,17 +14,20 @@ struct ShellPattern {
   std::optional<std::string> directory;
   std::optional<int> showCommand;
   bool waited = false;
+  bool unelevated = false;
 
   bool Matches(const ShellCall& call) const {
     return call.verb == verb && call.file == file && (!parameters || call.parameters == *parameters) &&
            (!directory || call.directory == *directory) &&
-           (!showCommand || call.showCommand == *showCommand) && call.waited == waited;
+           (!showCommand || call.showCommand == *showCommand) && call.waited == waited &&
+           (!unelevated || call.unelevated);
   }
 };
 
 std::string Describe(const ShellCall& call) {
   return call.verb + " " + Quote(call.file) + " parameters " + Quote(call.parameters) + " directory " +
-         Quote(call.directory) + " show " + std::to_string(call.showCommand) + (call.waited ? " waited" : "");
+         Quote(call.directory) + " show " + std::to_string(call.showCommand) +
+         (call.waited ? " waited" : "") + (call.unelevated ? " unelevated" : "");
 }
 
 std::string Recorded(const std::vector<ShellCall>& calls) {
@@ -43,11 +46,12 @@ std::string ExpectShell(Arguments& args, Context& context) {
   ShellPattern pattern{args.Text("VERB"), args.Text("FILE")};
   int times = 1;
   while (!args.AtEnd()) {
-    std::string option = args.Keyword({"parameters", "directory", "show", "waited", "times"});
+    std::string option = args.Keyword({"parameters", "directory", "show", "waited", "unelevated", "times"});
     if (option == "parameters") pattern.parameters = args.Text("PARAMETERS");
     if (option == "directory") pattern.directory = args.Text("DIRECTORY");
     if (option == "show") pattern.showCommand = args.Int("SHOW");
     if (option == "waited") pattern.waited = true;
+    if (option == "unelevated") pattern.unelevated = true;
     if (option == "times") times = args.Int("COUNT");
   }
   std::vector<ShellCall> calls = CallsOf(context);
@@ -68,9 +72,11 @@ std::string ExpectNoShell(Arguments& args, Context& context) {
 
 void RegisterShellCommands(Registry& registry) {
   registry.Add({"expect shell",
-                "VERB \"FILE\" [parameters \"TEXT\"] [directory \"DIR\"] [show SHOW] [waited] [times COUNT]",
+                "VERB \"FILE\" [parameters \"TEXT\"] [directory \"DIR\"] [show SHOW] [waited] [unelevated] "
+                "[times COUNT]",
                 "Exactly one recorded shell call (COUNT with times) has this verb and file and each option "
-                "given; waited: the program was run and waited for. Calls of every instance count.",
+                "given; waited: the program was run and waited for; unelevated: opened at the signed-in "
+                "user's level. Calls of every instance count.",
                 "expect shell open \"C:\\\\Program Files\\\\Velk VPN\\\\updata.exe\" parameters \"\" show 5",
                 Group::Expectation, ExpectShell});
   registry.Add({"expect no shell", "", "No instance has called the shell.", "expect no shell",

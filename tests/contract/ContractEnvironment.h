@@ -27,6 +27,10 @@ class ContractEnvironment {
   // with the given type and bytes, in the system's ANSI code page.
   virtual std::string RegistryTestKey() = 0;
   virtual void PutRegistryValue(const std::string& name, DWORD type, const std::string& bytes) = 0;
+
+  // Sets a variable of the process's environment until the environment goes
+  // (the simulated machine keeps none, so there it changes nothing).
+  virtual void SetEnvironmentVariable(const std::string& name, const std::string& value) = 0;
 };
 
 // Installs the ports for the calling thread (plat::Current()) and returns

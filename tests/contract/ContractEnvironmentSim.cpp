@@ -62,6 +62,8 @@ class SimEnvironment final : public ContractEnvironment {
                                   name, type, bytes);
   }
 
+  void SetEnvironmentVariable(const std::string&, const std::string&) override {}
+
  private:
   sim::Machine m_machine;
   sim::Process m_process;

@@ -1,5 +1,7 @@
 // The contract tests' environment on Windows: the real ports and a scratch
 // folder under the user's temporary folder.
+#include <cstdlib>
+#include <map>
 #include <string>
 
 #include "platform/win32/Win32Ports.h"
@@ -48,6 +50,7 @@ class Win32ContractEnvironment final : public ContractEnvironment {
   ~Win32ContractEnvironment() override {
     if (!m_folder.empty()) RemoveTree(m_folder);
     if (!m_key.empty()) ::RegDeleteKeyA(HKEY_CURRENT_USER, m_key.c_str());
+    for (const auto& [name, value] : m_savedVariables) Put(name, value);
   }
 
   std::string ScratchFolder() override { return win32::WideToUtf8(m_folder); }
@@ -85,8 +88,24 @@ class Win32ContractEnvironment final : public ContractEnvironment {
     ::RegCloseKey(key);
   }
 
+  // Both the process's block and the C library's copy; the first value of
+  // each name is put back when the environment goes.
+  void SetEnvironmentVariable(const std::string& name, const std::string& value) override {
+    if (m_savedVariables.find(name) == m_savedVariables.end()) {
+      const char* old = std::getenv(name.c_str());
+      m_savedVariables[name] = old ? old : "";
+    }
+    Put(name, value);
+  }
+
  private:
+  static void Put(const std::string& name, const std::string& value) {
+    ::SetEnvironmentVariableA(name.c_str(), value.empty() ? nullptr : value.c_str());
+    ::_putenv((name + "=" + value).c_str());
+  }
+
   win32::Win32Ports m_ports;
+  std::map<std::string, std::string> m_savedVariables;
   plat::ScopedPorts m_installed{m_ports.Ports()};
   std::wstring m_folder;
   std::string m_key;

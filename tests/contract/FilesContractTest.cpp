@@ -160,6 +160,39 @@ TEST_F(FilesContract, AdministratorsOnlyAccessSurvivesTheMoveOverTheTarget) {
   EXPECT_EQ(ReadLines(target, plat::kModeText), (Lines{"pass"}));
 }
 
+// The settings file's temporary file: protected from its creation on, an old
+// one replaced, and no other open while it is held.
+TEST_F(FilesContract, ProtectedCreateHoldsTheFileAlone) {
+  std::string path = PathOf("secret.tmp");
+  WriteFile(path, "planted\n", plat::kModeText);
+  auto file =
+      Files().Open(path, plat::kModeWrite | plat::kModeCreate | plat::kModeProtected | plat::kModeText);
+  ASSERT_TRUE(file);
+  EXPECT_FALSE(Files().Open(path, plat::kModeRead)) << "a reader shares the file being written";
+  EXPECT_TRUE(file->Write("pass\n"));
+  EXPECT_TRUE(file->Close());
+  EXPECT_EQ(ReadLines(path, plat::kModeText), (Lines{"pass"}));
+  if (m_env->IsWine())
+    EXPECT_FALSE(Files().IsRestrictedToAdministrators(path)) << "known gap of Wine: file access lists";
+  else
+    EXPECT_TRUE(Files().IsRestrictedToAdministrators(path));
+}
+
+TEST_F(FilesContract, ProtectedFolderIsMadeOrTakenOver) {
+  std::string made = PathOf("made");
+  ASSERT_TRUE(Files().MakeProtectedFolder(made));
+  WriteFile(PathOf("plain.txt"), "x", 0);
+  EXPECT_FALSE(Files().MakeProtectedFolder(PathOf("plain.txt")));
+  EXPECT_FALSE(Files().MakeProtectedFolder(PathOf("absent\\deeper")));
+  EXPECT_NE(Files().GetAttributes(made) & plat::kFileAttributeDirectory, 0u);
+  ASSERT_TRUE(Files().MakeProtectedFolder(made));  // once more: taken over
+  if (m_env->IsWine()) {
+    EXPECT_FALSE(Files().IsRestrictedToAdministrators(made)) << "known gap of Wine: file access lists";
+    return;
+  }
+  EXPECT_TRUE(Files().IsRestrictedToAdministrators(made));
+}
+
 TEST_F(FilesContract, AttributesTellFilesFromFoldersAndKeepReadOnly) {
   std::string path = PathOf("attributes.txt");
   WriteFile(path, "x", 0);

@@ -61,4 +61,11 @@ TEST_F(ProcessesContract, CommandProcessorGivesTheExitCode) {
   EXPECT_EQ(Processes().RunCommandProcessor("exit 3"), 3);
 }
 
+// The processor named by the environment is not the one that runs.
+TEST_F(ProcessesContract, CommandProcessorIgnoresComspec) {
+  std::string decoy = m_env->ScratchFolder() + "\\decoy.exe";
+  m_env->SetEnvironmentVariable("COMSPEC", decoy);
+  EXPECT_EQ(Processes().RunCommandProcessor("exit 4"), 4);
+}
+
 }  // namespace

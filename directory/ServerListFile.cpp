@@ -1,0 +1,44 @@
+#include "directory/ServerListFile.h"
+
+#include <cctype>
+
+namespace {
+
+constexpr const char* kListFileName = "server.ini";
+constexpr const char* kDataFolderName = "Velk VPN";
+
+std::string_view WithoutTrailingSlash(std::string_view folder) {
+  while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.remove_suffix(1);
+  return folder;
+}
+
+bool SameFolder(std::string_view a, std::string_view b) {
+  a = WithoutTrailingSlash(a);
+  b = WithoutTrailingSlash(b);
+  if (a.empty() || a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  return true;
+}
+
+}  // namespace
+
+CServerListPlace ServerListPlaceOf(std::string_view modulePath, std::string_view systemDir,
+                                   std::string_view wow64Dir, std::string_view dataFolder) {
+  size_t slash = modulePath.find_last_of("\\/");
+  std::string_view own = slash == std::string_view::npos ? std::string_view() : modulePath.substr(0, slash);
+  if (!own.empty() && !SameFolder(own, systemDir) && !SameFolder(own, wow64Dir))
+    return {std::string(own), false};
+  return {std::string(WithoutTrailingSlash(dataFolder)) + "\\" + kDataFolderName, true};
+}
+
+std::string PrepareServerListFile(plat::ISystem& system, plat::IFiles& files) {
+  CServerListPlace place =
+      ServerListPlaceOf(system.GetModuleFileName(), system.GetSystemDirectory(),
+                        system.GetSystemWow64Directory(), system.GetProgramDataDirectory());
+  // Without its protected folder (taken by a link, say) there is no place
+  // for the list: nothing is downloaded and the start says so.
+  if (place.bDataFolder && !files.MakeProtectedFolder(place.strFolder)) return {};
+  return place.strFolder + "\\" + kListFileName;
+}

@@ -1,0 +1,23 @@
+// Where the downloaded server list lives: "server.ini" in the program's own
+// folder, never beside the server directory "Server.ini" of the system folder.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/Files.h"
+#include "platform/System.h"
+
+struct CServerListPlace {
+  std::string strFolder;     // no trailing backslash
+  bool bDataFolder = false;  // the program's data folder, which the program makes
+};
+
+// The program's folder, or dataFolder when the program's folder is one of
+// the system folders (case does not matter, nor a trailing backslash).
+CServerListPlace ServerListPlaceOf(std::string_view modulePath, std::string_view systemDir,
+                                   std::string_view wow64Dir, std::string_view dataFolder);
+
+// The list file's absolute path; the data folder is made (Administrators and
+// SYSTEM only) when it is the place. Empty when that folder cannot be had.
+std::string PrepareServerListFile(plat::ISystem& system, plat::IFiles& files);
