@@ -35,9 +35,6 @@ class CMainDlg : public CDialog,
   void LoadSaveConfig(BOOL bLoad);
   void ShowBalloon(const CString& strText) override;
 
-  // The latency probing: m_prober, m_aRtt and the run's averages live here.
-  CFastestServerChoice m_fastest{*plat::Current().sockets, *plat::Current().system, *plat::Current().windows,
-                                 *plat::Current().files};
   BOOL m_bVistaOrLater = 0;
   BOOL m_bWindows7 = 0;
   CBitmapButton m_btnButton18;  // bound only, never given bitmaps
@@ -148,6 +145,8 @@ class CMainDlg : public CDialog,
   std::unique_ptr<CSettings> m_settings;
   std::unique_ptr<CServerList> m_serverList;
   std::unique_ptr<CServerDirectory> m_directory;
+  // The latency probing: m_prober, m_aRtt and the run's averages live here.
+  std::unique_ptr<CFastestServerChoice> m_fastest;
   std::unique_ptr<CUpdater> m_updater;
   std::unique_ptr<CDialEngine> m_dialEngine;
   std::unique_ptr<CDialSession> m_mainLine;

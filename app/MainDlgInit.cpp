@@ -56,6 +56,8 @@ void CMainDlg::BuildSubsystems() {
   m_serverList = std::make_unique<CServerList>(*m_ports.download, system,
                                                CString(PrepareServerListFile(system, *m_ports.files)));
   m_directory = std::make_unique<CServerDirectory>(*m_ports.files, m_strSysDir);
+  m_fastest =
+      std::make_unique<CFastestServerChoice>(*m_ports.sockets, system, *m_ports.windows, *m_directory);
   m_updater = std::make_unique<CUpdater>(system, *m_ports.shell);
   m_dialEngine = std::make_unique<CDialEngine>(*m_ports.ras, system);
   m_mainLine = std::make_unique<CDialSession>(kMainLine, *m_dialEngine);

@@ -16,7 +16,6 @@ class CMainDlgProbeView final : public IProbeView {
   HWND GetSafeHwnd() override { return m_dlg.GetSafeHwnd(); }
   bool IsAutoSelectTicked() override { return m_dlg.m_bAutoSelect != 0; }
   void ClearAutoSelect() override { m_dlg.m_bAutoSelect = 0; }
-  CString DirectoryPath() override { return m_dlg.m_strSysDir + kDirectoryFileName; }
   CString GroupText() override { return m_dlg.m_comboGroup.GetWindowText(kDirectoryValueBuffer - 1); }
   CString LineText() override { return m_dlg.m_comboLine.GetWindowText(); }
   int GetLineCount() override { return m_dlg.m_comboLine.GetCount(); }
@@ -45,24 +44,24 @@ class CMainDlgProbeView final : public IProbeView {
 
 void CMainDlg::OnSpeed() {
   CMainDlgProbeView view(*this);
-  m_fastest.OnSpeed(view);
+  m_fastest->OnSpeed(view);
 }
 
 void CMainDlg::OnAutoSelect() {
   CMainDlgProbeView view(*this);
-  m_fastest.OnAutoSelect(view);
+  m_fastest->OnAutoSelect(view);
 }
 
 LRESULT CMainDlg::OnPingResult(WPARAM wParam, LPARAM lParam) {
-  return m_fastest.OnPingResult(wParam, lParam);
+  return m_fastest->OnPingResult(wParam, lParam);
 }
 
 LRESULT CMainDlg::OnPingDone(WPARAM, LPARAM) {
   CMainDlgProbeView view(*this);
-  return m_fastest.OnPingDone(view);
+  return m_fastest->OnPingDone(view);
 }
 
 void CMainDlg::OnProbeTick() {
   CMainDlgProbeView view(*this);
-  m_fastest.OnProbeTick(view);
+  m_fastest->OnProbeTick(view);
 }

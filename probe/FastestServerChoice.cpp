@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "directory/ServerDirectory.h"
+#include "directory/ServerLines.h"
 #include "probe/SpeedTestDlg.h"
 #include "resources/resource.h"
 
@@ -55,23 +56,18 @@ bool SlotValue(WPARAM kind, const CString& strText, int& nValue) {
   }
 }
 
-CString LineAddress(const CString& strLine) {
-  int nBar = strLine.Find('|');
-  return nBar < 0 ? strLine : strLine.Mid(nBar + 1);
-}
-
 CFastestServerChoice::CFastestServerChoice(plat::ISockets& sockets, plat::ISystem& system,
-                                           plat::IWindowSystem& windows, plat::IFiles& files)
+                                           plat::IWindowSystem& windows, CServerDirectory& directory)
     : m_prober(sockets, system, windows),
       m_sockets(sockets),
       m_system(system),
       m_windows(windows),
-      m_files(files) {}
+      m_directory(directory) {}
 
 void CFastestServerChoice::OnSpeed(IProbeView& view) {
   view.UpdateData(TRUE);
   CSpeedTestDlg dlg(m_sockets, m_system, m_windows);
-  dlg.m_strAddress = LineAddress(view.LineText());
+  dlg.m_strAddress = AddressOfEntry(view.LineText());
   dlg.DoModal();
 }
 
@@ -94,10 +90,11 @@ void CFastestServerChoice::OnAutoSelect(IProbeView& view) {
 void CFastestServerChoice::ProbeNextServer(IProbeView& view) {
   view.UpdateData(TRUE);
   CString strSection = view.GroupText();
-  unsigned nCount = ReadCount(view, strSection);
+  unsigned nCount = m_directory.ReadCount(strSection, 0);
   int k = m_nProbeIndex;
   if (nCount > 0) view.SetProgressPos(k * 100 / static_cast<int>(nCount));
-  CString strAddress = ReadAddress(view, strSection, k + 1);
+  CString strAddress =
+      m_directory.ReadString(strSection, NumberedKey("IP", static_cast<unsigned>(k + 1)), "");
   if (k > 0)
     Evaluate(k);
   else
@@ -131,18 +128,6 @@ void CFastestServerChoice::OnProbeTick(IProbeView& view) {
   if (!m_bRunning) return;
   m_busy.Step();
   view.SetBusyPos(m_busy.Pos());
-}
-
-unsigned CFastestServerChoice::ReadCount(IProbeView& view, const CString& strSection) {
-  unsigned nCount = m_files.GetProfileInt(strSection.View(), "Count", 0, view.DirectoryPath().View());
-  return std::min(nCount, kMaxDirectoryEntries);
-}
-
-CString CFastestServerChoice::ReadAddress(IProbeView& view, const CString& strSection, int nNumber) {
-  std::string value;
-  m_files.GetProfileString(strSection.View(), NumberedKey("IP", static_cast<unsigned>(nNumber)).View(), "",
-                           value, kDirectoryValueBuffer, view.DirectoryPath().View());
-  return CString(std::move(value));
 }
 
 void CFastestServerChoice::Evaluate(int nServer) {

@@ -3,7 +3,7 @@
 // selects the fastest in the Line list. Also opens the speed-test window.
 #pragma once
 
-#include "platform/Files.h"
+#include "directory/ServerDirectory.h"
 #include "platform/Sockets.h"
 #include "platform/System.h"
 #include "platform/WindowSystem.h"
@@ -24,13 +24,11 @@ int CountSamples(const int (&aRtt)[kRttSlots], int nFilled);
 // (0 to kMaxRoundTripMs, digits only) or -1 for a time-out; false for error
 // texts and anything else, which take no slot.
 bool SlotValue(WPARAM kind, const CString& strText, int& nValue);
-// The address part of a Line entry: the text after the first "|", or all of it.
-CString LineAddress(const CString& strLine);
 
 class CFastestServerChoice {
  public:
   CFastestServerChoice(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowSystem& windows,
-                       plat::IFiles& files);
+                       CServerDirectory& directory);
 
   void OnSpeed(IProbeView& view);
   void OnAutoSelect(IProbeView& view);
@@ -51,8 +49,6 @@ class CFastestServerChoice {
   CPingThread m_prober;
 
  private:
-  unsigned ReadCount(IProbeView& view, const CString& strSection);
-  CString ReadAddress(IProbeView& view, const CString& strSection, int nNumber);
   void Evaluate(int nServer);
   bool Beats(int nServer, bool bAnswered) const;
   void Finish(IProbeView& view);
@@ -62,7 +58,7 @@ class CFastestServerChoice {
   plat::ISockets& m_sockets;
   plat::ISystem& m_system;
   plat::IWindowSystem& m_windows;
-  plat::IFiles& m_files;
+  CServerDirectory& m_directory;
   CBusyIndicator m_busy;
   bool m_bRunning = false;
 };

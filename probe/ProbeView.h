@@ -13,8 +13,6 @@ class IProbeView {
   // The auto-select box's data-exchange value, and clearing it.
   virtual bool IsAutoSelectTicked() = 0;
   virtual void ClearAutoSelect() = 0;
-  // The directory file to read the group's servers from.
-  virtual CString DirectoryPath() = 0;
   virtual CString GroupText() = 0;  // at most 255 characters
   virtual CString LineText() = 0;
   virtual int GetLineCount() = 0;

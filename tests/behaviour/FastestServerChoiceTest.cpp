@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "directory/ServerLines.h"
 #include "probe/FastestServerChoice.h"
 #include "resources/resource.h"
 #include "tests/behaviour/ProbeFixture.h"
@@ -18,7 +19,6 @@ class FakeView final : public IProbeView {
   HWND GetSafeHwnd() override { return m_hWnd; }
   bool IsAutoSelectTicked() override { return m_bTicked; }
   void ClearAutoSelect() override { m_bTicked = false; }
-  CString DirectoryPath() override { return "C:\\Windows\\system32\\Server.ini"; }
   CString GroupText() override { return m_strGroup; }
   CString LineText() override { return {}; }
   int GetLineCount() override { return m_nLines; }
@@ -42,6 +42,7 @@ class FakeView final : public IProbeView {
 
 class FastestServerChoiceTest : public ProbeMachine {
  protected:
+  CServerDirectory m_directory{*m_process.ports.files, "C:\\Windows\\system32\\"};
   void Directory(const char* text) {
     auto lock = m_machine.Lock();
     m_machine.Disk().WriteBytes("C:\\Windows\\system32\\Server.ini", text);
@@ -71,7 +72,7 @@ TEST_F(FastestServerChoiceTest, WhileARunLastsTheWindowIsLockedAndAtItsEndRestor
   Host("10.0.0.1", {20});
   Host("10.0.0.2", {30});
   Host("10.0.0.3", {40});
-  CFastestServerChoice choice(Sockets(), System(), Windows(), *m_process.ports.files);
+  CFastestServerChoice choice(Sockets(), System(), Windows(), m_directory);
   FakeView view(m_hWnd);
   choice.OnAutoSelect(view);
   EXPECT_TRUE(choice.IsRunning());
@@ -110,7 +111,7 @@ TEST_F(FastestServerChoiceTest, WhileARunLastsTheWindowIsLockedAndAtItsEndRestor
 
 TEST_F(FastestServerChoiceTest, OnlyTheRunsRepliesAndTimeoutsTakeSlotsAndExtrasAreDropped) {
   Directory("[G]\r\nCount=1\r\nIP1=10.0.0.1\r\n");
-  CFastestServerChoice choice(Sockets(), System(), Windows(), *m_process.ports.files);
+  CFastestServerChoice choice(Sockets(), System(), Windows(), m_directory);
   FakeView view(m_hWnd);
   CPingTexts& texts = choice.m_prober.Texts();
   choice.OnPingResult(kPingReply, texts.Allocate("5"));  // no run
@@ -155,10 +156,10 @@ TEST(FastestServerAverage, OnlyFilledSlotsCountTimeoutsAreLeftOutAndNoSampleScor
 }
 
 TEST(FastestServerLine, AddressIsTheTextAfterTheFirstBar) {
-  EXPECT_EQ(LineAddress("首尔 1    |10.0.0.1"), "10.0.0.1");
-  EXPECT_EQ(LineAddress("a|b|c"), "b|c");
-  EXPECT_EQ(LineAddress("10.0.0.1"), "10.0.0.1");
-  EXPECT_EQ(LineAddress("x|"), "");
+  EXPECT_EQ(AddressOfEntry("首尔 1    |10.0.0.1"), "10.0.0.1");
+  EXPECT_EQ(AddressOfEntry("a|b|c"), "b|c");
+  EXPECT_EQ(AddressOfEntry("10.0.0.1"), "10.0.0.1");
+  EXPECT_EQ(AddressOfEntry("x|"), "");
 }
 
 }  // namespace
