@@ -53,15 +53,15 @@ void CMainDlg::ReadSystemFacts() {
 void CMainDlg::BuildSubsystems() {
   plat::ISystem& system = *m_ports.system;
   m_settings = std::make_unique<CSettings>(*m_ports.files, m_strSysDir);
-  m_serverList = std::make_unique<CServerList>(*m_ports.download, system,
+  m_serverList = std::make_unique<CServerList>(*m_ports.download, system, *m_ports.files,
                                                CString(PrepareServerListFile(system, *m_ports.files)));
   m_directory = std::make_unique<CServerDirectory>(*m_ports.files, m_strSysDir);
   m_fastest =
       std::make_unique<CFastestServerChoice>(*m_ports.sockets, system, *m_ports.windows, *m_directory);
   m_updater = std::make_unique<CUpdater>(system, *m_ports.shell);
   m_dialEngine = std::make_unique<CDialEngine>(*m_ports.ras, system);
-  m_mainLine = std::make_unique<CDialSession>(kMainLine, *m_dialEngine);
-  m_relayLine = std::make_unique<CDialSession>(kRelayLine, *m_dialEngine);
+  m_mainLine = std::make_unique<CDialSession>(kMainLine, *m_dialEngine, *m_ports.files);
+  m_relayLine = std::make_unique<CDialSession>(kRelayLine, *m_dialEngine, *m_ports.files);
   IL2tpPolicyView& l2tpView = *this;
   m_l2tpPolicy = std::make_unique<CL2tpPolicy>(*m_ports.registry, *m_ports.services, *m_ports.processes,
                                                system, l2tpView, m_strSysDir);

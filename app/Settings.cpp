@@ -12,7 +12,7 @@ CSettings::CSettings(plat::IFiles& files, const CString& strSysDir)
     : m_files(files), m_strPath(strSysDir + kConfigName), m_strTempPath(strSysDir + kConfigTempName) {}
 
 void CSettings::Load(CConfigValues& values) {
-  CStdioFile file;
+  CStdioFile file(m_files);
   if (!file.Open(m_strPath,
                  CFile::modeReadWrite | CFile::modeCreate | CFile::modeNoTruncate | CFile::typeText))
     return;
@@ -26,16 +26,16 @@ void CSettings::Load(CConfigValues& values) {
 
 void CSettings::Save(const CConfigValues& values) {
   if (!values.bRemember) {
-    CFile::Remove(m_strPath);
+    CFile::Remove(m_files, m_strPath);
     return;
   }
   // The password is stored as typed: only Administrators and SYSTEM may read
   // the file, from its creation on, and no one shares it while it is written.
-  CStdioFile file;
+  CStdioFile file(m_files);
   if (!file.Open(m_strTempPath,
                  CFile::modeWrite | CFile::modeCreate | CFile::modeProtected | CFile::typeText))
     return;
   bool bWritten = file.WriteString(ComposeConfig(values));
   if (file.Close() && bWritten && m_files.Replace(m_strTempPath.View(), m_strPath.View())) return;
-  CFile::Remove(m_strTempPath);
+  CFile::Remove(m_files, m_strTempPath);
 }

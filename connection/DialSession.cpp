@@ -10,9 +10,10 @@ constexpr DWORD kDialPollMs = 50;
 constexpr DWORD kRasErrorRequestTimeout = 638;
 }  // namespace
 
-CDialSession::CDialSession(const CDialLine& line, CDialEngine& engine)
+CDialSession::CDialSession(const CDialLine& line, CDialEngine& engine, plat::IFiles& files)
     : m_line(line),
       m_engine(engine),
+      m_files(files),
       m_strEntryName(line.pszEntryBase),
       m_status(std::make_shared<CDialStatus>(engine.Ras())) {}
 
@@ -45,11 +46,11 @@ bool CDialSession::AcceptsCredentials(const CString& strUser, const CString& str
 }
 
 bool CDialSession::CreatePhonebookFile(IDialView& view) {
-  return ::CreatePhonebookFile(m_line.pszPhonebookPath) || ReportPhonebookFailure(view);
+  return ::CreatePhonebookFile(m_files, m_line.pszPhonebookPath) || ReportPhonebookFailure(view);
 }
 
 bool CDialSession::WritePhonebookEntry(PhonebookTemplate tmpl, bool bPreferLocalRoutes, IDialView& view) {
-  if (::WritePhonebookEntry(m_line.pszPhonebookPath, tmpl, m_strEntryName, m_line.bMainLineEdits,
+  if (::WritePhonebookEntry(m_files, m_line.pszPhonebookPath, tmpl, m_strEntryName, m_line.bMainLineEdits,
                             bPreferLocalRoutes))
     return true;
   RemovePhonebookFile();
@@ -57,12 +58,12 @@ bool CDialSession::WritePhonebookEntry(PhonebookTemplate tmpl, bool bPreferLocal
 }
 
 void CDialSession::RemovePhonebookFile() {
-  CFile::Remove(m_line.pszPhonebookPath);
+  CFile::Remove(m_files, m_line.pszPhonebookPath);
 }
 
 // Created first so that the removal always finds a file.
 void CDialSession::DiscardPhonebookFile() {
-  ::CreatePhonebookFile(m_line.pszPhonebookPath);
+  ::CreatePhonebookFile(m_files, m_line.pszPhonebookPath);
   RemovePhonebookFile();
 }
 

@@ -8,6 +8,7 @@
 #include "connection/DialStatus.h"
 #include "connection/PhonebookTemplates.h"
 #include "framework/CString.h"
+#include "platform/Files.h"
 #include "platform/WinConstants.h"
 
 // What tells the lines apart.
@@ -68,7 +69,7 @@ enum class DialOutcome { Stopped, Connected, Failed };
 
 class CDialSession {
  public:
-  CDialSession(const CDialLine& line, CDialEngine& engine);
+  CDialSession(const CDialLine& line, CDialEngine& engine, plat::IFiles& files);
 
   const CDialLine& Line() const { return m_line; }
   const CString& EntryName() const { return m_strEntryName; }
@@ -108,6 +109,7 @@ class CDialSession {
 
   const CDialLine& m_line;
   CDialEngine& m_engine;
+  plat::IFiles& m_files;
   CString m_strEntryName;
   HRASCONN m_hConn = nullptr;
   // Shared with the notifier thread, which may outlive a dial.

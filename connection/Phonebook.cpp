@@ -25,16 +25,16 @@ CString ComposePhonebookEntry(PhonebookTemplate tmpl, const CString& strEntryNam
   return text;
 }
 
-bool WritePhonebookEntry(const CString& strPath, PhonebookTemplate tmpl, const CString& strEntryName,
-                         bool bMainLineEdits, bool bPreferLocalRoutes) {
-  CStdioFile file;
+bool WritePhonebookEntry(plat::IFiles& files, const CString& strPath, PhonebookTemplate tmpl,
+                         const CString& strEntryName, bool bMainLineEdits, bool bPreferLocalRoutes) {
+  CStdioFile file(files);
   if (!file.Open(strPath, kWriteMode)) return false;
   bool written =
       file.WriteString(ComposePhonebookEntry(tmpl, strEntryName, bMainLineEdits, bPreferLocalRoutes));
   return file.Close() && written;
 }
 
-bool CreatePhonebookFile(const CString& strPath) {
-  CStdioFile file;
+bool CreatePhonebookFile(plat::IFiles& files, const CString& strPath) {
+  CStdioFile file(files);
   return file.Open(strPath, kWriteMode) && file.Close();
 }

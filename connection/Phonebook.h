@@ -3,6 +3,7 @@
 
 #include "connection/PhonebookTemplates.h"
 #include "framework/CString.h"
+#include "platform/Files.h"
 
 // The entry text: the template with its name replaced and, for the main
 // line, the authentication and encryption edits; bPreferLocalRoutes (only
@@ -12,8 +13,8 @@ CString ComposePhonebookEntry(PhonebookTemplate tmpl, const CString& strEntryNam
 
 // Creates or truncates the file and writes the entry text in text mode
 // (CR LF on disk). False when the file cannot be created or written.
-bool WritePhonebookEntry(const CString& strPath, PhonebookTemplate tmpl, const CString& strEntryName,
-                         bool bMainLineEdits, bool bPreferLocalRoutes);
+bool WritePhonebookEntry(plat::IFiles& files, const CString& strPath, PhonebookTemplate tmpl,
+                         const CString& strEntryName, bool bMainLineEdits, bool bPreferLocalRoutes);
 
 // Creates the file empty (or truncates it). False when it cannot be created.
-bool CreatePhonebookFile(const CString& strPath);
+bool CreatePhonebookFile(plat::IFiles& files, const CString& strPath);

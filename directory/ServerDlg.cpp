@@ -11,8 +11,8 @@ namespace {
 
 // The lines of the downloaded list, unchanged and in file order; the list
 // holds as many as the main window's server list, and drops the rest.
-void FillFromListFile(const CString& strPath, CComboBox& combo) {
-  CStdioFile file;
+void FillFromListFile(plat::IFiles& files, const CString& strPath, CComboBox& combo) {
+  CStdioFile file(files);
   if (!file.Open(strPath, CFile::modeReadWrite | CFile::modeCreate | CFile::modeNoTruncate | CFile::typeText))
     return;
   CString strLine;
@@ -22,8 +22,9 @@ void FillFromListFile(const CString& strPath, CComboBox& combo) {
 
 }  // namespace
 
-CServerDlg::CServerDlg(plat::IDownload& download, const CString& strListPath, CWnd* pParent)
-    : CDialog(IDD_SERVER, pParent), m_download(download), m_strListPath(strListPath) {}
+CServerDlg::CServerDlg(plat::IDownload& download, plat::IFiles& files, const CString& strListPath,
+                       CWnd* pParent)
+    : CDialog(IDD_SERVER, pParent), m_download(download), m_files(files), m_strListPath(strListPath) {}
 
 CServerDlg::~CServerDlg() = default;
 
@@ -44,7 +45,7 @@ BOOL CServerDlg::OnInitDialog() {
     return TRUE;
   }
 
-  FillFromListFile(m_strListPath, m_comboServers);
+  FillFromListFile(m_files, m_strListPath, m_comboServers);
   m_comboServers.SetCurSel(0);
   m_btnPicture.LoadBitmaps(IDB_SELECT_SERVER, IDB_SELECT_SERVER, IDB_SELECT_SERVER, IDB_SELECT_SERVER);
   SetAccessibleName(IDC_SERVER_SELECT_COMBO, texts::names::kServerList);

@@ -5,11 +5,13 @@
 #include "framework/CDialog.h"
 #include "framework/Controls.h"
 #include "platform/Download.h"
+#include "platform/Files.h"
 
 class CServerDlg : public CDialog {
  public:
   // strListPath: the main window's list file, which this window replaces.
-  CServerDlg(plat::IDownload& download, const CString& strListPath, CWnd* pParent = nullptr);
+  CServerDlg(plat::IDownload& download, plat::IFiles& files, const CString& strListPath,
+             CWnd* pParent = nullptr);
   ~CServerDlg() override;
 
   CString m_strChosenAddr;
@@ -23,5 +25,6 @@ class CServerDlg : public CDialog {
 
  private:
   plat::IDownload& m_download;
+  plat::IFiles& m_files;
   CString m_strListPath;
 };

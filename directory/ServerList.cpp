@@ -21,7 +21,7 @@ bool CServerList::DownloadServerList() {
 
 std::vector<CString> CServerList::LoadServerList() {
   std::vector<CString> names;
-  CStdioFile file;
+  CStdioFile file(m_files);
   if (m_strListPath.IsEmpty() || !file.Open(m_strListPath, CFile::modeReadWrite | CFile::modeCreate |
                                                                CFile::modeNoTruncate | CFile::typeText))
     return names;

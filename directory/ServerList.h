@@ -7,13 +7,15 @@
 #include "directory/ServerLines.h"
 #include "framework/CString.h"
 #include "platform/Download.h"
+#include "platform/Files.h"
 #include "platform/System.h"
 
 class CServerList {
  public:
   // strListPath: the list file's absolute path (empty: there is no place for it).
-  CServerList(plat::IDownload& download, plat::ISystem& system, const CString& strListPath)
-      : m_download(download), m_system(system), m_strListPath(strListPath) {}
+  CServerList(plat::IDownload& download, plat::ISystem& system, plat::IFiles& files,
+              const CString& strListPath)
+      : m_download(download), m_system(system), m_files(files), m_strListPath(strListPath) {}
 
   const CString& ListPath() const { return m_strListPath; }
   // Fetches the list into its file.
@@ -30,5 +32,6 @@ class CServerList {
  private:
   plat::IDownload& m_download;
   plat::ISystem& m_system;
+  plat::IFiles& m_files;
   CString m_strListPath;
 };

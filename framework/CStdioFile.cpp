@@ -1,9 +1,7 @@
 #include "framework/CStdioFile.h"
 
-#include "platform/Ports.h"
-
-bool CFile::Remove(const CString& path) {
-  return plat::Current().files->Delete(path.View());
+bool CFile::Remove(plat::IFiles& files, const CString& path) {
+  return files.Delete(path.View());
 }
 
 bool CStdioFile::Open(const CString& path, unsigned flags) {
@@ -16,7 +14,7 @@ bool CStdioFile::Open(const CString& path, unsigned flags) {
   if (flags & modeNoTruncate) mode |= plat::kModeNoTruncate;
   if (flags & typeText) mode |= plat::kModeText;
   if (flags & modeProtected) mode |= plat::kModeProtected;
-  m_file = plat::Current().files->Open(path.View(), mode);
+  m_file = m_files.Open(path.View(), mode);
   return m_file != nullptr;
 }
 

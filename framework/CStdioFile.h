@@ -18,12 +18,12 @@ class CFile {
     // Created for Administrators and SYSTEM alone, unshared, flushed at Close.
     modeProtected = 0x10000,
   };
-  static bool Remove(const CString& path);
+  static bool Remove(plat::IFiles& files, const CString& path);
 };
 
 class CStdioFile : public CFile {
  public:
-  CStdioFile() = default;
+  explicit CStdioFile(plat::IFiles& files) : m_files(files) {}
   CStdioFile(const CStdioFile&) = delete;
   CStdioFile& operator=(const CStdioFile&) = delete;
   ~CStdioFile() { Close(); }
@@ -38,5 +38,6 @@ class CStdioFile : public CFile {
   bool Close();
 
  private:
+  plat::IFiles& m_files;
   std::unique_ptr<plat::IFile> m_file;
 };
