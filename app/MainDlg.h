@@ -18,10 +18,9 @@
 #include "framework/Controls.h"
 #include "probe/FastestServerChoice.h"
 #include "relay/RelayCommand.h"
+#include "resources/Messages.h"
 #include "resources/resource.h"
 #include "update/Updater.h"
-
-constexpr UINT WM_TRAY_NOTIFY = WM_USER + 100;
 
 class CMainDlg : public CDialog,
                  private IConnectView,

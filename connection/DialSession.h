@@ -10,6 +10,7 @@
 #include "framework/CString.h"
 #include "platform/Files.h"
 #include "platform/WinConstants.h"
+#include "resources/Messages.h"
 
 // What tells the lines apart.
 struct CDialLine {
@@ -20,8 +21,10 @@ struct CDialLine {
   UINT_PTR nTimerId;             // the line's monitor timer
 };
 
-inline constexpr CDialLine kMainLine{"tarno", "C:\\0001.tmp", PhonebookTemplate::P, true, 1};
-inline constexpr CDialLine kRelayLine{"TarnoTransfer", "C:\\0002.tmp", PhonebookTemplate::L, false, 12};
+inline constexpr CDialLine kMainLine{"tarno", "C:\\0001.tmp", PhonebookTemplate::P, true,
+                                     kMainLineMonitorTimer};
+inline constexpr CDialLine kRelayLine{"TarnoTransfer", "C:\\0002.tmp", PhonebookTemplate::L, false,
+                                      kRelayLineMonitorTimer};
 
 // Period of both line monitors.
 constexpr UINT kMonitorPeriodMs = 3000;

@@ -10,8 +10,8 @@
 #include "probe/BusyIndicator.h"
 #include "probe/PingThread.h"
 #include "probe/ProbeView.h"
+#include "resources/Messages.h"
 
-constexpr UINT_PTR kProbeTickTimer = 4099;
 constexpr int kRttSlots = 5;
 constexpr int kNoValidSample = 9999;
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "probe/PingMessages.h"
+#include "resources/Texts.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ void CIcmpPing::Ping(UINT nCount, const char* pszHost, HWND hWnd) {
     PostDone(0);
     return;  // the socket closes with its owner
   }
-  PostText(kPingHeader, kPingHeaderText);
+  PostText(kPingHeader, texts::zh::kPingHeader);
   RunRequests(nCount, socket, addresses.front());
   PostDone(1);
   if (m_sockets.CloseSocket(socket) == plat::kSocketError) PostSocketError("closesocket()");

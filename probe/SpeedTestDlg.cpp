@@ -16,11 +16,11 @@ constexpr long kLongestShownRtt = 400;
 }  // namespace
 
 CString SpeedTestRow(const CString& strText) {
-  if (strText == kPingHeaderText) return strText;
+  if (strText == texts::zh::kPingHeader) return strText;
   long nValue = std::strtol(strText, nullptr, 10);
-  if (nValue < 0) return "time out";
-  if (nValue > kLongestShownRtt) return "80 ms";
-  return strText + " ms";
+  if (nValue < 0) return texts::kPingTimedOut;
+  if (nValue > kLongestShownRtt) return texts::kPingLongest;
+  return strText + texts::kPingMilliseconds;
 }
 
 CSpeedTestDlg::CSpeedTestDlg(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowSystem& windows,

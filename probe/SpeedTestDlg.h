@@ -7,9 +7,6 @@
 #include "probe/BusyIndicator.h"
 #include "probe/PingThread.h"
 
-constexpr UINT_PTR kPingStartTimer = 2;
-constexpr UINT_PTR kPingTickTimer = 4097;
-
 // The row listed for a result text.
 CString SpeedTestRow(const CString& strText);
 

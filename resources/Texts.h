@@ -17,6 +17,12 @@ constexpr const char* kTestBalloonTitle = "Test";
 constexpr const char* kTestBalloonText = "aaaaaaaa";
 constexpr const char* kTestBalloonTip = "aaaaaaaaa";
 
+// The speed-test window's rows: a time-out, any round trip over 400 ms,
+// and the unit after the others.
+constexpr const char* kPingTimedOut = "time out";
+constexpr const char* kPingLongest = "80 ms";
+constexpr const char* kPingMilliseconds = " ms";
+
 // What a screen reader says of the windows' controls: the labels painted on
 // the skin, Korean and Chinese as the skin shows them.
 namespace names {
@@ -64,6 +70,8 @@ constexpr const char* kEnterRelayAddress = "请输入或者选择一个IP地址�
 constexpr const char* kHintCaption = "提示";
 constexpr const char* kRelayDisconnected = "中转连接已断开！";
 constexpr const char* kNoServerList = "无法获取服务器列表";
+// The first row of a probe.
+constexpr const char* kPingHeader = "服务器返回：";
 // The L2TP mode's question before the policy change takes effect.
 constexpr const char* kL2tpRestartCaption = "使用L2TP";
 constexpr const char* kL2tpRestartQuestion =
