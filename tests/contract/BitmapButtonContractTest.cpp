@@ -3,8 +3,6 @@
 // pixels per dialog unit (times the monitor's scale on Windows).
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "framework/Resources.h"
 #include "platform/Ports.h"
 #include "platform/WinConstants.h"
@@ -37,17 +35,13 @@ const plat::DialogTemplate kSkinned = {901,
                                        plat::kDlgCaption | plat::kDlgSysMenu | plat::kDlgPixelLayout,
                                        kControls};
 
-class BitmapButtonContract : public ::testing::Test {
+class BitmapButtonContract : public ContractTest {
  protected:
-  void SetUp() override { m_env = MakeContractEnvironment(); }
-
   static plat::Rect BitmapSize(int id) {
     plat::Rect size;
     EXPECT_TRUE(AfxGetBitmapSize(id, size.right, size.bottom)) << id;
     return size;
   }
-
-  std::unique_ptr<ContractEnvironment> m_env;
 };
 
 TEST_F(BitmapButtonContract, ButtonsAndSkinTakeTheirBitmapsSizesAtTheWindowsScale) {
