@@ -1,53 +1,25 @@
-// Contract of the window system's image buttons and skin pictures: both
-// systems size them from the same bitmap files, at the main window's two
+// Contract of the window system's image buttons and skin pictures on the
+// main window: both systems size them from the same bitmap files, at two
 // pixels per dialog unit (times the monitor's scale on Windows).
 #include <gtest/gtest.h>
-
-#include <memory>
 
 #include "framework/Resources.h"
 #include "platform/Ports.h"
 #include "platform/WinConstants.h"
+#include "resources/DialogTemplates.h"
 #include "resources/resource.h"
 #include "tests/contract/ContractEnvironment.h"
 #include "tests/contract/ScriptedSink.h"
 
 namespace {
 
-using plat::ControlKind;
-
-const plat::ControlTemplate kControls[] = {
-    {IDC_CONNECT,
-     ControlKind::OwnerDrawButton,
-     "Connect",
-     {7, 168, 64, 19},
-     true,
-     plat::kStyleTransparent,
-     0},
-    {IDC_SELECT_SERVER, ControlKind::OwnerDrawButton, "", {72, 161, 37, 23}, true, 0, 0},
-    {IDC_BACKGROUND, ControlKind::Picture, "", {0, 0, 169, 193}, true, plat::kStyleRealSize, IDB_BACKGROUND},
-};
-
-const plat::DialogTemplate kSkinned = {901,
-                                       "",
-                                       168,
-                                       191,
-                                       "MS Shell Dlg 2",
-                                       12,
-                                       plat::kDlgCaption | plat::kDlgSysMenu | plat::kDlgPixelLayout,
-                                       kControls};
-
-class BitmapButtonContract : public ::testing::Test {
+class BitmapButtonContract : public ContractTest {
  protected:
-  void SetUp() override { m_env = MakeContractEnvironment(); }
-
   static plat::Rect BitmapSize(int id) {
     plat::Rect size;
     EXPECT_TRUE(AfxGetBitmapSize(id, size.right, size.bottom)) << id;
     return size;
   }
-
-  std::unique_ptr<ContractEnvironment> m_env;
 };
 
 TEST_F(BitmapButtonContract, ButtonsAndSkinTakeTheirBitmapsSizesAtTheWindowsScale) {
@@ -73,7 +45,7 @@ TEST_F(BitmapButtonContract, ButtonsAndSkinTakeTheirBitmapsSizesAtTheWindowsScal
         windows.SizeToBitmap(select);
         seen.selectServer = windows.GetWindowRect(select);
       }});
-  ASSERT_EQ(windows.DialogBox(kSkinned, nullptr, sink), contract::kEndResult);
+  ASSERT_EQ(windows.DialogBox(kMainDialogTemplate, nullptr, sink), contract::kEndResult);
 
   // The skin covers the client area exactly; its width gives the scale.
   plat::Rect skin = BitmapSize(IDB_BACKGROUND);

@@ -2,6 +2,8 @@
 // environment (the simulated machine, or the real Windows services).
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <string_view>
@@ -36,3 +38,9 @@ class ContractEnvironment {
 // Installs the ports for the calling thread (plat::Current()) and returns
 // the environment; the ports stay valid while the environment lives.
 std::unique_ptr<ContractEnvironment> MakeContractEnvironment();
+
+// The fixture of a contract test: each case runs in an environment of its own.
+class ContractTest : public ::testing::Test {
+ protected:
+  std::unique_ptr<ContractEnvironment> m_env = MakeContractEnvironment();
+};

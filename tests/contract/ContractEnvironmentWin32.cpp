@@ -1,33 +1,23 @@
 // The contract tests' environment on Windows: the real ports and a scratch
 // folder under the user's temporary folder.
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <string>
 
 #include "platform/win32/Win32Ports.h"
 #include "platform/win32/WinApi.h"
-#include "platform/win32/WinHandles.h"
 #include "platform/win32/WinText.h"
 #include "tests/contract/ContractEnvironment.h"
 
 namespace {
 
+// The folder and everything in it, read-only files included.
 void RemoveTree(const std::wstring& folder) {
-  WIN32_FIND_DATAW found{};
-  win32::UniqueFind search(::FindFirstFileW((folder + L"\\*").c_str(), &found));
-  if (search) {
-    do {
-      std::wstring name = found.cFileName;
-      if (name == L"." || name == L"..") continue;
-      std::wstring path = folder + L"\\" + name;
-      ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveTree(path);
-      else
-        ::DeleteFileW(path.c_str());
-    } while (::FindNextFileW(search.Get(), &found));
-  }
-  ::RemoveDirectoryW(folder.c_str());
+  std::error_code error;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, error))
+    ::SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+  std::filesystem::remove_all(folder, error);
 }
 
 std::wstring MakeScratchFolder() {

@@ -2,7 +2,6 @@
 // replace and attributes.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,10 +17,8 @@ const std::string kChineseAnsi = "\xD6\xD0\xCE\xC4";
 
 using Lines = std::vector<std::string>;
 
-class FilesContract : public ::testing::Test {
+class FilesContract : public ContractTest {
  protected:
-  void SetUp() override { m_env = MakeContractEnvironment(); }
-
   plat::IFiles& Files() { return *plat::Current().files; }
   std::string PathOf(const std::string& name) { return m_env->ScratchFolder() + "\\" + name; }
 
@@ -49,7 +46,14 @@ class FilesContract : public ::testing::Test {
 
   bool Exists(const std::string& path) { return Files().GetAttributes(path) != plat::kInvalidFileAttributes; }
 
-  std::unique_ptr<ContractEnvironment> m_env;
+  // Wine accepts an access list but keeps none: it reports one made from the
+  // file's Unix permissions. Windows keeps it.
+  void ExpectRestricted(const std::string& path) {
+    if (m_env->IsWine())
+      EXPECT_FALSE(Files().IsRestrictedToAdministrators(path)) << "known gap of Wine: file access lists";
+    else
+      EXPECT_TRUE(Files().IsRestrictedToAdministrators(path));
+  }
 };
 
 // Text mode writes CR LF and stores the ANSI code page; reading in text mode
@@ -146,17 +150,11 @@ TEST_F(FilesContract, AdministratorsOnlyAccessSurvivesTheMoveOverTheTarget) {
   EXPECT_FALSE(Files().IsRestrictedToAdministrators(PathOf("absent.dat")));
 
   ASSERT_TRUE(Files().RestrictToAdministrators(source));
-  if (m_env->IsWine()) {
-    // Wine accepts the list but keeps none: it reports one made from the
-    // file's Unix permissions. Windows keeps it.
-    EXPECT_FALSE(Files().IsRestrictedToAdministrators(source)) << "known gap of Wine: file access lists";
-    return;
-  }
-  EXPECT_TRUE(Files().IsRestrictedToAdministrators(source));
+  ExpectRestricted(source);
   EXPECT_FALSE(Files().RestrictToAdministrators(PathOf("absent.dat")));
 
   ASSERT_TRUE(Files().Replace(source, target));
-  EXPECT_TRUE(Files().IsRestrictedToAdministrators(target));
+  ExpectRestricted(target);
   EXPECT_EQ(ReadLines(target, plat::kModeText), (Lines{"pass"}));
 }
 
@@ -172,10 +170,7 @@ TEST_F(FilesContract, ProtectedCreateHoldsTheFileAlone) {
   EXPECT_TRUE(file->Write("pass\n"));
   EXPECT_TRUE(file->Close());
   EXPECT_EQ(ReadLines(path, plat::kModeText), (Lines{"pass"}));
-  if (m_env->IsWine())
-    EXPECT_FALSE(Files().IsRestrictedToAdministrators(path)) << "known gap of Wine: file access lists";
-  else
-    EXPECT_TRUE(Files().IsRestrictedToAdministrators(path));
+  ExpectRestricted(path);
 }
 
 TEST_F(FilesContract, ProtectedFolderIsMadeOrTakenOver) {
@@ -186,11 +181,7 @@ TEST_F(FilesContract, ProtectedFolderIsMadeOrTakenOver) {
   EXPECT_FALSE(Files().MakeProtectedFolder(PathOf("absent\\deeper")));
   EXPECT_NE(Files().GetAttributes(made) & plat::kFileAttributeDirectory, 0u);
   ASSERT_TRUE(Files().MakeProtectedFolder(made));  // once more: taken over
-  if (m_env->IsWine()) {
-    EXPECT_FALSE(Files().IsRestrictedToAdministrators(made)) << "known gap of Wine: file access lists";
-    return;
-  }
-  EXPECT_TRUE(Files().IsRestrictedToAdministrators(made));
+  ExpectRestricted(made);
 }
 
 TEST_F(FilesContract, AttributesTellFilesFromFoldersAndKeepReadOnly) {

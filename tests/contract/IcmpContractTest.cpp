@@ -4,7 +4,6 @@
 // also checks the request's layout and checksum.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 #include "platform/Ports.h"
@@ -16,10 +15,9 @@ namespace {
 constexpr DWORD kLoopback = 0x0100007F;  // 127.0.0.1 in network byte order
 constexpr DWORD kWaitMs = 2000;
 
-class IcmpContract : public ::testing::Test {
+class IcmpContract : public ContractTest {
  protected:
   void SetUp() override {
-    m_env = MakeContractEnvironment();
     m_socket = Sockets().OpenIcmpSocket();
     // Wine opens a raw socket of the host only with root's rights.
     if (!m_socket)
@@ -49,8 +47,6 @@ class IcmpContract : public ::testing::Test {
       }
     }
   }
-
-  std::unique_ptr<ContractEnvironment> m_env;
   plat::RawSocket m_socket;
 };
 

@@ -10,9 +10,8 @@
 
 namespace {
 
-class ProcessesContract : public ::testing::Test {
+class ProcessesContract : public ContractTest {
  protected:
-  void SetUp() override { m_env = MakeContractEnvironment(); }
   plat::IProcesses& Processes() { return *plat::Current().processes; }
   std::string Cmd() { return plat::Current().system->GetSystemDirectory() + "\\cmd.exe"; }
 
@@ -35,8 +34,6 @@ class ProcessesContract : public ::testing::Test {
     ADD_FAILURE() << "the pipe stayed open";
     return output;
   }
-
-  std::unique_ptr<ContractEnvironment> m_env;
 };
 
 TEST_F(ProcessesContract, CapturedChildOutputComesThroughThePipe) {

@@ -2,7 +2,6 @@
 // as Windows applies them.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -11,10 +10,9 @@
 
 namespace {
 
-class ProfileSemantics : public ::testing::Test {
+class ProfileSemantics : public ContractTest {
  protected:
   void SetUp() override {
-    m_env = MakeContractEnvironment();
     m_ini =
         WriteRaw("Directory.ini",
                  "[System]\r\nCount=3\r\nName=abcdef\r\nChinese=\xD6\xD0\xCE\xC4\xB7\xFE\xCE\xF1\xC6\xF7\r\n"
@@ -47,8 +45,6 @@ class ProfileSemantics : public ::testing::Test {
     }
     return path;
   }
-
-  std::unique_ptr<ContractEnvironment> m_env;
   std::string m_ini;
 };
 

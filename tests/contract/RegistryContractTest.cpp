@@ -13,20 +13,15 @@ namespace {
 
 constexpr BYTE kSentinel = 0xCD;
 
-class RegistryContract : public ::testing::Test {
+class RegistryContract : public ContractTest {
  protected:
-  void SetUp() override {
-    m_env = MakeContractEnvironment();
-    m_key = m_env->RegistryTestKey();
-  }
+  void SetUp() override { m_key = m_env->RegistryTestKey(); }
   std::unique_ptr<plat::IRegistryKey> Open(LONG& result) {
     return plat::Current().registry->OpenKey(plat::RegistryRoot::CurrentUser, m_key, result);
   }
   void Put(const std::string& name, DWORD type, const std::string& bytes) {
     m_env->PutRegistryValue(name, type, bytes);
   }
-
-  std::unique_ptr<ContractEnvironment> m_env;
   std::string m_key;
 };
 

@@ -10,10 +10,9 @@
 
 namespace {
 
-class RegistryViewWin32 : public ::testing::Test {
+class RegistryViewWin32 : public ContractTest {
  protected:
   void SetUp() override {
-    m_env = MakeContractEnvironment();
     m_key = "Software\\DorvantaContractView-" + std::to_string(::GetCurrentProcessId());
   }
   void TearDown() override {
@@ -31,8 +30,6 @@ class RegistryViewWin32 : public ::testing::Test {
     ::RegCloseKey(key);
     return result == ERROR_SUCCESS;
   }
-
-  std::unique_ptr<ContractEnvironment> m_env;
   std::string m_key;
 };
 

@@ -19,9 +19,8 @@ DWORD HostOrder(DWORD address) {
   return (DWORD{b[0]} << 24) | (DWORD{b[1]} << 16) | (DWORD{b[2]} << 8) | b[3];
 }
 
-class RoutingContract : public ::testing::Test {
+class RoutingContract : public ContractTest {
  protected:
-  void SetUp() override { m_env = MakeContractEnvironment(); }
   plat::IRouting& Routing() { return *plat::Current().routing; }
 
   // The table read with the size the query gives; empty when there is none.
@@ -40,8 +39,6 @@ class RoutingContract : public ::testing::Test {
     EXPECT_LE(plat::kForwardTableHeaderSize + count * sizeof(plat::IpForwardRow), size);
     return plat::ForwardTableRows(table.data(), size);
   }
-
-  std::unique_ptr<ContractEnvironment> m_env;
 };
 
 TEST_F(RoutingContract, SizeQueryThenReadGivesSortedRows) {

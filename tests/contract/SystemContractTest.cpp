@@ -3,7 +3,6 @@
 
 #include <atomic>
 #include <cctype>
-#include <memory>
 #include <string>
 
 #include "platform/Ports.h"
@@ -12,9 +11,8 @@
 
 namespace {
 
-class SystemContract : public ::testing::Test {
+class SystemContract : public ContractTest {
  protected:
-  void SetUp() override { m_env = MakeContractEnvironment(); }
   plat::ISystem& System() { return *plat::Current().system; }
   bool IsFolder(const std::string& path) {
     DWORD attributes = plat::Current().files->GetAttributes(path);
@@ -24,8 +22,6 @@ class SystemContract : public ::testing::Test {
   std::string UniqueName(const char* stem) {
     return std::string(stem) + "-" + m_env->ScratchFolder().substr(m_env->ScratchFolder().rfind('\\') + 1);
   }
-
-  std::unique_ptr<ContractEnvironment> m_env;
 };
 
 // The system directory and the current directory exist; the module is an .exe.
