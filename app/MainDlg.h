@@ -139,6 +139,31 @@ class CMainDlg : public CDialog,
   void ShowRestartProgress(int nPos) override;
   void HideRestartProgress() override;
 
+  // The probing's view: an object of its own, since its UpdateData and
+  // GetSafeHwnd would clash with the window's own.
+  class CProbeView final : public IProbeView {
+   public:
+    explicit CProbeView(CMainDlg& dlg) : m_dlg(dlg) {}
+    void UpdateData(BOOL bSaveAndValidate) override;
+    HWND GetSafeHwnd() override;
+    bool IsAutoSelectTicked() override;
+    void ClearAutoSelect() override;
+    CString GroupText() override;
+    CString LineText() override;
+    int GetLineCount() override;
+    void SelectLine(int nIndex) override;
+    void EnableControl(int nId, bool bEnable) override;
+    void ShowControl(int nId, bool bShow) override;
+    void SetProgressRange(int nLow, int nHigh) override;
+    void SetProgressPos(int nPos) override;
+    void SetBusyPos(int nPos) override;
+    void SetProbeTimer(bool bRun) override;
+
+   private:
+    CMainDlg& m_dlg;
+  };
+  CProbeView m_probeView{*this};
+
   // Handed to the subsystems when they are built.
   const plat::Ports& m_ports;
   std::unique_ptr<CSettings> m_settings;

@@ -57,3 +57,23 @@ void CMainDlg::OnUpdate() {
   m_updater->LaunchUpdater();
   UpdateData(FALSE);
 }
+
+void CMainDlg::OnSpeed() {
+  m_fastest->OnSpeed(m_probeView);
+}
+
+void CMainDlg::OnAutoSelect() {
+  m_fastest->OnAutoSelect(m_probeView);
+}
+
+LRESULT CMainDlg::OnPingResult(WPARAM wParam, LPARAM lParam) {
+  return m_fastest->OnPingResult(wParam, lParam);
+}
+
+LRESULT CMainDlg::OnPingDone(WPARAM, LPARAM) {
+  return m_fastest->OnPingDone(m_probeView);
+}
+
+void CMainDlg::OnProbeTick() {
+  m_fastest->OnProbeTick(m_probeView);
+}
