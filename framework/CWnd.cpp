@@ -1,5 +1,7 @@
 #include "framework/CWnd.h"
 
+#include "framework/CWinApp.h"
+
 HWND CWnd::GetDlgItem(int id) const {
   return Windows().GetDlgItem(m_hWnd, id);
 }
@@ -109,4 +111,8 @@ bool CWnd::OnCommand(UINT id, UINT code, bool& handled) {
 
 void CMenu::AppendMenu(UINT flags, UINT id, const CString& text) {
   CWnd::Windows().AppendSystemMenu(m_owner, flags, id, text.View());
+}
+
+plat::IWindowSystem& CWnd::Windows() {
+  return *AfxGetApp()->Ports().windows;
 }

@@ -37,7 +37,8 @@ class CWnd : public CCmdTarget, public plat::IWindowSink {
   LRESULT SendMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
   int MessageBox(const CString& text, const CString& caption, UINT type = MB_OK);
 
-  static plat::IWindowSystem& Windows() { return *plat::Current().windows; }
+  // The window system of the application object that runs on this thread.
+  static plat::IWindowSystem& Windows();
 
   // plat::IWindowSink
   LRESULT OnWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) override;
