@@ -108,27 +108,6 @@ TEST_F(FastestServerChoiceTest, WhileARunLastsTheWindowIsLockedAndAtItsEndRestor
   EXPECT_FALSE(view.m_shown[IDC_PROBE_BUSY]);
 }
 
-TEST_F(FastestServerChoiceTest, OnlyTheRunsRepliesAndTimeoutsTakeSlotsAndExtrasAreDropped) {
-  Directory("[G]\r\nCount=1\r\nIP1=10.0.0.1\r\n");
-  CFastestServerChoice choice(Sockets(), System(), Windows(), *m_process.ports.files);
-  FakeView view(m_hWnd);
-  CPingTexts& texts = choice.m_prober.Texts();
-  choice.OnPingResult(kPingReply, texts.Allocate("5"));  // no run
-  EXPECT_EQ(choice.m_nRttCount, 0);
-  choice.OnAutoSelect(view);
-  choice.OnPingResult(kPingHeader, texts.Allocate("服务器返回："));
-  choice.OnPingResult(kPingTimeout, texts.Allocate("-1"));
-  choice.OnPingResult(kPingError, texts.Allocate("sendto() - WSAError: 10065"));
-  choice.OnPingResult(kPingReply, texts.Allocate("-16"));
-  choice.OnPingResult(kPingReply, texts.Allocate("2147483632"));
-  choice.OnPingResult(kPingReply, texts.Allocate("90"));
-  choice.OnPingResult(kPingReply, texts.Allocate("30"));
-  for (int i = 0; i < 50; ++i) choice.OnPingResult(kPingReply, texts.Allocate("1"));
-  EXPECT_EQ(choice.m_nRttCount, kRttSlots);
-  EXPECT_EQ(std::vector<int>(choice.m_aRtt, choice.m_aRtt + kRttSlots), (std::vector<int>{0, -1, 90, 30, 1}));
-  EXPECT_EQ(AverageRtt(choice.m_aRtt, choice.m_nRttCount), 40);
-}
-
 TEST(FastestServerSlots, ErrorTextsAndAbsurdTimesGiveNoValue) {
   int n = 7;
   EXPECT_TRUE(SlotValue(kPingReply, "0", n));
@@ -152,13 +131,6 @@ TEST(FastestServerAverage, OnlyFilledSlotsCountTimeoutsAreLeftOutAndNoSampleScor
   EXPECT_EQ(AverageRtt({0, INT_MAX, INT_MAX, INT_MAX, INT_MAX}, 5), INT_MAX);
   EXPECT_EQ(CountSamples({0, -1, 0, -1, 3}, 5), 2);
   EXPECT_EQ(CountSamples({0, 0, 0, 0, 0}, 1), 0);
-}
-
-TEST(FastestServerLine, AddressIsTheTextAfterTheFirstBar) {
-  EXPECT_EQ(LineAddress("首尔 1    |10.0.0.1"), "10.0.0.1");
-  EXPECT_EQ(LineAddress("a|b|c"), "b|c");
-  EXPECT_EQ(LineAddress("10.0.0.1"), "10.0.0.1");
-  EXPECT_EQ(LineAddress("x|"), "");
 }
 
 }  // namespace
