@@ -57,13 +57,4 @@ TEST_F(DirectoryTest, CountsPastTwoToThe31AreNegativeAndListNothing) {
   EXPECT_TRUE(Items(IDC_RELAY_LINE).empty());
 }
 
-TEST_F(DirectoryTest, GroupWithoutASectionListsTheDefaults) {
-  WriteSystemFile("Server.ini", "[System]\r\nCount=1\r\nGroup1=Nowhere\r\n");
-  driver.Start();
-  EXPECT_EQ(SelectGroup(0), "");
-  Texts lines = Items(IDC_LINE);
-  ASSERT_EQ(lines.size(), 256u);
-  EXPECT_EQ(lines.front(), Entry(kNoList, kNoList));
-}
-
 }  // namespace

@@ -73,13 +73,6 @@ TEST_F(MainWindowTest, SkinCoversTheWholeClientAreaAndControlsSitAtTwoPixelsPerU
   EXPECT_LE(connect->rect.bottom, window->rect.bottom);
 }
 
-TEST_F(MainWindowTest, EnterRunsTheDefaultButtonAndLeavesTheWindowOpen) {
-  EXPECT_EQ(driver.Type(IDC_PASSWORD, "secret"), "");
-  EXPECT_EQ(driver.PressEnter(), "");
-  EXPECT_TRUE(driver.Running());
-  EXPECT_EQ(driver.Control(IDC_PASSWORD)->text, "secret");
-}
-
 TEST_F(MainWindowTest, NamesDifferingInCaseAreNotAdopted) {
   sim::Machine other;
   sim::Driver second{other, DialerProgram()};
