@@ -1,9 +1,8 @@
 // The fastest-server choice through its view, with the main window's worker
-// on the simulated machine: what the window shows while a run lasts, the
-// slots of one probe, and the selection at the end.
+// on the simulated machine: the window is locked while a run lasts; the
+// slots and the average of one probe.
 #include <climits>
 #include <map>
-#include <set>
 
 #include "probe/FastestServerChoice.h"
 #include "resources/resource.h"
@@ -66,7 +65,7 @@ class FastestServerChoiceTest : public ProbeMachine {
   }
 };
 
-TEST_F(FastestServerChoiceTest, WhileARunLastsTheWindowIsLockedAndAtItsEndRestored) {
+TEST_F(FastestServerChoiceTest, WhileARunLastsTheWindowIsLocked) {
   Directory("[G]\r\nCount=3\r\nIP1=10.0.0.1\r\nIP2=10.0.0.2\r\nIP3=10.0.0.3\r\n");
   Host("10.0.0.1", {20});
   Host("10.0.0.2", {30});
@@ -87,25 +86,9 @@ TEST_F(FastestServerChoiceTest, WhileARunLastsTheWindowIsLockedAndAtItsEndRestor
   choice.OnProbeTick(view);
   EXPECT_EQ(view.m_busy, (std::vector<int>{0, 20, 40}));
 
-  DeliverOneProbe(choice, view);
-  // Header in slot 0, the first four replies in slots 1 to 4.
-  EXPECT_EQ(choice.m_nRttCount, 0);  // the next probe has begun
-  EXPECT_EQ(choice.m_nAvgRtt, 20);
-  EXPECT_EQ(choice.m_nBestIndex, 1);
-  EXPECT_EQ(view.m_progress, (std::vector<int>{0, 33}));
-  DeliverOneProbe(choice, view);
-  DeliverOneProbe(choice, view);
+  for (int i = 0; i < 3; ++i) DeliverOneProbe(choice, view);
+  // The scenarios check what the window shows once the run has ended.
   EXPECT_FALSE(choice.IsRunning());
-  EXPECT_EQ(view.m_progress, (std::vector<int>{0, 33, 66, 100}));
-  EXPECT_EQ(choice.m_nAvgRtt, 40);
-  EXPECT_EQ(view.m_nSelected, 2);
-  EXPECT_EQ(choice.m_nBestIndex, 2);
-  EXPECT_FALSE(view.m_bTicked);
-  EXPECT_FALSE(view.m_bTimer);
-  EXPECT_TRUE(view.m_enabled[IDC_CONNECT]);
-  EXPECT_TRUE(view.m_shown[IDC_LINE]);
-  EXPECT_FALSE(view.m_shown[IDC_PROGRESS]);
-  EXPECT_FALSE(view.m_shown[IDC_PROBE_BUSY]);
 }
 
 TEST(FastestServerSlots, ErrorTextsAndAbsurdTimesGiveNoValue) {

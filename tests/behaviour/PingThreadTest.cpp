@@ -55,22 +55,6 @@ TEST_F(PingThreadTest, ThreeStartsDuringAProbeGiveExactlyOneMoreWithTheThirdsPar
   EXPECT_EQ(Sent().size(), 6u);
 }
 
-TEST_F(PingThreadTest, TwoStartsWhileIdleEndWithTheSecondsProbe) {
-  CPingThread worker(Sockets(), System(), Windows());
-  worker.Start(1, "10.0.0.1", m_hWnd);
-  worker.Start(1, "10.0.0.2", m_hWnd);
-  System().Sleep(5000);
-  // One probe with the second call's parameters if the worker had not woken
-  // between the calls, else the first's and then the second's.
-  std::vector<DWORD> to = Destinations();
-  ASSERT_TRUE(to.size() == 1 || to.size() == 2) << to.size();
-  EXPECT_EQ(to.back(), Address("10.0.0.2"));
-  if (to.size() == 2) {
-    EXPECT_EQ(to.front(), Address("10.0.0.1"));
-  }
-  Drain(worker.Texts());
-}
-
 TEST_F(PingThreadTest, DestroyingDuringAProbeOfFourStopsItAtOnceAndDropsThePending) {
   sim::VirtualTime destroyedAt = 0;
   {

@@ -78,19 +78,6 @@ TEST_F(ScenarioRunnerTest, StopsAtTheFirstFailingLine) {
   EXPECT_EQ(calls, (std::vector<std::vector<std::string>>{{"1"}}));
 }
 
-TEST(ScenarioRunner, FailingExpectationReportsLineAndActualValue) {
-  sim::Machine machine;
-  sim::Driver driver(machine, DialerProgram());
-  std::ostringstream out;
-  Context context(machine, driver, out);
-  Registry registry;
-  sim::scenario::RegisterAllCommands(registry);
-  Runner runner(registry, context);
-  EXPECT_EQ(runner.RunScript("advance 250\nexpect time 250\nexpect time 300\n", "clock.scn"),
-            "clock.scn:3: expect time 300 -- the virtual time is 250 ms, expected 300 ms");
-  EXPECT_EQ(runner.RunLine("expect running"), "the dialer was never started");
-}
-
 TEST(ScenarioRegistry, EveryCommandDocumentsItselfAndItsExampleParses) {
   Registry registry;
   sim::scenario::RegisterAllCommands(registry);
