@@ -21,15 +21,6 @@ class PingThreadTest : public ProbeMachine {
   static DWORD Address(const char* dotted) { return *sim::ParseDottedAddress(dotted); }
 };
 
-TEST_F(PingThreadTest, DestroyingAnIdleWorkerReturnsAtOnce) {
-  {
-    CPingThread worker(Sockets(), System(), Windows());
-    System().Sleep(10);
-  }
-  EXPECT_EQ(Now(), 10u);
-  EXPECT_TRUE(Sent().empty());
-}
-
 TEST_F(PingThreadTest, OneStartRunsOneProbeWithItsParameters) {
   CPingThread worker(Sockets(), System(), Windows());
   Host("10.0.0.1", {25});

@@ -59,26 +59,6 @@ TEST_F(ScenarioCommandsTest, WindowAndPopupExpectationsReportWhatIsOpen) {
   EXPECT_EQ(runner.RunLine("expect window visible"), "no window of the dialer is open");
 }
 
-TEST_F(ScenarioCommandsTest, SecondStartNeedsANameOfItsOwn) {
-  StartDialer();
-  EXPECT_EQ(runner.RunLine("start"), "\"main\" is still running; give another instance a name of its own");
-  EXPECT_EQ(runner.RunLine("expect process other running"),
-            "no process was started as \"other\"; usage: expect process NAME exit CODE | NAME running | NAME "
-            "windows COUNT");
-}
-
-TEST_F(ScenarioCommandsTest, FilesInTheMachinesCodePage) {
-  EXPECT_EQ(Run("set codepage 949\nfile \"C:\\\\a.txt\" ansi \"한국\\r\\n\"\n"), "");
-  EXPECT_EQ(machine.Disk().ReadBytes("C:\\a.txt"), "\xc7\xd1\xb1\xb9\r\n");
-  EXPECT_EQ(Run("expect file \"C:\\\\a.txt\" \"\\xc7\\xd1\\xb1\\xb9\\r\\n\""), "");
-  // Bytes that are not UTF-8 are shown escaped ("\xD1\xB1" happens to be a character).
-  EXPECT_EQ(runner.RunLine("expect file \"C:\\\\a.txt\" \"x\""),
-            "the file's content is \"\\xC7\xd1\xb1\\xB9\\r\\n\", expected \"x\"");
-  EXPECT_EQ(runner.RunLine("expect file C:\\a.txt absent"),
-            "the file exists with \"\\xC7\xd1\xb1\\xB9\\r\\n\"");
-  EXPECT_EQ(runner.RunLine("set codepage 437"), "code page 437 is not supported");
-}
-
 TEST_F(ScenarioCommandsTest, ShellExpectationsMatchEveryGivenFieldAndCount) {
   EXPECT_EQ(runner.RunLine("expect no shell"), "");
   {
