@@ -82,16 +82,6 @@ TEST_F(IcmpPingTest, ReceiveFailureWithoutDataCountsAsATimeout) {
             (Strings{"服务器返回：", "recvfrom() - WSAError: 10054", "-1", "20", "done:1"}));
 }
 
-TEST_F(IcmpPingTest, CloseFailureIsReportedAfterDone) {
-  Host("127.0.0.1", {0});
-  {
-    auto lock = m_machine.Lock();
-    m_machine.Icmp().FailNext("closesocket", 10038);
-  }
-  EXPECT_EQ(Ping(1, "127.0.0.1"),
-            (Strings{"服务器返回：", "0", "done:1", "closesocket() - WSAError: 10038"}));
-}
-
 TEST_F(IcmpPingTest, TextsForAWindowThatIsGoneAreFreedByThePoster) {
   Host("10.0.0.1", {5});
   CIcmpPing ping(Sockets(), System(), Windows(), m_texts);

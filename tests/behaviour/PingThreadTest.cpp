@@ -21,15 +21,6 @@ class PingThreadTest : public ProbeMachine {
   static DWORD Address(const char* dotted) { return *sim::ParseDottedAddress(dotted); }
 };
 
-TEST_F(PingThreadTest, DestroyingAnIdleWorkerReturnsAtOnce) {
-  {
-    CPingThread worker(Sockets(), System(), Windows());
-    System().Sleep(10);
-  }
-  EXPECT_EQ(Now(), 10u);
-  EXPECT_TRUE(Sent().empty());
-}
-
 TEST_F(PingThreadTest, OneStartRunsOneProbeWithItsParameters) {
   CPingThread worker(Sockets(), System(), Windows());
   Host("10.0.0.1", {25});
@@ -53,22 +44,6 @@ TEST_F(PingThreadTest, ThreeStartsDuringAProbeGiveExactlyOneMoreWithTheThirdsPar
   // Nothing more follows.
   System().Sleep(5000);
   EXPECT_EQ(Sent().size(), 6u);
-}
-
-TEST_F(PingThreadTest, TwoStartsWhileIdleEndWithTheSecondsProbe) {
-  CPingThread worker(Sockets(), System(), Windows());
-  worker.Start(1, "10.0.0.1", m_hWnd);
-  worker.Start(1, "10.0.0.2", m_hWnd);
-  System().Sleep(5000);
-  // One probe with the second call's parameters if the worker had not woken
-  // between the calls, else the first's and then the second's.
-  std::vector<DWORD> to = Destinations();
-  ASSERT_TRUE(to.size() == 1 || to.size() == 2) << to.size();
-  EXPECT_EQ(to.back(), Address("10.0.0.2"));
-  if (to.size() == 2) {
-    EXPECT_EQ(to.front(), Address("10.0.0.1"));
-  }
-  Drain(worker.Texts());
 }
 
 TEST_F(PingThreadTest, DestroyingDuringAProbeOfFourStopsItAtOnceAndDropsThePending) {

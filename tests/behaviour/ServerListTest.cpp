@@ -68,21 +68,6 @@ class FailedDownloadTest : public ServiceTest {
   }
 };
 
-TEST_F(FailedDownloadTest, RefusedConnectionFails) {
-  ServeServerList("Seoul 1=10.0.0.1\r\n");
-  SetDirectoryHost(sim::HostReach::Refused);
-  driver.Start();
-  ExpectFailureMessageThenOpenWindow();
-}
-
-TEST_F(FailedDownloadTest, SilentServerFailsAfterTheBoundedWait) {
-  SetDirectoryHost(sim::HostReach::Silent);
-  DWORD before = machine.Tick();
-  driver.Start();
-  EXPECT_EQ(machine.Tick() - before, plat::kDownloadDeadlineMs);
-  ExpectFailureMessageThenOpenWindow();
-}
-
 TEST_F(FailedDownloadTest, UnwritableListFileFails) {
   ServeServerList("Seoul 1=10.0.0.1\r\n");
   machine.Disk().MakeFolder("C:\\Program Files\\Velk VPN");

@@ -1,13 +1,10 @@
-// Bitmap sizes: the header reader, and the committed skin at the sizes the
-// main window's layout is drawn for.
+// Bitmap sizes as the header reader finds them.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
 
 #include "framework/BmpSize.h"
-#include "framework/Resources.h"
-#include "resources/resource.h"
 
 namespace {
 
@@ -52,23 +49,6 @@ TEST(BmpSize, RefusesWhatIsNoBitmap) {
   PutLittle(unknownHeader, 14, 20, 4);
   EXPECT_FALSE(ReadBmpSize(unknownHeader));
   EXPECT_FALSE(ReadBmpSize({}));
-}
-
-TEST(SkinBitmaps, CommittedArtHasTheSizesTheLayoutIsDrawnFor) {
-  struct Expected {
-    int id, cx, cy;
-  };
-  for (Expected e : {Expected{IDB_BACKGROUND, 338, 385}, Expected{IDB_CONNECT, 127, 43},
-                     Expected{IDB_CONNECT_DOWN, 127, 43}, Expected{IDB_DISCONNECT, 127, 43},
-                     Expected{IDB_DISCONNECT_DOWN, 127, 43}, Expected{IDB_SELECT_SERVER, 48, 48}}) {
-    int cx = 0, cy = 0;
-    ASSERT_TRUE(AfxGetBitmapSize(e.id, cx, cy)) << e.id;
-    EXPECT_EQ(cx, e.cx) << e.id;
-    EXPECT_EQ(cy, e.cy) << e.id;
-  }
-  int cx = -1, cy = -1;
-  EXPECT_FALSE(AfxGetBitmapSize(IDI_MAIN, cx, cy));  // an icon, no bitmap
-  EXPECT_EQ(cx, -1);
 }
 
 }  // namespace

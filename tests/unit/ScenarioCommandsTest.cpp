@@ -59,51 +59,6 @@ TEST_F(ScenarioCommandsTest, WindowAndPopupExpectationsReportWhatIsOpen) {
   EXPECT_EQ(runner.RunLine("expect window visible"), "no window of the dialer is open");
 }
 
-TEST_F(ScenarioCommandsTest, SecondStartNeedsANameOfItsOwn) {
-  StartDialer();
-  EXPECT_EQ(runner.RunLine("start"), "\"main\" is still running; give another instance a name of its own");
-  EXPECT_EQ(runner.RunLine("expect process other running"),
-            "no process was started as \"other\"; usage: expect process NAME exit CODE | NAME running | NAME "
-            "windows COUNT");
-}
-
-TEST_F(ScenarioCommandsTest, FilesInTheMachinesCodePage) {
-  EXPECT_EQ(Run("set codepage 949\nfile \"C:\\\\a.txt\" ansi \"한국\\r\\n\"\n"), "");
-  EXPECT_EQ(machine.Disk().ReadBytes("C:\\a.txt"), "\xc7\xd1\xb1\xb9\r\n");
-  EXPECT_EQ(Run("expect file \"C:\\\\a.txt\" \"\\xc7\\xd1\\xb1\\xb9\\r\\n\""), "");
-  // Bytes that are not UTF-8 are shown escaped ("\xD1\xB1" happens to be a character).
-  EXPECT_EQ(runner.RunLine("expect file \"C:\\\\a.txt\" \"x\""),
-            "the file's content is \"\\xC7\xd1\xb1\\xB9\\r\\n\", expected \"x\"");
-  EXPECT_EQ(runner.RunLine("expect file C:\\a.txt absent"),
-            "the file exists with \"\\xC7\xd1\xb1\\xB9\\r\\n\"");
-  EXPECT_EQ(runner.RunLine("set codepage 437"), "code page 437 is not supported");
-}
-
-TEST_F(ScenarioCommandsTest, MachineSetUp) {
-  EXPECT_EQ(Run("set version 5.1.2600\nset tick 4294960000\nras up tarno ip 10.8.0.9\n"), "");
-  EXPECT_EQ(machine.Version().major, 5u);
-  EXPECT_EQ(machine.Version().minor, 1u);
-  EXPECT_EQ(machine.Version().build, 2600u);
-  EXPECT_EQ(machine.Tick(), 4294960000u);
-  EXPECT_EQ(runner.RunLine("expect ras up \"tarno\" ip 10.8.0.2"),
-            "its address is 10.8.0.9, expected 10.8.0.2");
-  EXPECT_EQ(runner.RunLine("expect ras down \"tarno\""), "the line \"tarno\" is up");
-  EXPECT_EQ(runner.RunLine("ras down \"tarno\""), "");
-  EXPECT_EQ(runner.RunLine("expect ras up \"tarno\""), "the line \"tarno\" is down");
-  EXPECT_EQ(runner.RunLine("set version six"),
-            "\"six\" is not a version such as 5.1 or 6.1.7601; usage: set version MAJOR.MINOR[.BUILD]");
-}
-
-TEST_F(ScenarioCommandsTest, StartAtRunsTheExecutableFromThatPath) {
-  ASSERT_EQ(Run("web serve dir.velk.example /webadmin/serverlist.txt \"A=1.1.1.1\\r\\n\"\n"
-                "start at \"C:\\\\My Apps\\\\D.exe\"\nstart second at \"C:\\\\Other\\\\E.exe\"\n"),
-            "");
-  auto lock = machine.Lock();
-  EXPECT_EQ(machine.FindProcess(context.processes.at("main"))->modulePath, "C:\\My Apps\\D.exe");
-  EXPECT_EQ(machine.FindProcess(context.processes.at("second"))->modulePath, "C:\\Other\\E.exe");
-  EXPECT_EQ(driver.Pid(), context.processes.at("main"));
-}
-
 TEST_F(ScenarioCommandsTest, ShellExpectationsMatchEveryGivenFieldAndCount) {
   EXPECT_EQ(runner.RunLine("expect no shell"), "");
   {

@@ -14,48 +14,7 @@ using sim::scenario::Context;
 using sim::scenario::Group;
 using sim::scenario::Registry;
 using sim::scenario::Runner;
-using sim::scenario::Token;
 using sim::scenario::Tokenize;
-
-std::vector<std::string> Texts(std::string_view line) {
-  std::vector<std::string> texts;
-  for (const Token& token : Tokenize(line).tokens) texts.push_back(token.text);
-  return texts;
-}
-
-TEST(ScenarioTokens, WordsNumbersAndQuotedTexts) {
-  auto line = Tokenize("  type 1008 \"kim lee\"\t0x1F -3 5.1 C:\\x.txt");
-  ASSERT_EQ(line.error, "");
-  ASSERT_EQ(line.tokens.size(), 7u);
-  EXPECT_EQ(line.tokens[0].kind, Token::Kind::Word);
-  EXPECT_EQ(line.tokens[1].kind, Token::Kind::Number);
-  EXPECT_EQ(line.tokens[1].number, 1008);
-  EXPECT_EQ(line.tokens[2].kind, Token::Kind::Text);
-  EXPECT_EQ(line.tokens[2].text, "kim lee");
-  EXPECT_EQ(line.tokens[2].column, 13);
-  EXPECT_EQ(line.tokens[3].number, 31);
-  EXPECT_EQ(line.tokens[4].number, -3);
-  EXPECT_EQ(line.tokens[5].kind, Token::Kind::Word);  // a version, not a number
-  EXPECT_EQ(line.tokens[6].text, "C:\\x.txt");        // bare words keep backslashes
-}
-
-TEST(ScenarioTokens, NumbersBeyondThirtyTwoBits) {
-  auto line = Tokenize("set tick 4294960000");
-  ASSERT_EQ(line.tokens.size(), 3u);
-  EXPECT_EQ(line.tokens[2].number, 4294960000LL);
-}
-
-TEST(ScenarioTokens, EscapesInQuotedTexts) {
-  EXPECT_EQ(Texts(R"("a\nb" "say \"hi\"" "C:\\0001.tmp" "\r\n\t" "\x41\xb0")"),
-            (std::vector<std::string>{"a\nb", "say \"hi\"", "C:\\0001.tmp", "\r\n\t", "A\xb0"}));
-}
-
-TEST(ScenarioTokens, CommentsAndBlankLines) {
-  EXPECT_TRUE(Tokenize("   # a note").tokens.empty());
-  EXPECT_TRUE(Tokenize("").tokens.empty());
-  EXPECT_EQ(Texts("click 1004 # the Connect button"), (std::vector<std::string>{"click", "1004"}));
-  EXPECT_EQ(Texts("type 1008 \"#1 user\""), (std::vector<std::string>{"type", "1008", "#1 user"}));
-}
 
 TEST(ScenarioTokens, MalformedQuotesAreReportedWithTheirColumn) {
   EXPECT_EQ(Tokenize("type 1008 \"kim").error, "column 11: the quoted text is not closed");
@@ -63,16 +22,6 @@ TEST(ScenarioTokens, MalformedQuotesAreReportedWithTheirColumn) {
   EXPECT_EQ(Tokenize("file \"\\x4\"").error, "column 7: \\x needs two hexadecimal digits");
   EXPECT_EQ(Tokenize("type 1008 \"a\"b").error, "column 14: a quoted text must be followed by a space");
   EXPECT_EQ(Tokenize("type \"trailing\\").error, "column 6: the quoted text is not closed");
-}
-
-TEST(ScenarioArguments, ReadInOrderAndRejectLeftovers) {
-  Arguments args(Tokenize("5 \"text\" yes ip 10.8.0.2 extra").tokens);
-  EXPECT_EQ(args.Int("ID"), 5);
-  EXPECT_EQ(args.Text("TEXT"), "text");
-  EXPECT_EQ(args.Keyword({"yes", "no"}), "yes");
-  EXPECT_EQ(args.OptionalText("ip"), "10.8.0.2");
-  EXPECT_EQ(args.OptionalText("ip"), std::nullopt);
-  EXPECT_THROW(args.End(), ArgumentError);
 }
 
 TEST(ScenarioArguments, WrongKindsAreArgumentErrors) {
@@ -95,7 +44,6 @@ class ScenarioRunnerTest : public ::testing::Test {
       return std::string();
     };
     registry.Add({"expect", "ANY", "", "", Group::Expectation, record});
-    registry.Add({"expect no timer", "ID", "", "", Group::Expectation, record});
     registry.Add({"menu choose", "ID", "", "", Group::Action, [](Arguments& args, Context&) {
                     args.Int("ID");
                     args.End();
@@ -114,12 +62,6 @@ class ScenarioRunnerTest : public ::testing::Test {
   std::vector<std::vector<std::string>> calls;
 };
 
-TEST_F(ScenarioRunnerTest, LongestNameWins) {
-  EXPECT_EQ(runner.RunLine("expect no timer 1"), "");
-  EXPECT_EQ(runner.RunLine("expect no menu"), "");
-  EXPECT_EQ(calls, (std::vector<std::vector<std::string>>{{"1"}, {"no", "menu"}}));
-}
-
 TEST_F(ScenarioRunnerTest, UnknownCommandIsReportedWithItsLine) {
   EXPECT_EQ(runner.RunScript("# set-up\n\nmenu choose 1\nmenu pick 1\nfail\n", "demo.scn"),
             "demo.scn:4: menu pick 1 -- unknown command \"menu pick\"");
@@ -134,24 +76,6 @@ TEST_F(ScenarioRunnerTest, BadArgumentsShowTheSyntax) {
 TEST_F(ScenarioRunnerTest, StopsAtTheFirstFailingLine) {
   EXPECT_EQ(runner.RunScript("expect 1\r\nfail\r\nexpect 2\r\n", "t.scn"), "t.scn:2: fail -- it broke");
   EXPECT_EQ(calls, (std::vector<std::vector<std::string>>{{"1"}}));
-}
-
-TEST_F(ScenarioRunnerTest, TokenErrorsCarryTheLineNumber) {
-  EXPECT_EQ(runner.RunScript("expect 1\nexpect \"open\n", "q.scn"),
-            "q.scn:2: expect \"open -- column 8: the quoted text is not closed");
-}
-
-TEST(ScenarioRunner, FailingExpectationReportsLineAndActualValue) {
-  sim::Machine machine;
-  sim::Driver driver(machine, DialerProgram());
-  std::ostringstream out;
-  Context context(machine, driver, out);
-  Registry registry;
-  sim::scenario::RegisterAllCommands(registry);
-  Runner runner(registry, context);
-  EXPECT_EQ(runner.RunScript("advance 250\nexpect time 250\nexpect time 300\n", "clock.scn"),
-            "clock.scn:3: expect time 300 -- the virtual time is 250 ms, expected 300 ms");
-  EXPECT_EQ(runner.RunLine("expect running"), "the dialer was never started");
 }
 
 TEST(ScenarioRegistry, EveryCommandDocumentsItselfAndItsExampleParses) {

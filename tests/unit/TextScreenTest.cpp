@@ -87,12 +87,4 @@ TEST_F(TextScreenTest, DrawsAMessageBoxWithItsButtonsOverTheHiddenWindow) {
   ExpectFramesAligned(screen);
 }
 
-TEST(MessageBoxButtons, EveryButtonOfTheTypeIsShown) {
-  EXPECT_EQ(sim::MessageBoxButtons(MB_OK | MB_ICONQUESTION), "[OK]");
-  EXPECT_EQ(sim::MessageBoxButtons(MB_OKCANCEL | MB_ICONQUESTION), "[OK] [Cancel]");
-  EXPECT_EQ(sim::MessageBoxButtons(MB_YESNO), "[Yes] [No]");
-  EXPECT_EQ(sim::MessageBoxButtons(3), "[Yes] [No] [Cancel]");
-  EXPECT_EQ(sim::MessageBoxButtons(5), "[Retry] [Cancel]");
-}
-
 }  // namespace
