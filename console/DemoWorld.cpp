@@ -1,9 +1,9 @@
 #include "console/DemoWorld.h"
 
 #include "console/DemoDirectory.h"
+#include "console/DemoLatency.h"
 #include "console/DemoRemoteAccess.h"
 #include "console/DemoServices.h"
-#include "console/DemoLatency.h"
 #include "sim/Machine.h"
 
 namespace sim {

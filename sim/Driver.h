@@ -92,6 +92,8 @@ class Driver {
   SimWnd* ActiveLocked(int pid);
   std::string ControlForInput(int controlId, SimWnd*& control, SimWnd*& dialog);
   std::string ActiveForPointer(SimWnd*& dialog);
+  // The active window's browser control browserId, under the same rules.
+  std::string BrowserForPointer(int browserId, SimWnd*& dialog, SimWnd*& browser);
 
   Machine& m_machine;
   Program m_program;

@@ -30,6 +30,14 @@ std::string Driver::ActiveForPointer(SimWnd*& dialog) {
   return {};
 }
 
+std::string Driver::BrowserForPointer(int browserId, SimWnd*& dialog, SimWnd*& browser) {
+  if (auto error = ActiveForPointer(dialog); !error.empty()) return error;
+  browser = m_machine.Screen().FindControl(dialog->hwnd, browserId);
+  if (browser == nullptr || browser->kind != plat::ControlKind::Browser)
+    return Named(browserId) + " is no browser";
+  return {};
+}
+
 std::string Driver::Press(plat::Point client) {
   {
     auto lock = m_machine.Lock();
@@ -114,10 +122,8 @@ std::string Driver::FollowLink(int browserId, const std::string& url) {
   {
     auto lock = m_machine.Lock();
     SimWnd* dialog = nullptr;
-    if (auto error = ActiveForPointer(dialog); !error.empty()) return error;
-    SimWnd* browser = m_machine.Screen().FindControl(dialog->hwnd, browserId);
-    if (browser == nullptr || browser->kind != plat::ControlKind::Browser)
-      return Named(browserId) + " is no browser";
+    SimWnd* browser = nullptr;
+    if (auto error = BrowserForPointer(browserId, dialog, browser); !error.empty()) return error;
     if (!browser->visible) return Named(browserId) + " is hidden";
     std::string links;
     bool found = false;
@@ -156,10 +162,8 @@ std::string Driver::OpenNewWindow(int browserId, const std::string& url) {
   {
     auto lock = m_machine.Lock();
     SimWnd* dialog = nullptr;
-    if (auto error = ActiveForPointer(dialog); !error.empty()) return error;
-    SimWnd* browser = m_machine.Screen().FindControl(dialog->hwnd, browserId);
-    if (browser == nullptr || browser->kind != plat::ControlKind::Browser)
-      return Named(browserId) + " is no browser";
+    SimWnd* browser = nullptr;
+    if (auto error = BrowserForPointer(browserId, dialog, browser); !error.empty()) return error;
     if (!browser->browser.confinedTo) return Named(browserId) + " is not confined: a window would open";
     m_machine.Screen().RefuseNavigation(*browser, url);
   }

@@ -160,7 +160,6 @@ std::string ExpectNoRestart(Arguments& args, Context& context) {
   return restart ? "a restart is pending in " + std::to_string(restart->seconds) + " seconds" : "";
 }
 
-
 }  // namespace
 
 void RegisterServiceCommands(Registry& registry) {
