@@ -1,6 +1,7 @@
 #include "app/ClientApp.h"
 
 #include "app/MainDlg.h"
+#include "framework/Resources.h"
 #include "resources/Texts.h"
 
 namespace {
@@ -10,6 +11,10 @@ constexpr const char* kInstanceMutex = "Qim";
 int DialerMain(const plat::Ports& ports) {
   CClientApp app(ports);
   return AfxWinMain();
+}
+
+const plat::DialogTemplate* CClientApp::FindDialogTemplate(int id) const {
+  return AfxFindDialogTemplate(id);
 }
 
 // One instance per user: a second start raises the first one's window.

@@ -7,6 +7,7 @@ class CClientApp : public CWinApp {
  public:
   using CWinApp::CWinApp;
   BOOL InitInstance() override;
+  const plat::DialogTemplate* FindDialogTemplate(int id) const override;
 };
 
 // The program's start on the ports of the process that runs it.

@@ -3,10 +3,9 @@
 #include <cstdlib>
 
 #include "framework/CWinApp.h"
-#include "framework/Resources.h"
 
 CDialog::CDialog(int templateId, CWnd* parent)
-    : m_pTemplate(AfxFindDialogTemplate(templateId)), m_pParent(parent) {
+    : m_pTemplate(AfxGetApp() ? AfxGetApp()->FindDialogTemplate(templateId) : nullptr), m_pParent(parent) {
   if (m_pTemplate == nullptr) std::abort();  // a missing template is a build fault
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/CWnd.h"
+#include "platform/DialogTemplate.h"
 #include "platform/Ports.h"
 
 // The application object of a process: a local of the program's entry
@@ -15,6 +16,8 @@ class CWinApp : public CCmdTarget {
   CWinApp& operator=(const CWinApp&) = delete;
 
   const plat::Ports& Ports() const { return m_ports; }
+  // The program's dialog templates, which its own application object knows.
+  virtual const plat::DialogTemplate* FindDialogTemplate(int /*id*/) const { return nullptr; }
 
   // False ends the program without a message loop (the dialer's case).
   virtual BOOL InitInstance() { return FALSE; }

@@ -1,5 +1,6 @@
 // The program's resource tables (dialog templates, strings, menus), looked
-// up by id. The resource module of the program defines these.
+// up by id. The resource module of the program defines these; the framework
+// itself reaches the templates through the application object.
 #pragma once
 
 #include "framework/CString.h"
