@@ -95,23 +95,6 @@ TEST_F(L2tpPolicyStepTest, GetServiceStateGivesTheStateOrMinusOne) {
   EXPECT_EQ(step.GetServiceState("Themes"), -1);
 }
 
-TEST_F(L2tpPolicyStepTest, GroupValueFillingTheBufferWithoutClosingNulIsReadOnlyToItsEnd) {
-  Service("Themes", plat::kServiceRunning);
-  // 2,560 bytes exactly: one name, then a second one that runs to the end.
-  std::string bytes = std::string("Themes", 6) + '\0' + std::string(2553, 'B');
-  ASSERT_EQ(bytes.size(), 2560u);
-  SetGroup(bytes);
-  CL2tpPolicy step = Step();
-  EXPECT_EQ(step.ApplyL2tpPolicy(), CL2tpPolicy::kContinue);
-  EXPECT_EQ(view.prompts, std::vector<std::string>{"使用L2TP"});
-  EXPECT_EQ(view.type, MB_OKCANCEL | MB_ICONQUESTION);
-  std::vector<std::string> expected = {"tasklist.exe /FI \"services eq Themes\"",
-                                       "taskkill.exe /F /T /PID 1044", "net.exe start Themes"};
-  EXPECT_EQ(Children(), expected);
-  EXPECT_EQ(view.positions, std::vector<int>{4});
-  EXPECT_EQ(view.hides, 1);
-}
-
 TEST_F(L2tpPolicyStepTest, GroupValueEmptyOrBeyondItsBoundLeavesTheHostRunning) {
   Service("Themes", plat::kServiceRunning);
   for (std::string bytes :

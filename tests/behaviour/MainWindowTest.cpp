@@ -68,17 +68,4 @@ TEST_F(MainWindowTest, SkinCoversTheWholeClientAreaAndControlsSitAtTwoPixelsPerU
   EXPECT_LE(connect->rect.bottom, window->rect.bottom);
 }
 
-TEST_F(MainWindowTest, NamesDifferingInCaseAreNotAdopted) {
-  sim::Machine other;
-  sim::Driver second{other, DialerProgram()};
-  {
-    auto lock = other.Lock();
-    other.Ras().AddConnection("Tarno");
-    other.Ras().AddConnection("tarno2");
-  }
-  second.Start();
-  EXPECT_EQ(second.Control(IDC_CONNECT)->text, "Connect");
-  EXPECT_TRUE(second.Timers().empty());
-}
-
 }  // namespace

@@ -1,14 +1,45 @@
 // The server lists: their bounds and the ways a download fails.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "console/DialerProgram.h"
 #include "directory/ServerLines.h"
+#include "platform/WinConstants.h"
+#include "resources/Endpoints.h"
 #include "resources/resource.h"
+#include "sim/Driver.h"
 #include "sim/SimDownload.h"
-#include "tests/behaviour/ServiceFixture.h"
 
 namespace {
 
 using Texts = std::vector<std::string>;
 
-class ServerListTest : public ServiceTest {};
+// A machine with the service's directory server.
+class ServerListTest : public ::testing::Test {
+ protected:
+  void ServeServerList(const std::string& body, int status = 200) {
+    machine.Web().Serve(endpoints::kDirectoryHost, endpoints::kServerListPath, status, body);
+  }
+  void ServeSelectList(const std::string& body, int status = 200) {
+    machine.Web().Serve(endpoints::kDirectoryHost, endpoints::kServerSelectPath, status, body);
+  }
+  std::vector<std::string> Items(int id) {
+    auto control = driver.Control(id);
+    return control ? control->items : std::vector<std::string>{};
+  }
+  // Texts of the message boxes still waiting for an answer.
+  std::vector<std::string> OpenBoxes() {
+    std::vector<std::string> texts;
+    for (const auto& box : driver.MessageBoxes())
+      if (!box.answer) texts.push_back(box.text);
+    return texts;
+  }
+
+  sim::Machine machine;
+  sim::Driver driver{machine, DialerProgram()};
+};
 
 TEST_F(ServerListTest, NamesInTheAnsiCodePageAreShownAsText) {
   // "首尔" in code page 936.
@@ -52,7 +83,7 @@ TEST_F(ServerListTest, LongLinesAreCutAtWholeCharactersAndAnHttpsRedirectIsFollo
   EXPECT_EQ(CutServerLine(CString(name)).GetLength(), kMaxServerLineBytes - kMaxServerLineBytes % 3);
 }
 
-class FailedDownloadTest : public ServiceTest {
+class FailedDownloadTest : public ServerListTest {
  protected:
   void ExpectFailureMessageThenOpenWindow() {
     EXPECT_EQ(OpenBoxes(), (Texts{"서버정보 불러오기 실패"}));

@@ -43,6 +43,9 @@ TEST(FindHostProcessId, GivesNothingUnlessTheIdIsOneToTenDigits) {
   EXPECT_EQ(FindHostProcessId("svchost.exe -5 Themes\r\n"), "");
   // No blank after the id: nothing stands before a space.
   EXPECT_EQ(FindHostProcessId("svchost.exe 1044"), "");
+  // The image name as the task list may spell it.
+  for (const char* image : {"SVCHOST.EXE", "svchost.EXE", "Svchost.exe"})
+    EXPECT_EQ(FindHostProcessId(CString(image) + " 1316 Themes\r\n"), "1316") << image;
   // Only the first host counts.
   EXPECT_EQ(FindHostProcessId("svchost.exe 1044 Themes\r\nsvchost.exe 2000 BITS\r\n"), "1044");
 }
