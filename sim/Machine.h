@@ -99,6 +99,7 @@ class Machine {
   int StartProcess(const std::string& modulePath, Program program);
   Process* FindProcess(int pid);
   bool IsRunning(int pid);
+  std::vector<int> RunningProcesses() const;
 
   // Kernel objects (lock held).
   void* CreateHandle(int pid, std::shared_ptr<KernelObject> object);
