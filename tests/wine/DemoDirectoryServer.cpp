@@ -4,6 +4,8 @@
 //
 //   dorvanta_demo_directory PORT FOLDER [CODEPAGE [SECONDS]]
 //
+// Asked for a whole address, as a proxy is, it answers with the page of
+// that address's path. It prints the target of every request.
 // It stops by itself after SECONDS (default 600), or when killed.
 #include <httplib.h>
 
@@ -26,6 +28,13 @@ bool CopyOut(sim::Machine& machine, const std::string& name, const std::filesyst
   if (!bytes) return false;
   std::ofstream(folder / name, std::ios::binary) << *bytes;
   return true;
+}
+
+// "http://host:port/path" as a proxy is asked for it, or a path.
+std::string PathOf(const std::string& target) {
+  if (!target.starts_with("http://")) return target;
+  size_t slash = target.find('/', 7);
+  return slash == std::string::npos ? "/" : target.substr(slash);
 }
 
 }  // namespace
@@ -52,7 +61,9 @@ int main(int argc, char** argv) {
   httplib::Client upstream("127.0.0.1", route.port);
   httplib::Server server;
   server.Get(".*", [&](const httplib::Request& request, httplib::Response& response) {
-    httplib::Result answer = upstream.Get(request.path);
+    std::printf("GET %s\n", request.path.c_str());
+    std::fflush(stdout);
+    httplib::Result answer = upstream.Get(PathOf(request.path));
     if (!answer) {
       response.status = 502;
       return;
