@@ -13,7 +13,7 @@ endforeach()
 # the real window system has (with the artwork they draw).
 file(GLOB CONTRACT_TEST_SOURCES CONFIGURE_DEPENDS tests/contract/*Test.cpp)
 add_executable(dorvanta_contract_tests ${CONTRACT_TEST_SOURCES} tests/contract/ContractEnvironmentWin32.cpp
-  tests/contract/WindowSystemWin32Checks.cpp tests/contract/DownloadWin32Checks.cpp tests/contract/ProxyWin32Checks.cpp
+  tests/contract/WindowSystemWin32Checks.cpp tests/contract/DownloadWin32Checks.cpp
   tests/contract/RegistryViewWin32Checks.cpp
   tests/contract/ContractResourcesWin32.rc)
 target_compile_definitions(dorvanta_contract_tests PRIVATE ${DORVANTA_WIN32_DEFINITIONS})

@@ -1,11 +1,8 @@
-// A small HTTP server on 127.0.0.1 in the test's process, for the WinHTTP
-// checks: each request target (a path, or the whole address a proxy is
-// asked for) gets a fixed answer, one request per connection.
+// An HTTP server on 127.0.0.1 in the test's process: a fixed answer for each request target (a
+// path, or the whole address a proxy is asked for), one request per connection; or, silent, none.
 #pragma once
 
 #include <atomic>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -25,7 +22,7 @@ using UniqueSocket = win32::UniqueWinHandle<SOCKET, SocketTraits>;
 // Answers each path with a fixed response, one request per connection.
 class TinyHttpServer {
  public:
-  TinyHttpServer() {
+  explicit TinyHttpServer(bool bAnswers = true) {
     WSADATA data{};
     ::WSAStartup(MAKEWORD(2, 2), &data);
     m_listener.Reset(::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
@@ -38,7 +35,7 @@ class TinyHttpServer {
         ::getsockname(m_listener.Get(), reinterpret_cast<sockaddr*>(&address), &length) != 0)
       return;
     m_port = ntohs(address.sin_port);
-    m_thread.Reset(::CreateThread(nullptr, 0, Run, this, 0, nullptr));
+    if (bAnswers) m_thread.Reset(::CreateThread(nullptr, 0, Run, this, 0, nullptr));
   }
   ~TinyHttpServer() {
     m_stop = true;
@@ -55,19 +52,7 @@ class TinyHttpServer {
   std::string Authority() const { return "127.0.0.1:" + std::to_string(m_port); }
   std::string Url(const std::string& path) const { return "http://" + Authority() + path; }
 
-  // A file of the temporary folder, not there yet.
-  static std::string ScratchFile(const char* name) {
-    char folder[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, folder);
-    std::string file = std::string(folder) + name;
-    ::DeleteFileA(file.c_str());
-    return file;
-  }
-  static std::string FileText(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-  bool Listening() const { return m_thread.Get() != nullptr; }
+  bool Listening() const { return m_port != 0; }
 
  private:
   static DWORD WINAPI Run(void* self) {
@@ -112,34 +97,4 @@ class TinyHttpServer {
   std::atomic<bool> m_stop{false};
   int m_port = 0;
   std::map<std::string, std::string> m_responses;
-};
-
-// Takes connections into its queue and never answers them.
-class SilentListener {
- public:
-  SilentListener() {
-    WSADATA data{};
-    ::WSAStartup(MAKEWORD(2, 2), &data);
-    m_listener.Reset(::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    int length = sizeof(address);
-    if (::bind(m_listener.Get(), reinterpret_cast<sockaddr*>(&address), length) == 0 &&
-        ::listen(m_listener.Get(), 8) == 0 &&
-        ::getsockname(m_listener.Get(), reinterpret_cast<sockaddr*>(&address), &length) == 0)
-      m_port = ntohs(address.sin_port);
-  }
-  ~SilentListener() {
-    m_listener.Reset();
-    ::WSACleanup();
-  }
-  bool Listening() const { return m_port != 0; }
-  std::string Url(const std::string& path) const {
-    return "http://127.0.0.1:" + std::to_string(m_port) + path;
-  }
-
- private:
-  UniqueSocket m_listener;
-  int m_port = 0;
 };

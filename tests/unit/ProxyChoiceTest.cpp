@@ -6,19 +6,13 @@ namespace {
 
 using plat::PlanProxy;
 using plat::ProxyPlan;
-using plat::UserProxySettings;
 
-TEST(ProxyChoiceTest, EverySettingIsKeptInItsPlace) {
-  UserProxySettings settings{true, " HTTP://wpad.corp.example/proxy.pac ", "proxy.corp.example:8080",
-                             "*.velk.example;<local>"};
-  EXPECT_EQ(PlanProxy(settings), (ProxyPlan{true, "HTTP://wpad.corp.example/proxy.pac",
-                                            "proxy.corp.example:8080", "*.velk.example;<local>"}));
-  EXPECT_EQ(PlanProxy({}), ProxyPlan{});
-}
-
-// A script only over http or https; a bypass list only with a proxy; an
-// overlong setting or one with a control character is dropped whole.
-TEST(ProxyChoiceTest, HostileOrIdleSettingsAreDropped) {
+// Each setting keeps its place, trimmed; a script only over http or https; a bypass list only
+// with a proxy; an overlong setting or one with a control character is dropped whole.
+TEST(ProxyChoiceTest, SettingsKeptOrDropped) {
+  EXPECT_EQ(
+      PlanProxy({true, " HTTP://wpad.corp.example/proxy.pac ", "proxy.corp.example:8080", "*.velk.example"}),
+      (ProxyPlan{true, "HTTP://wpad.corp.example/proxy.pac", "proxy.corp.example:8080", "*.velk.example"}));
   EXPECT_EQ(PlanProxy({false, "file://C:/proxy.pac", "", "*.example"}), ProxyPlan{});
   EXPECT_EQ(PlanProxy({false, "http://", "", ""}), ProxyPlan{});
   std::string longest(2048, 'a');

@@ -4,8 +4,7 @@
 //
 //   dorvanta_demo_directory PORT FOLDER [CODEPAGE [SECONDS]]
 //
-// Asked for a whole address, as a proxy is, it answers with the page of
-// that address's path. It prints the target of every request.
+// As a proxy, asked for a whole address, it answers with its path's page; it prints each request.
 // It stops by itself after SECONDS (default 600), or when killed.
 #include <httplib.h>
 
@@ -30,7 +29,7 @@ bool CopyOut(sim::Machine& machine, const std::string& name, const std::filesyst
   return true;
 }
 
-// "http://host:port/path" as a proxy is asked for it, or a path.
+// The path of "http://host:port/path", or of a path.
 std::string PathOf(const std::string& target) {
   if (!target.starts_with("http://")) return target;
   size_t slash = target.find('/', 7);

@@ -8,9 +8,8 @@
 //   dorvanta_e2e_probe text TITLE          the texts of the window's static controls
 //   dorvanta_e2e_probe class CLASS         visible|hidden x y w h (first top-level window of the class)
 //   dorvanta_e2e_probe tree                every window: class, title, rect, visibility
-// and, standing in for a shell that ends and starts anew:
-//   dorvanta_e2e_probe forget-icon TITLE ID  the window's notification-area icon ID is deleted
-//   dorvanta_e2e_probe broadcast NAME      the registered message NAME is posted to every top-level window
+//   dorvanta_e2e_probe forget-icon TITLE ID  deletes the window's notification-area icon ID
+//   dorvanta_e2e_probe broadcast NAME      posts the registered message NAME to every top-level window
 //
 // Exit status 1 when the window or control is not there.
 #include <windows.h>
@@ -142,10 +141,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (argc < 4) return 2;
   if (command == L"forget-icon") {
-    NOTIFYICONDATAW icon{};
-    icon.cbSize = sizeof(icon);
-    icon.hWnd = window;
-    icon.uID = static_cast<UINT>(std::wcstol(argv[3], nullptr, 10));
+    NOTIFYICONDATAW icon{sizeof(icon), window, static_cast<UINT>(std::wcstol(argv[3], nullptr, 10))};
     return ::Shell_NotifyIconW(NIM_DELETE, &icon) ? 0 : 1;
   }
   HWND control = ::GetDlgItem(window, static_cast<int>(std::wcstol(argv[3], nullptr, 10)));
