@@ -4,8 +4,8 @@
 //
 //   dorvanta_demo_directory PORT FOLDER [CODEPAGE [SECONDS]]
 //
-// As a proxy, asked for a whole address, it answers with its path's page; it prints each request.
-// It stops by itself after SECONDS (default 600), or when killed.
+// As a proxy, asked for a whole address, it answers with its path's page; it prints each request and its
+// host. It stops by itself after SECONDS (default 600), or when killed.
 #include <httplib.h>
 
 #include <chrono>
@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
   httplib::Client upstream("127.0.0.1", route.port);
   httplib::Server server;
   server.Get(".*", [&](const httplib::Request& request, httplib::Response& response) {
-    std::printf("GET %s\n", request.path.c_str());
+    std::printf("GET %s host %s\n", request.path.c_str(), request.get_header_value("Host").c_str());
     std::fflush(stdout);
     httplib::Result answer = upstream.Get(PathOf(request.path));
     if (!answer) {
