@@ -34,6 +34,7 @@ target_link_options(rasapi32_test_standin PRIVATE -static -static-libgcc -static
 # The end-to-end run's reader of window state (scripts/wine-e2e).
 add_executable(dorvanta_e2e_probe tests/wine/E2eProbe.cpp)
 target_compile_definitions(dorvanta_e2e_probe PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_libraries(dorvanta_e2e_probe PRIVATE shell32)
 target_link_options(dorvanta_e2e_probe PRIVATE -static -static-libgcc -static-libstdc++ -municode -s)
 
 # The yardstick of the start-up benchmark (scripts/startup-bench).

@@ -27,6 +27,11 @@ void CConnectCommand::AdoptRunningLine() {
   m_view.PushFields();
 }
 
+void CConnectCommand::EndWithSession() {
+  if (!IsLineUp()) m_session.HangUpWithoutWaiting();
+  m_session.RemovePhonebookFile();
+}
+
 void CConnectCommand::DisconnectIfUp() {
   if (IsLineUp()) OnConnect();
 }

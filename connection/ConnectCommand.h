@@ -48,6 +48,9 @@ class CConnectCommand final : private IDialAttempt {
   void DisconnectIfUp();
   // The close path without a line up: a dial's handle is hung up unwaited.
   void HangUpWithoutWaiting() { m_session.HangUpWithoutWaiting(); }
+  // The session's end: a dial under way is hung up unwaited and its
+  // phonebook file removed; a line that is up is left as it is.
+  void EndWithSession();
   bool IsLineUp() { return m_view.ConnectCaption() == texts::kDisconnect; }
 
  private:

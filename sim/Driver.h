@@ -13,6 +13,8 @@
 namespace sim {
 
 inline constexpr const char* kDefaultModulePath = "C:\\Program Files\\Velk VPN\\Dorvanta.exe";
+// The exit code of a program that the end of the session ends (STATUS_CONTROL_C_EXIT).
+inline constexpr int kEndedWithSession = static_cast<int>(0xC000013Au);
 
 enum class TrayClick { Left, Right, Double };
 
@@ -52,6 +54,20 @@ class Driver {
   std::string PressTab(bool back);
   std::string PressSpace();
   std::string ShowControl(int controlId, bool show = true);
+
+  // The desktop's own events (DriverDesktop.cpp).
+  // The shell restarts: every notification-area icon is gone, then the
+  // shell's "TaskbarCreated" goes out (through the filter of an elevated
+  // window from Vista on).
+  std::string RestartShell();
+  // Sign-out: every window is asked, then told the session ends, and the
+  // programs still running then are ended (exit code kEndedWithSession).
+  // Fails, telling which window, when one holds the session up.
+  std::string EndSession();
+  // The machine goes to sleep and wakes: the power events, window timers
+  // standing still in between.
+  std::string Suspend();
+  std::string Resume();
   std::string EnableControl(int controlId, bool enable = true);
 
   // The pointer, in client coordinates of the active window.

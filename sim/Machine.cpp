@@ -130,6 +130,13 @@ bool Machine::IsRunning(int pid) {
   return process && !process->exitCode;
 }
 
+std::vector<int> Machine::RunningProcesses() const {
+  std::vector<int> pids;
+  for (const auto& [pid, process] : m_processes)
+    if (!process->exitCode) pids.push_back(pid);
+  return pids;
+}
+
 void* Machine::StartThread(int pid, const plat::Ports* ports, std::function<void()> body, std::string name) {
   SimThread* record = m_scheduler.Register(name);
   record->pid = pid;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/Ports.h"
+#include "platform/ProxyChoice.h"
 #include "sim/ChildProcesses.h"
 #include "sim/Desktop.h"
 #include "sim/FileSystem.h"
@@ -82,6 +83,8 @@ class Machine {
   // The service's web hosts, and every shell call (lock held for the calls).
   WebServers& Web() { return m_web; }
   std::vector<ShellCall>& ShellCalls() { return m_shellCalls; }
+  // The signed-in user's proxy settings (lock held).
+  plat::UserProxySettings& UserProxy() { return m_userProxy; }
   std::unique_lock<std::mutex> Lock() { return std::unique_lock(m_scheduler.Mutex()); }
 
   // Clock (the 32-bit tick can be set, e.g. near its wrap).
@@ -99,6 +102,7 @@ class Machine {
   int StartProcess(const std::string& modulePath, Program program);
   Process* FindProcess(int pid);
   bool IsRunning(int pid);
+  std::vector<int> RunningProcesses() const;
 
   // Kernel objects (lock held).
   void* CreateHandle(int pid, std::shared_ptr<KernelObject> object);
@@ -137,6 +141,7 @@ class Machine {
   IcmpNetwork m_icmp{m_scheduler};
   WebServers m_web;
   std::vector<ShellCall> m_shellCalls;
+  plat::UserProxySettings m_userProxy;
   DWORD m_tickBase = 0x1000;
   int m_workingSetTrims = 0;
   unsigned m_randomState = 1;
