@@ -82,4 +82,23 @@ TEST_F(ScenarioCommandsTest, ShellExpectationsMatchEveryGivenFieldAndCount) {
             "the shell was called: open \"C:\\\\u.exe\" parameters \"-q\" directory \"C:\\\\\" show 5");
 }
 
+// A placed line runs at its instant inside the next command, which lasts
+// until then; it fails that command when it fails, naming the instant.
+TEST_F(ScenarioCommandsTest, PlacedLinesRunAtTheirInstantInsideTheNextCommand) {
+  StartDialer();
+  EXPECT_EQ(Run("at +300 expect time 300\nat +300 try click 4242\nat +100 expect time 100\nwait\n"), "");
+  EXPECT_EQ(out.str(), "try: click 4242 -- control 4242 does not exist\n");
+  EXPECT_EQ(runner.RunLine("expect time 300"), "");
+  EXPECT_EQ(
+      Run("at +50 expect time 0\nadvance 1000\nexpect time 1300\n"),
+      "t.scn:2: advance 1000 -- at +50 (350 ms): expect time 0 -- the virtual time is 350 ms, expected 0 ms");
+  EXPECT_EQ(Run("at +10 wait\n"),
+            "t.scn:1: at +10 wait -- `wait` cannot be placed at an instant: it is a command of its own");
+  EXPECT_EQ(Run("at 10 close\n"),
+            "t.scn:1: at 10 close -- +MS is a plus sign and a number of milliseconds; usage: at +MS LINE");
+  EXPECT_EQ(Run("at +10 frobnicate\n"), "t.scn:1: at +10 frobnicate -- unknown command \"frobnicate\"");
+  EXPECT_EQ(Run("at +10 close\n"), "t.scn:1: the line placed last (close) has no command to run with");
+  EXPECT_EQ(runner.RunLine("expect time 1300"), "");
+}
+
 }  // namespace
