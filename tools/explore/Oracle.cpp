@@ -102,7 +102,9 @@ const std::vector<InvariantInfo>& Invariants() {
       {"hang-up", "a line the program hung up, and every other line of its name, is gone once released"},
       {"close-paths",
        "a close or tray exit that hangs up leaves no line of the main entry up; the close answered \"No\" to "
-       "the disconnect question hangs nothing up; no dial under way is left behind by the program's end"},
+       "the disconnect question hangs nothing up, and the tray exit answered \"No\" does not end the "
+       "program; "
+       "no dial under way is left behind by the program's end"},
       {"tray-icon",
        "the icon is there while the program runs with its window hidden, and gone once it has ended"},
       {"exit-code", "the close path ends with 1, the tray exit and Escape with 0"},
@@ -425,6 +427,9 @@ void Oracle::CheckEnded(Watch& watch, sim::Process& process) {
         Fail("close-paths",
              "the close answered \"No\" to the disconnect question and hung " + Q(watch.mainName) + " up");
   }
+  if (question && question->answer == IDNO && question->text == std::string(kTrayExitQuestion) &&
+      !Check(question->answeredAt != now))
+    Fail("close-paths", "the tray exit answered \"No\" ended the program");
   watch.linesEnded = question && question->answer == IDYES;
   watch.endCheckAt = now + m_machine.Ras().ReleaseDelay() + kReleaseSlackMs;
 }

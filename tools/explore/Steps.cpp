@@ -7,6 +7,7 @@ namespace explore {
 namespace {
 
 constexpr const char* kSpeedTestTitle = "测速:(部分PC测试不准确或无法使用)";
+constexpr const char* kServerSelectTitle = "Server";
 constexpr const char* kSystem = "C:\\\\Windows\\\\system32\\\\";
 constexpr const char* kRasManKey =
     "\"HKLM\\\\SYSTEM\\\\CurrentControlSet\\\\Services\\\\RasMan\\\\Parameters\"";
@@ -91,7 +92,7 @@ std::string MainWindowAction(Random& random, const World& world) {
     case 21:
       return "click 1026";
     case 22:
-      return Select(random, 1007, 4);
+      return random.Percent(50) ? Select(random, 1007, 4) : "click 1041";
     default:
       return random.Pick({"tray right", "tray left"});
   }
@@ -103,6 +104,8 @@ std::string UserAction(Random& random, const World& world, const Observation& se
   if (!seen.visible || random.Percent(8))
     return random.Pick({"tray left", "tray left", "tray right", "tray double"});
   if (seen.title == kSpeedTestTitle) return SpeedTestAction(random);
+  if (seen.title == kServerSelectTitle)
+    return random.Pick({"select 1035 0", "select 1035 1", "click 1", "escape", "close"});
   return MainWindowAction(random, world);
 }
 

@@ -26,6 +26,13 @@ size_t Utf8Length(const std::string& text, size_t at) {
   return length;
 }
 
+std::string Garbage(Random& random) {
+  std::string bytes;
+  int length = static_cast<int>(random.Between(1, 40));
+  for (int i = 0; i < length; ++i) bytes += static_cast<char>(random.Below(256));
+  return bytes;
+}
+
 // Server names in the three scripts the lists carry.
 std::string ServerName(Random& random, int number) {
   const char* stem = random.Pick({"Seoul", "서울", "上海", "Tokyo", "大阪"});
@@ -58,9 +65,13 @@ void AddServerList(Random& random, World& world) {
     return;
   }
   world.servers = static_cast<int>(random.Between(1, 30));
-  world.lines.push_back(std::string("web serve ") + host + " " + path + " " +
-                        Quoted(ServerList(random, world)));
-  if (kind < 12) world.lines.push_back(std::string("web trickle ") + host + " every 300");
+  std::string list = ServerList(random, world);
+  if (kind < 12) list = Garbage(random) + "\r\n" + list;
+  world.lines.push_back(std::string("web serve ") + host + " " + path + " " + Quoted(list));
+  if (kind < 15) world.lines.push_back(std::string("web trickle ") + host + " every 300");
+  if (random.Percent(60))
+    world.lines.push_back(std::string("web serve ") + host + " /tallmer/server.txt " +
+                          Quoted(random.Percent(80) ? "x=abcde\r\ny=10.0.0.1\r\n" : Garbage(random)));
 }
 
 void AddDirectory(Random& random, World& world) {
@@ -99,13 +110,6 @@ void AddEchoHosts(Random& random, World& world) {
       line += random.Percent(25) ? std::string(" lost") : " " + std::to_string(random.Between(0, 500));
     world.lines.push_back(line);
   }
-}
-
-std::string Garbage(Random& random) {
-  std::string bytes;
-  int length = static_cast<int>(random.Between(1, 40));
-  for (int i = 0; i < length; ++i) bytes += static_cast<char>(random.Below(256));
-  return bytes;
 }
 
 void AddSettings(Random& random, World& world) {
@@ -219,7 +223,7 @@ World MakeWorld(Random& random) {
 std::vector<std::string> StartLines(const World& world) {
   std::vector<std::string> lines;
   lines.push_back(world.modulePath.empty() ? "start" : "start at \"" + world.modulePath + "\"");
-  for (int id : {1014, 1007, 1015, 1020, 1016, 1023, 1019, 1021, 1026, 1028, 1029, 1039})
+  for (int id : {1014, 1007, 1015, 1020, 1016, 1023, 1019, 1021, 1026, 1028, 1029, 1039, 1041})
     lines.push_back("show " + std::to_string(id));
   lines.push_back("enable 1026");
   return lines;
