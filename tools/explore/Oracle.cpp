@@ -104,7 +104,8 @@ const std::vector<InvariantInfo>& Invariants() {
        "a close or tray exit that hangs up leaves no line of the main entry up; the close answered \"No\" to "
        "the disconnect question hangs nothing up, and the tray exit answered \"No\" does not end the "
        "program; "
-       "no dial under way is left behind by the program's end"},
+       "no line is dialled once the user has chosen to leave, and no dial under way is left behind by the "
+       "program's end"},
       {"tray-icon",
        "the icon is there while the program runs with its window hidden, and gone once it has ended"},
       {"exit-code", "the close path ends with 1, the tray exit and Escape with 0"},
@@ -431,6 +432,13 @@ void Oracle::CheckEnded(Watch& watch, sim::Process& process) {
       !Check(question->answeredAt != now))
     Fail("close-paths", "the tray exit answered \"No\" ended the program");
   watch.linesEnded = question && question->answer == IDYES;
+  // Once the user has chosen to leave, no new line is dialled.
+  const sim::SimMessageBox* leave = LastAnswered(watch.pid, {kCloseQuestion, kTrayExitQuestion});
+  const auto& dials = m_machine.Ras().Dials();
+  if (leave && leave->answer == IDYES)
+    for (size_t i = watch.firstDial; i < dials.size(); ++i)
+      if (!Check(dials[i].at < leave->answeredAt))
+        Fail("close-paths", "the program dialled " + Q(dials[i].entryName) + " on its way out");
   watch.endCheckAt = now + m_machine.Ras().ReleaseDelay() + kReleaseSlackMs;
 }
 

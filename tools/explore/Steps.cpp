@@ -264,14 +264,17 @@ Step NextStep(Random& random, const World& world, const Observation& seen) {
                   random.Percent(85) ? "try type 1009 \"pw1\"" : "try type 1009 \"bad\""};
   } else if (kind < 30) {
     step.lines.push_back("try " + UserAction(random, world, seen));
-  } else if (kind < 55) {
-    step.lines.push_back("at +" + Number(Duration(random)) + " try " + UserAction(random, world, seen));
-    step.lines.push_back(Carrier(random, world, seen));
-  } else if (kind < 70) {
-    step.lines.push_back("try " + Fault(random, world, seen));
   } else if (kind < 82) {
-    step.lines.push_back("at +" + Number(Duration(random)) + " try " + Fault(random, world, seen));
+    // One to three lines placed inside the next command, actions or faults.
+    std::uint32_t placed = 1 + random.Below(3);
+    for (std::uint32_t i = 0; i < placed; ++i) {
+      bool fault = kind >= 55 ? random.Percent(70) : random.Percent(20);
+      step.lines.push_back("at +" + Number(Duration(random)) + " try " +
+                           (fault ? Fault(random, world, seen) : UserAction(random, world, seen)));
+    }
     step.lines.push_back(Carrier(random, world, seen));
+  } else if (kind < 90) {
+    step.lines.push_back("try " + Fault(random, world, seen));
   } else {
     step.lines.push_back(Time(random));
   }
