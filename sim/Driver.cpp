@@ -77,6 +77,12 @@ void Driver::RunPlacedActions(std::optional<VirtualTime> limit) {
   }
 }
 
+std::string Driver::ModalBusy() {
+  if (!m_machine.Screen().OpenMessageBoxes().empty()) return "a message box is open";
+  if (m_machine.Screen().OpenMenu()) return "a menu is open";
+  return {};
+}
+
 int Driver::Start(const std::string& modulePath) {
   int pid = m_machine.StartProcess(modulePath, m_program);
   if (m_pid == 0) m_pid = pid;
@@ -124,7 +130,7 @@ std::string Driver::PostToActive(UINT msg, WPARAM wParam, LPARAM lParam) {
     auto lock = m_machine.Lock();
     SimWnd* dialog = ActiveLocked(0);
     if (dialog == nullptr) return "no window is open";
-    if (!m_machine.Screen().OpenMessageBoxes().empty()) return "a message box is open";
+    if (auto busy = ModalBusy(); !busy.empty()) return busy;
     if (!dialog->visible) return kHiddenWindow;
     m_machine.Screen().Post(dialog->hwnd, msg, wParam, lParam);
   }
@@ -135,7 +141,7 @@ std::string Driver::PostToActive(UINT msg, WPARAM wParam, LPARAM lParam) {
 std::string Driver::ControlForInput(int controlId, SimWnd*& control, SimWnd*& dialog) {
   dialog = ActiveLocked(0);
   if (dialog == nullptr) return "no window is open";
-  if (!m_machine.Screen().OpenMessageBoxes().empty()) return "a message box is open";
+  if (auto busy = ModalBusy(); !busy.empty()) return busy;
   if (!dialog->visible) return kHiddenWindow;
   control = m_machine.Screen().FindControl(dialog->hwnd, controlId);
   if (control == nullptr) return Describe(controlId) + " does not exist";

@@ -100,6 +100,9 @@ class Driver {
 
  private:
   int PidOr(int pid) const { return pid ? pid : m_pid; }
+  // Why no input reaches the windows now: a message box or a popup menu is
+  // open (lock held); empty when input can go.
+  std::string ModalBusy();
   // Posts input to the active window after checking the control can take it.
   std::string PostToActive(UINT msg, WPARAM wParam, LPARAM lParam);
   SimWnd* ActiveLocked(int pid);

@@ -53,6 +53,11 @@ TEST_F(ScenarioCommandsTest, WindowAndPopupExpectationsReportWhatIsOpen) {
             "the message box's caption is \"종료\", expected \"접속해제\"");
   EXPECT_EQ(runner.RunLine("answer ok"), "the message box has no such button");
   EXPECT_EQ(runner.RunLine("expect menu 32775 \"Exit\""), "no menu is open");
+  EXPECT_EQ(Run("answer no\ntray right\nexpect menu 32775 \"Exit\"\n"), "");
+  EXPECT_EQ(runner.RunLine("click 1004"), "a menu is open");
+  EXPECT_EQ(runner.RunLine("menu dismiss"), "");
+  EXPECT_EQ(runner.RunLine("tray left"), "");
+  EXPECT_EQ(runner.RunLine("close"), "");
   EXPECT_EQ(runner.RunLine("answer yes"), "");
   EXPECT_EQ(runner.RunLine("expect running"), "the process has ended with exit code 1");
   EXPECT_EQ(runner.RunLine("expect exit 0"), "the exit code is 1, expected 0");
