@@ -44,7 +44,8 @@ class CConnectCommand final : private IDialAttempt {
   void OnConnect();
   // Start-up: a main line left up by an earlier run is taken over.
   void AdoptRunningLine();
-  // The close and exit paths: hangs up only a line that is still up.
+  // The close and exit paths: hangs up only a line that is still up, with
+  // no server choice first.
   void DisconnectIfUp();
   // The close path without a line up: a dial's handle is hung up unwaited.
   void HangUpWithoutWaiting() { m_session.HangUpWithoutWaiting(); }

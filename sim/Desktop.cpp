@@ -50,6 +50,8 @@ bool IsPushButton(const SimWnd& control) {
          control.kind == ControlKind::OwnerDrawButton;
 }
 
+constexpr size_t kAnsweredBoxesKept = 64;
+
 LPARAM PackPoint(int x, int y) {
   return static_cast<LPARAM>((static_cast<std::uint32_t>(y & 0xFFFF) << 16) |
                              static_cast<std::uint32_t>(x & 0xFFFF));
@@ -450,6 +452,7 @@ int Desktop::RunMessageBox(std::unique_lock<std::mutex>& lock, int pid, HWND own
   record->text = std::move(text);
   record->caption = std::move(caption);
   record->type = type;
+  record->shownAt = m_scheduler.Now();
   m_boxes.push_back(std::move(box));
   // The box is modal to its owner: the owner takes no input while it is open.
   SimWnd* ownerWnd = Find(owner);
@@ -458,6 +461,9 @@ int Desktop::RunMessageBox(std::unique_lock<std::mutex>& lock, int pid, HWND own
   m_scheduler.Notify();
   RunModalLoop(lock, [&] { return record->answer.has_value(); });
   int answer = *record->answer;
+  record->answeredAt = m_scheduler.Now();
+  m_answeredBoxes.push_back(*record);
+  if (m_answeredBoxes.size() > kAnsweredBoxesKept) m_answeredBoxes.pop_front();
   std::erase_if(m_boxes, [record](const auto& b) { return b.get() == record; });
   if (SimWnd* still = reenable ? Find(owner) : nullptr) still->enabled = true;
   return answer;

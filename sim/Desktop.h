@@ -103,6 +103,8 @@ struct SimMessageBox {
   std::string caption;
   UINT type;
   std::optional<int> answer;
+  VirtualTime shownAt = 0;
+  VirtualTime answeredAt = 0;
 };
 
 struct SimPopupMenu {
@@ -165,6 +167,8 @@ class Desktop : public IClockSource {
   int RunMessageBox(std::unique_lock<std::mutex>& lock, int pid, HWND owner, std::string text,
                     std::string caption, UINT type);
   std::vector<SimMessageBox*> OpenMessageBoxes();
+  // The latest boxes answered, oldest first (the oldest are dropped past a bound).
+  const std::deque<SimMessageBox>& AnsweredBoxes() const { return m_answeredBoxes; }
   void RunPopupMenu(std::unique_lock<std::mutex>& lock, int pid, const plat::MenuTemplate& menu,
                     plat::Point at, HWND owner);
   SimPopupMenu* OpenMenu() { return m_menus.empty() ? nullptr : m_menus.back().get(); }
@@ -254,6 +258,7 @@ class Desktop : public IClockSource {
   std::map<SimThread*, MessageQueue> m_queues;
   std::vector<SimTimer> m_timers;
   std::vector<std::unique_ptr<SimMessageBox>> m_boxes;
+  std::deque<SimMessageBox> m_answeredBoxes;
   std::vector<std::unique_ptr<SimPopupMenu>> m_menus;
   std::vector<SimTrayIcon> m_trayIcons;
   ResponseWatch m_responses;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,9 @@ class Driver {
   int Pid() const { return m_pid; }
   void SetPid(int pid) { m_pid = pid; }
   std::optional<int> ExitCode(int pid = 0);
+  // Ends the process from outside at once, as the task manager does (exit
+  // code 1): its threads stop at their next wait and its windows go.
+  std::string EndProcess(int pid = 0);
   bool Running(int pid = 0);
 
   // The process's newest window (the top of its modal chain), or null.
@@ -98,11 +102,23 @@ class Driver {
   std::optional<plat::AccessibleFacts> Accessible(int controlId);
   int CursorShape();
 
-  void WaitIdle() { m_machine.WaitIdle(); }
-  void Advance(DWORD ms) { m_machine.Advance(ms); }
+  // Both run the actions placed before them as their instants come.
+  void WaitIdle();
+  void Advance(DWORD ms);
+
+  // Places an action at a virtual instant: the driver's next wait runs it
+  // when the clock gets there, in the middle of whatever the machine does
+  // then, and does not return before it has. A placed action waits for
+  // nothing itself; the wait that runs it goes on afterwards.
+  void At(VirtualTime when, std::function<void()> action);
+  bool HasPlacedActions() const { return !m_placed.empty(); }
+  VirtualTime Now();
 
  private:
   int PidOr(int pid) const { return pid ? pid : m_pid; }
+  // Why no input reaches the windows now: a message box or a popup menu is
+  // open (lock held); empty when input can go.
+  std::string ModalBusy();
   // Posts input to the active window after checking the control can take it.
   std::string PostToActive(UINT msg, WPARAM wParam, LPARAM lParam);
   SimWnd* ActiveLocked(int pid);
@@ -111,9 +127,14 @@ class Driver {
   // The active window's browser control browserId, under the same rules.
   std::string BrowserForPointer(int browserId, SimWnd*& dialog, SimWnd*& browser);
 
+  // Runs the placed actions due by limit (all of them without one).
+  void RunPlacedActions(std::optional<VirtualTime> limit);
+
   Machine& m_machine;
   Program m_program;
   int m_pid = 0;
+  std::multimap<VirtualTime, std::function<void()>> m_placed;  // equal instants in the order placed
+  bool m_acting = false;                                       // a placed action runs
 };
 
 }  // namespace sim

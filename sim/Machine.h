@@ -47,6 +47,7 @@ struct Process {
   std::string modulePath;
   std::string currentDirectory;
   std::optional<int> exitCode;
+  bool endedFromOutside = false;  // by the task manager, not by the program
   plat::Ports ports;
   Program program;
   std::vector<std::shared_ptr<void>> adapters;  // the port objects behind ports

@@ -23,6 +23,7 @@ void RegisterServiceCommands(Registry& registry);
 void RegisterRouteCommands(Registry& registry);
 void RegisterProbeCommands(Registry& registry);
 void RegisterDesktopCommands(Registry& registry);
+void RegisterScriptCommands(Registry& registry);
 
 void RegisterAllCommands(Registry& registry) {
   RegisterProcessCommands(registry);
@@ -44,6 +45,7 @@ void RegisterAllCommands(Registry& registry) {
   RegisterRouteCommands(registry);
   RegisterProbeCommands(registry);
   RegisterDesktopCommands(registry);
+  RegisterScriptCommands(registry);
 }
 
 }  // namespace sim::scenario

@@ -30,6 +30,13 @@ std::string Use(Arguments& args, Context& context) {
   return {};
 }
 
+std::string EndProcess(Arguments& args, Context& context) {
+  int pid = args.AtEnd() ? context.driver.Pid() : ProcessNamed(context, args.Text("NAME"));
+  args.End();
+  if (pid == 0) return "the dialer was never started";
+  return context.driver.EndProcess(pid);
+}
+
 std::string CheckExit(Context& context, int pid, int expected) {
   if (pid == 0) return "the dialer was never started";
   std::optional<int> code = context.driver.ExitCode(pid);
@@ -76,6 +83,10 @@ void RegisterProcessCommands(Registry& registry) {
                 "the actions aim at; with a name, another instance remembered by that name. at: the "
                 "executable's full path (its folder is the current directory).",
                 "start at \"C:\\\\My Apps\\\\Velk VPN\\\\Dorvanta.exe\"", Group::SetUp, Start});
+  registry.Add({"end process", "[NAME]",
+                "Ends the instance from outside at once, as the task manager does (exit code 1): its threads "
+                "stop at their next wait, its windows go.",
+                "end process", Group::SetUp, EndProcess});
   registry.Add({"use", "NAME", "Aims the actions and expectations at the instance started under that name.",
                 "use second", Group::SetUp, Use});
   registry.Add({"expect exit", "CODE", "The instance the actions aim at has ended with this exit code.",
