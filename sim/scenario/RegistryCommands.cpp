@@ -58,6 +58,19 @@ std::string Delete(Arguments& args, Context& context) {
   return {};
 }
 
+std::string Grow(Arguments& args, Context& context) {
+  std::string key = args.Text("KEY");
+  std::string name = args.Text("VALUE");
+  std::int64_t bytes = args.Number("BYTES");
+  args.End();
+  if (bytes < 1 || bytes > 0xFFFFFF) throw ArgumentError("the value grows by 1 to 16777215 bytes");
+  auto lock = context.machine.Lock();
+  if (context.machine.Registry().Value(key, name) == nullptr)
+    return "the value " + Quote(name) + " does not exist";
+  context.machine.Registry().Grow(key, name, static_cast<size_t>(bytes));
+  return {};
+}
+
 std::string Deny(Arguments& args, Context& context) {
   std::string key = args.Text("KEY");
   args.End();
@@ -101,6 +114,14 @@ void RegisterRegistryCommands(Registry& registry) {
       {"registry delete", "KEY [VALUE]", "Deletes a value, or the key with its values.",
        "registry delete \"HKLM\\\\Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\Svchost\" netsvcs",
        Group::SetUp, Delete});
+  registry.Add(
+      {"registry grows", "KEY VALUE BYTES",
+       "The multi-string value grows by BYTES between the next query and the one after: the next "
+       "query finds it as it was, without the BYTES bytes before its closing NUL; later ones find it "
+       "as set.",
+       "registry grows \"HKLM\\\\Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\Svchost\" "
+       "netsvcs 9",
+       Group::SetUp, Grow});
   registry.Add({"registry deny", "KEY", "The key refuses to be opened (access denied).",
                 "registry deny \"HKLM\\\\Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\Svchost\"",
                 Group::SetUp, Deny});
