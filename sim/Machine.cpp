@@ -130,6 +130,7 @@ int Machine::StartProcess(const std::string& modulePath, Program program,
   process->program = std::move(program);
   process->currentDirectory = currentDirectory.empty() ? FileSystem::FolderOf(modulePath) : currentDirectory;
   process->wow64 = m_wow64;
+  m_files.MakeFolder(FileSystem::FolderOf(modulePath));
   m_files.MakeFolder(process->currentDirectory);
   InstallProcessPorts(*this, *process);
   Process* raw = process.get();
