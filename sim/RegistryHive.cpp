@@ -62,16 +62,16 @@ bool RegistryHive::DeleteValue(std::string_view key, std::string_view name) {
   return it != m_keys.end() && it->second.erase(KeyName(name)) > 0;
 }
 
-void RegistryHive::Grow(std::string_view key, std::string_view name, size_t bytes) {
-  m_growths[{KeyName(key), KeyName(name)}] = bytes;
+void RegistryHive::Grow(std::string_view key, std::string_view name, size_t bytes, int times) {
+  m_growths[{KeyName(key), KeyName(name)}] = Growth{bytes, times};
 }
 
 std::optional<std::string> RegistryHive::TakeEarlierBytes(std::string_view key, std::string_view name) {
   auto growth = m_growths.find({KeyName(key), KeyName(name)});
   const RegistryValue* value = Value(key, name);
   if (growth == m_growths.end() || value == nullptr) return std::nullopt;
-  size_t bytes = growth->second;
-  m_growths.erase(growth);
+  size_t bytes = growth->second.bytes * static_cast<size_t>(growth->second.times);
+  if (--growth->second.times <= 0) m_growths.erase(growth);
   std::string earlier = value->bytes;
   if (earlier.empty()) return earlier;
   size_t cut = std::min(bytes, earlier.size() - 1);

@@ -37,10 +37,11 @@ class RegistryHive {
   void SetValue(std::string_view key, std::string_view name, DWORD type, std::string bytes);
   bool DeleteValue(std::string_view key, std::string_view name);
   const RegistryValue* Value(std::string_view key, std::string_view name) const;
-  // The value grows by bytes between the next query of it and the one after:
-  // that next query finds it as it was, without the bytes before its last
-  // byte (a multi-string's closing NUL). TakeEarlierBytes gives that once.
-  void Grow(std::string_view key, std::string_view name, size_t bytes);
+  // The value grows by bytes after each of the next times queries of it: the
+  // next query finds it times * bytes shorter (without the bytes before its
+  // last byte, a multi-string's closing NUL), the one after that times - 1,
+  // and so on. TakeEarlierBytes gives what the next query finds, if it differs.
+  void Grow(std::string_view key, std::string_view name, size_t bytes, int times);
   std::optional<std::string> TakeEarlierBytes(std::string_view key, std::string_view name);
   // The key refuses to be opened (access denied).
   void Deny(std::string_view key) { m_denied.insert(KeyName(key)); }
@@ -51,7 +52,11 @@ class RegistryHive {
 
   std::map<std::string, std::map<std::string, RegistryValue>> m_keys;  // lower-case names
   std::set<std::string> m_denied;
-  std::map<std::pair<std::string, std::string>, size_t> m_growths;
+  struct Growth {
+    size_t bytes;
+    int times;
+  };
+  std::map<std::pair<std::string, std::string>, Growth> m_growths;
 };
 
 }  // namespace sim

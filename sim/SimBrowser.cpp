@@ -1,9 +1,9 @@
 #include "sim/SimBrowser.h"
 
+#include <httplib.h>
+
 #include <algorithm>
 #include <cctype>
-
-#include <httplib.h>
 
 #include "sim/AsciiCase.h"
 #include "sim/WebServers.h"
