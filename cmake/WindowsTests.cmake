@@ -14,7 +14,6 @@ endforeach()
 file(GLOB CONTRACT_TEST_SOURCES CONFIGURE_DEPENDS tests/contract/*Test.cpp)
 add_executable(dorvanta_contract_tests ${CONTRACT_TEST_SOURCES} tests/contract/ContractEnvironmentWin32.cpp
   tests/contract/WindowSystemWin32Checks.cpp tests/contract/DownloadWin32Checks.cpp
-  tests/contract/RegistryViewWin32Checks.cpp
   tests/contract/ContractResourcesWin32.rc)
 target_compile_definitions(dorvanta_contract_tests PRIVATE ${DORVANTA_WIN32_DEFINITIONS})
 target_link_libraries(dorvanta_contract_tests PRIVATE dorvanta_dialer dorvanta_win32 gtest_main gtest)

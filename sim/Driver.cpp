@@ -83,8 +83,8 @@ std::string Driver::ModalBusy() {
   return {};
 }
 
-int Driver::Start(const std::string& modulePath) {
-  int pid = m_machine.StartProcess(modulePath, m_program);
+int Driver::Start(const std::string& modulePath, const std::string& currentDirectory) {
+  int pid = m_machine.StartProcess(modulePath, m_program, currentDirectory);
   if (m_pid == 0) m_pid = pid;
   WaitIdle();
   return pid;

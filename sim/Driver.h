@@ -26,8 +26,9 @@ class Driver {
   Machine& Box() { return m_machine; }
 
   // Starts the dialer as a new process and waits until it is idle. The
-  // first process started becomes the one the actions aim at.
-  int Start(const std::string& modulePath = kDefaultModulePath);
+  // first process started becomes the one the actions aim at. Its current
+  // directory is its module's folder unless one is given.
+  int Start(const std::string& modulePath = kDefaultModulePath, const std::string& currentDirectory = {});
   int Pid() const { return m_pid; }
   void SetPid(int pid) { m_pid = pid; }
   std::optional<int> ExitCode(int pid = 0);

@@ -167,7 +167,7 @@ LONG SimDownload::DownloadToFile(std::string_view url, std::string_view localPat
 
   auto lock = m_machine.Lock();
   FileSystem& disk = m_machine.Disk();
-  auto host = disk.HostPath(localPath, m_process.currentDirectory);
+  auto host = m_machine.HostPathOf(m_process, localPath);
   std::error_code ec;
   if (!host || disk.IsDenied(*host) || disk.IsReadOnly(*host) ||
       !std::filesystem::is_directory(host->parent_path(), ec))
