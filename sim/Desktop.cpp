@@ -462,6 +462,7 @@ int Desktop::RunMessageBox(std::unique_lock<std::mutex>& lock, int pid, HWND own
   RunModalLoop(lock, [&] { return record->answer.has_value(); });
   int answer = *record->answer;
   record->answeredAt = m_scheduler.Now();
+  record->answeredOrder = m_scheduler.NextOrder();
   m_answeredBoxes.push_back(*record);
   if (m_answeredBoxes.size() > kAnsweredBoxesKept) m_answeredBoxes.pop_front();
   std::erase_if(m_boxes, [record](const auto& b) { return b.get() == record; });

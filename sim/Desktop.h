@@ -105,6 +105,7 @@ struct SimMessageBox {
   std::optional<int> answer;
   VirtualTime shownAt = 0;
   VirtualTime answeredAt = 0;
+  std::uint64_t answeredOrder = 0;  // the scheduler's order of the answer's return
 };
 
 struct SimPopupMenu {

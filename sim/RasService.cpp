@@ -92,6 +92,7 @@ std::string RasService::ErrorText(DWORD code) const {
 
 std::optional<RasDialPlan> RasService::BeginDial(RasDialRecord record, HRASCONN* handle) {
   record.at = m_scheduler.Now();
+  record.order = m_scheduler.NextOrder();
   auto refuse = [&](DWORD code) -> std::optional<RasDialPlan> {
     record.result = code;
     m_dials.push_back(std::move(record));
@@ -137,7 +138,8 @@ DWORD RasService::HangUp(HRASCONN handle) {
   RasLine* line = Find(handle);
   if (line == nullptr) return 6;  // ERROR_INVALID_HANDLE
   if (line->releasing) return 0;
-  RasHangUpRecord record{m_scheduler.Now(), handle, line->entryName, m_releaseDelayMs, {}};
+  RasHangUpRecord record{m_scheduler.Now(), m_scheduler.NextOrder(), handle,
+                         line->entryName,   m_releaseDelayMs,        {}};
   for (const RasLine& other : m_lines)
     if (other.handle != handle && other.entryName == line->entryName) record.sameName.push_back(other.handle);
   m_hangUps.push_back(std::move(record));

@@ -60,6 +60,7 @@ struct RasDialPlan {
 // A hang-up the service accepted.
 struct RasHangUpRecord {
   VirtualTime at = 0;
+  std::uint64_t order = 0;  // the scheduler's order of the call
   HRASCONN handle = nullptr;
   std::string entryName;
   DWORD releaseDelayMs = 0;
@@ -68,6 +69,7 @@ struct RasHangUpRecord {
 
 struct RasDialRecord {
   VirtualTime at = 0;
+  std::uint64_t order = 0;  // the scheduler's order of the call
   std::string phonebookPath;
   std::optional<std::string> phonebookBytes;  // as on disk (ANSI, CR LF)
   std::string phonebookText;                  // UTF-8, line feeds only

@@ -54,6 +54,8 @@ class Scheduler {
  public:
   std::mutex& Mutex() { return m_mutex; }
   VirtualTime Now() const { return m_now; }
+  // A number that grows with every call: orders records made at one instant.
+  std::uint64_t NextOrder() { return ++m_order; }
 
   // Registration; the calling thread becomes the record's thread.
   SimThread* Register(std::string name);
@@ -114,6 +116,7 @@ class Scheduler {
   VirtualTime m_idleRunLimit = 0;
   int m_settleFailures = 0;
   std::uint64_t m_nextWaitSerial = 1;
+  std::uint64_t m_order = 0;
   std::list<SimThread> m_threads;
   std::list<IClockSource*> m_sources;
   std::multimap<VirtualTime, std::function<void()>> m_scheduled;

@@ -424,7 +424,7 @@ void Oracle::CheckEnded(Watch& watch, sim::Process& process) {
   const sim::SimMessageBox* question = LastAnswered(watch.pid, {kDisconnectQuestion, kTrayExitQuestion});
   if (question && question->answer == IDNO && question->text == std::string(kDisconnectQuestion)) {
     for (const sim::RasHangUpRecord& hangUp : m_machine.Ras().HangUps())
-      if (!Check(hangUp.at < question->answeredAt || hangUp.entryName != watch.mainName))
+      if (!Check(hangUp.order < question->answeredOrder || hangUp.entryName != watch.mainName))
         Fail("close-paths",
              "the close answered \"No\" to the disconnect question and hung " + Q(watch.mainName) + " up");
   }
@@ -437,7 +437,7 @@ void Oracle::CheckEnded(Watch& watch, sim::Process& process) {
   const auto& dials = m_machine.Ras().Dials();
   if (leave && leave->answer == IDYES)
     for (size_t i = watch.firstDial; i < dials.size(); ++i)
-      if (!Check(dials[i].at < leave->answeredAt))
+      if (!Check(dials[i].order < leave->answeredOrder))
         Fail("close-paths", "the program dialled " + Q(dials[i].entryName) + " on its way out");
   watch.endCheckAt = now + m_machine.Ras().ReleaseDelay() + kReleaseSlackMs;
 }
