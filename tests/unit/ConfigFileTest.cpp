@@ -24,4 +24,11 @@ TEST(ConfigFile, OtherLinesChangeNothing) {
   EXPECT_EQ(values.bRemember, 0);
 }
 
+TEST(ConfigFile, L2tpIsOnOnlyForExactlyOne) {
+  CConfigValues on{"", "", 0, 1, 0};
+  for (const char* line : {"l2tp0", "l2tp", "l2tp11", "l2tp 1", "l2tpyes"})
+    EXPECT_EQ(Load({line}, on).bL2tp, 0) << line;
+  EXPECT_EQ(Load({"l2tp1"}).bL2tp, 1);
+}
+
 }  // namespace
