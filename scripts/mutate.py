@@ -5,6 +5,7 @@ A fault is a block:
     - exact line(s) of the code as they stand (indentation kept)
     + the line(s) that replace them (a block without + lines deletes them)
 """
+import signal
 import subprocess
 import sys
 from pathlib import Path
@@ -33,7 +34,7 @@ def run(command, cwd, log):
 
 def main():
     fault_file, src, work, pattern = sys.argv[1], Path(sys.argv[2]), Path(sys.argv[3]), sys.argv[4]
-    target = sys.argv[5] if len(sys.argv) > 5 else "all"  # what each fault rebuilds
+    build_target = sys.argv[5] if len(sys.argv) > 5 else "all"  # what each fault rebuilds
     selection = sys.argv[6:]  # ctest's -R REGEX, when only some tests are to run
     faults = [f for f in read_faults(fault_file) if pattern in f["what"] or pattern in f["file"]]
     caught = missed = stale = broken = 0
@@ -48,7 +49,7 @@ def main():
             continue
         target.write_text(original.replace(old, new), encoding="utf-8")
         try:
-            if run(["cmake", "--build", "--preset", "host", "--target", target], src, work / "fault-build.log") != 0:
+            if run(["cmake", "--build", "--preset", "host", "--target", build_target], src, work / "fault-build.log") != 0:
                 broken += 1
                 print(f"NOBUILD {label}", flush=True)
                 continue
@@ -69,4 +70,6 @@ def main():
 
 
 if __name__ == "__main__":
+    # A run that is stopped still puts the planted file back (the finally above).
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(130))
     sys.exit(main())
