@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <set>
 
 #include "app/Settings.h"
 #include "connection/ConnectCommand.h"
@@ -62,6 +63,7 @@ class CMainDlg : public CDialog,
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
+  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
   // Window and shell.
   int OnCreate();
@@ -72,6 +74,11 @@ class CMainDlg : public CDialog,
   void OnClose();
   void OnTrayExit();
   void OnNothing() {}
+
+  // The desktop's events: the session's end, sleep.
+  LRESULT OnQueryEndSession(WPARAM wParam, LPARAM lParam);
+  LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
+  LRESULT OnPowerBroadcast(WPARAM wParam, LPARAM lParam);
 
   // Commands.
   void OnConnect();
@@ -130,6 +137,7 @@ class CMainDlg : public CDialog,
   void HideWindow() override;
   void StartTimer(UINT_PTR nId, UINT nPeriodMs) override;
   void StopTimer(UINT_PTR nId) override;
+  bool IsTimerRunning(UINT_PTR nId) override;
   CString User() override { return m_strUser; }
   CString Password() override { return m_strPassword; }
   CString RelayLineText() override;
@@ -163,6 +171,9 @@ class CMainDlg : public CDialog,
     CMainDlg& m_dlg;
   };
   CProbeView m_probeView{*this};
+
+  // The timers started through StartTimer and not stopped since.
+  std::set<UINT_PTR> m_runningTimers;
 
   // Handed to the subsystems when they are built.
   const plat::Ports& m_ports;

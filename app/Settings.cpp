@@ -13,13 +13,14 @@ CSettings::CSettings(plat::IFiles& files, const CString& strSysDir)
 
 void CSettings::Load(CConfigValues& values) {
   CStdioFile file(m_files);
-  if (!file.Open(m_strPath,
-                 CFile::modeReadWrite | CFile::modeCreate | CFile::modeNoTruncate | CFile::typeText))
-    return;
-  CString strLine;
-  while (file.ReadString(strLine)) ApplyConfigLine(strLine, values);
-  file.Close();
-  // A file of an older install may still let others read the password.
+  if (file.Open(m_strPath,
+                CFile::modeReadWrite | CFile::modeCreate | CFile::modeNoTruncate | CFile::typeText)) {
+    CString strLine;
+    while (file.ReadString(strLine)) ApplyConfigLine(strLine, values);
+    file.Close();
+  }
+  // A file of an older install may still let others read the password, a
+  // read-only one too, which is not loaded.
   if (!m_files.IsRestrictedToAdministrators(m_strPath.View()))
     m_files.RestrictToAdministrators(m_strPath.View());
 }

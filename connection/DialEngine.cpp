@@ -30,7 +30,19 @@ BOOL CDialEngine::HangUpConnection(HRASCONN conn, const std::function<void()>& k
 }
 
 BOOL CDialEngine::HangUpEntry(const CString& entryName, const std::function<void()>& keepPainted) {
-  return HangUpConnection(FindConnection(entryName), keepPainted);
+  return HangUpConnection(FindLineToHangUp(entryName), keepPainted);
+}
+
+HRASCONN CDialEngine::FindLineToHangUp(const CString& entryName) {
+  std::vector<plat::RasConnection> connections;
+  if (m_ras.EnumConnections(connections) != 0) return nullptr;
+  HRASCONN first = nullptr;
+  for (const plat::RasConnection& connection : connections) {
+    if (connection.entryName != entryName.Str()) continue;
+    if (IsLineUp(connection.handle)) return connection.handle;
+    if (first == nullptr) first = connection.handle;
+  }
+  return first;
 }
 
 CString CDialEngine::RasErrorString(DWORD code) {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/win32/ProxyWin32.h"
 #include "platform/win32/WinApi.h"
 #include "platform/win32/WinHandles.h"
 #include "platform/win32/WinText.h"
@@ -19,16 +20,11 @@ namespace {
 constexpr DWORD kPaintSliceMs = 100;
 constexpr DWORD kReadChunkBytes = 16 * 1024;
 
-struct InternetTraits {
-  static HINTERNET Invalid() { return nullptr; }
-  static void Close(HINTERNET h) { ::WinHttpCloseHandle(h); }
-};
-using UniqueInternet = UniqueWinHandle<HINTERNET, InternetTraits>;
-
 // What the caller and the worker share; the worker may outlive the caller's
 // wait, so it holds its own reference.
 struct Transfer {
   std::wstring url;
+  bool bSystemProxy = true;
   DWORD start = 0;  // tick of the call
   std::atomic<bool> abandoned{false};
   UniqueHandle done;
@@ -102,12 +98,12 @@ bool ReadBody(Transfer& transfer, HINTERNET request) {
   }
 }
 
+// The user's proxy is found within the deadline as well.
 bool Fetch(Transfer& transfer) {
   UrlParts parts;
   if (!CrackUrl(transfer.url, parts)) return false;
-  UniqueInternet session(::WinHttpOpen(L"Dorvanta", WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, WINHTTP_NO_PROXY_NAME,
-                                       WINHTTP_NO_PROXY_BYPASS, 0));
-  if (!session) return false;
+  UserProxySession session(transfer.url, Remaining(transfer), transfer.bSystemProxy);
+  if (!session || Expired(transfer)) return false;
   UniqueInternet connection(::WinHttpConnect(session.Get(), parts.host.c_str(), parts.port, 0));
   if (!connection) return false;
   UniqueInternet request(::WinHttpOpenRequest(connection.Get(), L"GET", parts.path.c_str(), nullptr,
@@ -163,6 +159,7 @@ bool WriteWhole(std::string_view localPath, const std::string& body) {
 LONG DownloadWin32::DownloadToFile(std::string_view url, std::string_view localPath) {
   auto transfer = std::make_shared<Transfer>();
   transfer->url = Utf8ToWide(url);
+  transfer->bSystemProxy = m_bSystemProxy;
   transfer->start = ::GetTickCount();
   transfer->done.Reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
   if (!transfer->done) return plat::kDownloadFailed;
