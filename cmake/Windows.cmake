@@ -22,6 +22,8 @@ target_link_options(Dorvanta PRIVATE -static -static-libgcc -static-libstdc++ -m
 # program's own (app/WinMain.cpp), which keeps its imports to the system directory.
 add_custom_command(TARGET Dorvanta POST_BUILD
   COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/pe-load-config $<TARGET_FILE:Dorvanta> VERBATIM)
+# A change to that step links the program again, so that the step runs.
+set_property(TARGET Dorvanta APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR}/scripts/pe-load-config)
 # The resource script finds the manifest and the artwork beside it.
 set_property(SOURCE resources/Dorvanta.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/Dorvanta.manifest)
