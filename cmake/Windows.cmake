@@ -15,17 +15,31 @@ target_link_libraries(dorvanta_win32 PUBLIC dorvanta_ports
 add_executable(Dorvanta WIN32 app/WinMain.cpp resources/Dorvanta.rc)
 target_compile_definitions(Dorvanta PRIVATE ${DORVANTA_WIN32_DEFINITIONS})
 target_link_libraries(Dorvanta PRIVATE dorvanta_dialer dorvanta_win32)
-target_link_options(Dorvanta PRIVATE -static -static-libgcc -static-libstdc++ -municode
+# No link time in the image's header: the same sources give the same bytes.
+target_link_options(Dorvanta PRIVATE -static -static-libgcc -static-libstdc++ -municode -Wl,--no-insert-timestamp
   $<$<CONFIG:Release,MinSizeRel>:-s>)
 # GNU ld fills no load configuration directory: it is pointed at the
 # program's own (app/WinMain.cpp), which keeps its imports to the system directory.
 add_custom_command(TARGET Dorvanta POST_BUILD
   COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/pe-load-config $<TARGET_FILE:Dorvanta> VERBATIM)
+# A change to that step links the program again, so that the step runs.
+set_property(TARGET Dorvanta APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR}/scripts/pe-load-config)
 # The resource script finds the manifest and the artwork beside it.
 set_property(SOURCE resources/Dorvanta.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/Dorvanta.manifest)
 file(GLOB DORVANTA_ART CONFIGURE_DEPENDS resources/art/*)
 set_property(SOURCE resources/Dorvanta.rc APPEND PROPERTY OBJECT_DEPENDS ${DORVANTA_ART})
+# The version block names the commit: looked up at every build, the header
+# rewritten only when it changes.
+set(DORVANTA_COMMIT_HEADER ${CMAKE_BINARY_DIR}/generated/DorvantaCommit.h)
+add_custom_target(dorvanta_commit
+  COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DCOMMIT_HEADER=${DORVANTA_COMMIT_HEADER}
+          -P ${PROJECT_SOURCE_DIR}/cmake/WriteRelease.cmake
+  BYPRODUCTS ${DORVANTA_COMMIT_HEADER}
+  VERBATIM)
+add_dependencies(Dorvanta dorvanta_commit)
+set_property(SOURCE resources/Dorvanta.rc APPEND PROPERTY OBJECT_DEPENDS ${DORVANTA_COMMIT_HEADER}
+  ${CMAKE_BINARY_DIR}/generated/DorvantaRelease.h)
 
 if(DORVANTA_WINDOWS_TESTS)
   include(cmake/WindowsTests.cmake)

@@ -1,6 +1,7 @@
 // Templates 100 (About box), 104 (speed test) and 155 (server select).
 #include "platform/WinConstants.h"
 #include "resources/DialogTemplates.h"
+#include "resources/Release.h"
 #include "resources/resource.h"
 
 namespace {
@@ -10,9 +11,9 @@ using plat::ControlKind;
 
 const plat::ControlTemplate kAboutControls[] = {
     {-1, ControlKind::Picture, "", {11, 17, 20, 20}, true, 0, IDI_APP},
-    {-1, ControlKind::Static, "Velk VPN Client V1.4.6", {40, 8, 119, 8}, true, 0, 0},
+    {-1, ControlKind::Static, release::kProductName, {40, 8, 119, 8}, true, 0, 0},
     {-1, ControlKind::Static, "벨크 VPN 클라이언트 · 维尔克VPN客户端", {40, 20, 140, 8}, true, 0, 0},
-    {-1, ControlKind::Static, "Copyright (C) Velk Networks", {40, 32, 140, 8}, true, 0, 0},
+    {-1, ControlKind::Static, release::kCopyright, {40, 32, 140, 8}, true, 0, 0},
     {IDOK, ControlKind::DefPushButton, "OK", {178, 7, 50, 14}, true, plat::kStyleGroup, 0},
 };
 

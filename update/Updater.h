@@ -4,9 +4,10 @@
 #include "framework/CString.h"
 #include "platform/Shell.h"
 #include "platform/System.h"
+#include "resources/Release.h"
 
-// Version 1.4.6 without its points.
-constexpr int kOwnVersion = 146;
+// The release without its points (146 for 1.4.6).
+constexpr int kOwnVersion = release::kNumber;
 
 // The folder of modulePath (cut at its last "\") followed by "\updata.exe";
 // empty when the path names no folder (an unreadable module path is empty).

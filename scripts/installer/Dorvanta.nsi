@@ -1,9 +1,12 @@
 ; Installer of the Windows program, built by scripts/package. A 32-bit
 ; installer that carries both programs and installs the one that matches the
 ; system: x86_64 on 64-bit Windows, i686 on 32-bit Windows.
-; Defines: EXE64 and EXE32 (the two Dorvanta.exe), OUTFILE; optional
-; SERVER_INI and ROUTE_TXT, installed into the system directory beside the
-; user's Config.dat.
+; Defines: RELEASE_NSH (the release's names and versions, and the commit,
+; written by cmake/WriteRelease.cmake), EXE64 and EXE32 (the two
+; Dorvanta.exe), OUTFILE; optional SERVER_INI and ROUTE_TXT, installed into
+; the system directory beside the user's Config.dat; UNINSTALLER_COPY, where
+; the uninstaller that the installer writes is copied; SIGN_UNINSTALLER, the
+; command that signs it.
 Unicode true
 Target x86-unicode
 SetCompressor /SOLID lzma
@@ -12,6 +15,10 @@ RequestExecutionLevel admin
 !include LogicLib.nsh
 !include x64.nsh
 
+!ifndef RELEASE_NSH
+  !error "RELEASE_NSH (the release's defines) must be defined"
+!endif
+!include "${RELEASE_NSH}"
 !ifndef EXE64
   !error "EXE64 (the path of the x86_64 Dorvanta.exe) must be defined"
 !endif
@@ -21,8 +28,8 @@ RequestExecutionLevel admin
 !ifndef OUTFILE
   !define OUTFILE "VelkVPN-Setup.exe"
 !endif
-!define PRODUCT "Velk VPN"
-!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Velk VPN"
+!define PRODUCT "${DORVANTA_PRODUCT}"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -30,14 +37,24 @@ OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\${PRODUCT}"
 ShowInstDetails show
 
-VIProductVersion "1.0.0.0"
-VIFileVersion "1.0.0.0"
-VIAddVersionKey "ProductName" "Velk VPN Client V1.4.6"
-VIAddVersionKey "CompanyName" "Velk Networks"
-VIAddVersionKey "FileDescription" "Velk VPN Client Setup"
-VIAddVersionKey "FileVersion" "1.0.0.0"
-VIAddVersionKey "ProductVersion" "1.0.0.0"
-VIAddVersionKey "LegalCopyright" "Velk Networks"
+VIProductVersion "${DORVANTA_FILE_VERSION}"
+VIFileVersion "${DORVANTA_FILE_VERSION}"
+VIAddVersionKey "ProductName" "${DORVANTA_PRODUCT_NAME}"
+VIAddVersionKey "CompanyName" "${DORVANTA_MAKER}"
+VIAddVersionKey "FileDescription" "${DORVANTA_DESCRIPTION} Setup"
+VIAddVersionKey "FileVersion" "${DORVANTA_FILE_VERSION}"
+VIAddVersionKey "ProductVersion" "${DORVANTA_FILE_VERSION}"
+VIAddVersionKey "LegalCopyright" "${DORVANTA_MAKER}"
+VIAddVersionKey "SourceCommit" "${DORVANTA_COMMIT}"
+
+; The uninstaller is made before the installer that carries it: signed here,
+; it is written at install time as signed.
+!ifdef SIGN_UNINSTALLER
+  !uninstfinalize '${SIGN_UNINSTALLER} "%1"' = 0
+!endif
+!ifdef UNINSTALLER_COPY
+  !uninstfinalize 'cp "%1" "${UNINSTALLER_COPY}"' = 0
+!endif
 
 Page directory
 Page instfiles
@@ -61,7 +78,7 @@ Function un.onInit
   !insertmacro UseNativeSystem
 FunctionEnd
 
-Section "Velk VPN"
+Section "${PRODUCT}"
   SetShellVarContext all
   SetOutPath "$INSTDIR"
   ${If} ${RunningX64}
@@ -88,8 +105,8 @@ Section "Velk VPN"
   SetOutPath "$INSTDIR"
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "1.4.6"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Velk Networks"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${DORVANTA_RELEASE}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${DORVANTA_MAKER}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Dorvanta.exe"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
