@@ -1,7 +1,9 @@
 #include "app/ClientApp.h"
 
 #include "app/MainDlg.h"
+#include "directory/ServerListFile.h"
 #include "framework/Resources.h"
+#include "log/ProgramLines.h"
 #include "resources/Texts.h"
 
 namespace {
@@ -30,12 +32,21 @@ BOOL CClientApp::InitInstance() {
   // Held until the process ends.
   plat::KernelHandle instanceMutex = system.CreateMutex(kInstanceMutex, true);
 
+  plat::IFiles& files = *Ports().files;
+  std::string strDataFolder = DataFolderPath(system);
+  if (!PrepareDataFolder(files, strDataFolder)) strDataFolder.clear();
+  CDialLog log(system, files, *Ports().shell, strDataFolder);
+  log.Log().Write(StartLine(system));
+
   AfxEnableControlContainer();
+  INT_PTR nResult = 0;
   {
-    CMainDlg dlg(Ports());
+    CMainDlg dlg(Ports(), log);
     m_pMainWnd = &dlg;
-    dlg.DoModal();
+    nResult = dlg.DoModal();
     m_pMainWnd = nullptr;
   }
+  // The framework then ends the process with ExitInstance's 0.
+  log.Finish(EndLine(nResult == IDOK ? "the tray menu's Exit" : "the Cancel command", 0));
   return FALSE;
 }

@@ -16,6 +16,7 @@
 #include "directory/ServerList.h"
 #include "framework/CDialog.h"
 #include "framework/Controls.h"
+#include "log/DialLog.h"
 #include "probe/FastestServerChoice.h"
 #include "relay/RelayCommand.h"
 #include "resources/Messages.h"
@@ -28,7 +29,7 @@ class CMainDlg : public CDialog,
                  private IMonitorView,
                  private IL2tpPolicyView {
  public:
-  explicit CMainDlg(const plat::Ports& ports, CWnd* pParent = nullptr);
+  CMainDlg(const plat::Ports& ports, CDialLog& dialLog, CWnd* pParent = nullptr);
   ~CMainDlg() override;
 
   void LoadSaveConfig(BOOL bLoad);
@@ -71,6 +72,7 @@ class CMainDlg : public CDialog,
   HICON OnQueryDragIcon();
   void OnClose();
   void OnTrayExit();
+  void OnOpenLog();
   void OnNothing() {}
 
   // Commands.
@@ -166,6 +168,7 @@ class CMainDlg : public CDialog,
 
   // Handed to the subsystems when they are built.
   const plat::Ports& m_ports;
+  CDialLog& m_dialLog;
   std::unique_ptr<CSettings> m_settings;
   std::unique_ptr<CServerList> m_serverList;
   std::unique_ptr<CServerDirectory> m_directory;

@@ -41,5 +41,10 @@ CString CDialEngine::RasErrorString(DWORD code) {
 
 bool CDialEngine::IsLineUp(HRASCONN conn) {
   DWORD state = 0;
-  return m_ras.GetConnectStatus(conn, state) == 0 && state == RASCS_Connected;
+  return LineStatus(conn, state) == 0 && state == RASCS_Connected;
+}
+
+DWORD CDialEngine::LineStatus(HRASCONN conn, DWORD& state) {
+  state = 0;
+  return m_ras.GetConnectStatus(conn, state);
 }

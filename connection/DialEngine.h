@@ -25,6 +25,9 @@ class CDialEngine {
   CString RasErrorString(DWORD code);
   // Whether the line reports the connected state.
   bool IsLineUp(HRASCONN conn);
+  // What the service says of the line: its status query's result and, when
+  // that is 0, the line's state.
+  DWORD LineStatus(HRASCONN conn, DWORD& state);
 
  private:
   plat::IRemoteAccess& m_ras;

@@ -7,7 +7,9 @@ namespace win32 {
 
 class DownloadWin32 final : public plat::IDownload {
  public:
-  LONG DownloadToFile(std::string_view url, std::string_view localPath) override;
+  using plat::IDownload::DownloadToFile;
+  LONG DownloadToFile(std::string_view url, std::string_view localPath,
+                      plat::DownloadReport& report) override;
 };
 
 }  // namespace win32

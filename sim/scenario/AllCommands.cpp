@@ -22,6 +22,7 @@ void RegisterRegistryCommands(Registry& registry);
 void RegisterServiceCommands(Registry& registry);
 void RegisterRouteCommands(Registry& registry);
 void RegisterProbeCommands(Registry& registry);
+void RegisterLogCommands(Registry& registry);
 
 void RegisterAllCommands(Registry& registry) {
   RegisterProcessCommands(registry);
@@ -42,6 +43,7 @@ void RegisterAllCommands(Registry& registry) {
   RegisterServiceCommands(registry);
   RegisterRouteCommands(registry);
   RegisterProbeCommands(registry);
+  RegisterLogCommands(registry);
 }
 
 }  // namespace sim::scenario

@@ -97,10 +97,16 @@ std::string ExpectFile(Arguments& args, Context& context) {
     return actual ? "the file exists with " + Quote(*actual) : std::string();
   }
   if (args.TakeKeyword("administrators")) {
-    bool restricted = args.Keyword({"only", "not"}) == "only";
+    std::string which = args.Keyword({"only", "not", "and"});
+    if (which == "and") args.Keyword({"user"});
     args.End();
-    if (!actual) return "the file does not exist";
     auto host = context.machine.Disk().HostPath(path, "C:\\");
+    if (which == "and") {
+      if (host && context.machine.Disk().IsAdministratorsAndUser(*host)) return {};
+      return "the access list is not Administrators' and SYSTEM's with the signed-in user reading";
+    }
+    bool restricted = which == "only";
+    if (!actual) return "the file does not exist";
     bool isRestricted = host && context.machine.Disk().IsAdministratorsOnly(*host);
     if (isRestricted == restricted) return {};
     return isRestricted ? "only Administrators and SYSTEM may open the file"
@@ -175,9 +181,11 @@ void RegisterMachineCommands(Registry& registry) {
   registry.Add({"ras down", "NAME", "The line drops (the service forgets it).", "ras down \"tarno\"",
                 Group::Action, RasDown});
   registry.Add(
-      {"expect file", "PATH absent | PATH administrators only|not | PATH [ansi] \"TEXT\"",
-       "The file is absent, or only Administrators and SYSTEM may open it (or not), or it holds exactly "
-       "these bytes (with ansi: this text in the machine's code page).",
+      {"expect file",
+       "PATH absent | PATH administrators only|not | PATH administrators and user | PATH [ansi] \"TEXT\"",
+       "The file is absent, or only Administrators and SYSTEM may open it (or not), or they have full "
+       "access and the signed-in user reads it (a folder: lists it), or it holds exactly these bytes (with "
+       "ansi: this text in the machine's code page).",
        "expect file \"C:\\\\0001.tmp\" absent", Group::Expectation, ExpectFile});
   registry.Add({"expect ras", "up NAME [ip ADDRESS] | down NAME",
                 "The remote-access service has (or has not) an active line of that entry name.",
