@@ -25,7 +25,7 @@ void CSettings::Load(CConfigValues& values) {
   int nLines = 0;
   for (; file.ReadString(strLine); ++nLines) ApplyConfigLine(strLine, values);
   file.Close();
-  m_log.Printf("settings: read \"%s\", %d lines", m_strPath.GetString(), nLines);
+  m_log.Printf("settings: read \"%s\", %d line%s", m_strPath.GetString(), nLines, nLines == 1 ? "" : "s");
   // A file of an older install may still let others read the password.
   if (!m_files.IsRestrictedToAdministrators(m_strPath.View())) {
     bool bRestricted = m_files.RestrictToAdministrators(m_strPath.View());

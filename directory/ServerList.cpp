@@ -41,8 +41,8 @@ std::vector<CString> CServerList::LoadServerList() {
     names.push_back(line.strName);
   }
   file.Close();
-  m_log.Printf("server list: %d entries in \"%s\"", static_cast<int>(names.size()),
-               m_strListPath.GetString());
+  m_log.Printf("server list: %d entr%s in \"%s\"", static_cast<int>(names.size()),
+               names.size() == 1 ? "y" : "ies", m_strListPath.GetString());
   return names;
 }
 

@@ -145,8 +145,8 @@ void CFastestServerChoice::Evaluate(int nServer) {
   bool bAnswered = nSamples > 0;
   CString strAverage = "no average";
   if (bAnswered) strAverage.Format("average %d ms", m_nAvgRtt);
-  m_log.Printf("probe: server %d, %s: %d samples, %d lost, %s", nServer, m_strProbedAddress.GetString(),
-               nSamples, CountLosses(m_aRtt, m_nRttCount), strAverage.GetString());
+  m_log.Printf("probe: server %d, %s: %d sample%s, %d lost, %s", nServer, m_strProbedAddress.GetString(),
+               nSamples, nSamples == 1 ? "" : "s", CountLosses(m_aRtt, m_nRttCount), strAverage.GetString());
   if (!Beats(nServer, bAnswered)) return;
   m_nBestIndex = nServer;
   m_nBestRtt = m_nAvgRtt;

@@ -97,8 +97,8 @@ LRESULT CSpeedTestDlg::OnPingResult(WPARAM wParam, LPARAM lParam) {
 LRESULT CSpeedTestDlg::OnPingDone(WPARAM, LPARAM) {
   CString strAverage = "no average";
   if (m_nSamples > 0) strAverage.Format("average %ld ms", m_nRttSum / m_nSamples);
-  m_log.Printf("probe: speed test of %s: %d samples, %d lost, %s", m_strAddress.GetString(), m_nSamples,
-               m_nLost, strAverage.GetString());
+  m_log.Printf("probe: speed test of %s: %d sample%s, %d lost, %s", m_strAddress.GetString(), m_nSamples,
+               m_nSamples == 1 ? "" : "s", m_nLost, strAverage.GetString());
   m_bProbing = false;
   m_busy.Reset();
   ShowBusy();

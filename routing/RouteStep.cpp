@@ -93,7 +93,8 @@ void CRouteStep::AddListedRoutes(plat::IFile& file, const plat::IpForwardRow& te
     row.dwForwardMask = *mask;
     LogRoute("added", "add", row, m_routing.CreateIpForwardEntry(row));
   }
-  if (nSkipped > 0) m_log.Printf("routes: %d lines name no address to route, skipped", nSkipped);
+  if (nSkipped > 0)
+    m_log.Printf("routes: %d line%s with no address to route skipped", nSkipped, nSkipped == 1 ? "" : "s");
 }
 
 void CRouteStep::LogRoute(const char* pszDone, const char* pszRefused, const plat::IpForwardRow& row,

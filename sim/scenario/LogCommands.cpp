@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <regex>
 
 #include "sim/scenario/Helpers.h"
@@ -141,7 +142,8 @@ std::string ExpectWellFormed(Arguments& args, Context& context) {
   return {};
 }
 
-// The log of an earlier run: a byte-order mark and numbered lines up to bytes.
+// The log of an earlier run: a byte-order mark and as many whole numbered
+// lines as fit in the size.
 std::string Earlier(Arguments& args, Context& context) {
   std::int64_t size = args.Number("BYTES");
   bool old = args.TakeKeyword("old");
@@ -149,12 +151,12 @@ std::string Earlier(Arguments& args, Context& context) {
   if (size < 3 || size > static_cast<std::int64_t>(4 * kMaxLogBytes))
     throw ArgumentError("the size is 3 to " + std::to_string(4 * kMaxLogBytes) + " bytes");
   std::string bytes(kByteOrderMark);
-  for (int n = 1; bytes.size() < static_cast<size_t>(size); ++n) {
+  for (int n = 1;; ++n) {
     char line[96];
     std::snprintf(line, sizeof line, "2023-12-31 23:00:00.000 +09:00 [0] earlier line %d\r\n", n);
+    if (bytes.size() + std::strlen(line) > static_cast<size_t>(size)) break;
     bytes += line;
   }
-  bytes.resize(static_cast<size_t>(size));
   auto lock = context.machine.Lock();
   context.machine.Disk().MakeFolder("C:\\ProgramData\\Velk VPN");
   if (!context.machine.Disk().WriteBytes(PathOf(old), bytes)) return "cannot write " + Quote(PathOf(old));
@@ -207,8 +209,8 @@ void RegisterLogCommands(Registry& registry) {
                 "with the virtual clock.",
                 "set local time \"2024-05-01 12:00:00\" offset +08:00", Group::SetUp, SetLocalTime});
   registry.Add({"log earlier", "BYTES [old]",
-                "The dialer's log (or its old log) already holds this many bytes of an earlier run: the "
-                "byte-order mark and numbered lines \"earlier line N\".",
+                "The dialer's log (or its old log) already holds an earlier run's lines: the byte-order mark "
+                "and as many whole lines \"earlier line N\" as fit in BYTES.",
                 "log earlier 262000", Group::SetUp, Earlier});
   registry.Add({"log", "[COUNT]", "Prints the last COUNT lines of the dialer's log (20 unless given).",
                 "log 5", Group::Action, PrintLog});

@@ -97,6 +97,14 @@ class FailedDownloadTest : public ServerListTest {
     EXPECT_TRUE(Items(IDC_SERVER).empty());
     EXPECT_EQ(driver.Control(IDC_CONNECT)->text, "Connect");
   }
+  // The log names the bound or the fault that ended the download.
+  void ExpectLogged(const std::string& why) {
+    auto lock = machine.Lock();
+    std::string log = machine.Disk().ReadBytes("C:\\ProgramData\\Velk VPN\\Dorvanta.log").value_or("");
+    EXPECT_NE(log.find("serverlist.txt\" to \"C:\\Program Files\\Velk VPN\\server.ini\": failed, " + why),
+              std::string::npos)
+        << log;
+  }
 };
 
 TEST_F(FailedDownloadTest, UnwritableListFileFails) {
@@ -105,6 +113,7 @@ TEST_F(FailedDownloadTest, UnwritableListFileFails) {
   machine.Disk().DenyAccess("C:\\Program Files\\Velk VPN\\server.ini");
   driver.Start();
   ExpectFailureMessageThenOpenWindow();
+  ExpectLogged("the file could not be written (status 200, 18 bytes, 0 ms)");
 }
 
 TEST_F(FailedDownloadTest, RedirectLoopFailsAfterTheBoundedNumberOfRedirects) {
@@ -117,12 +126,14 @@ TEST_F(FailedDownloadTest, RedirectLoopFailsAfterTheBoundedNumberOfRedirects) {
   EXPECT_EQ(machine.Web().Requests(endpoints::kDirectoryHost, endpoints::kServerListPath) +
                 machine.Web().Requests(endpoints::kDirectoryHost, "/loop"),
             sim::kMaxRedirects + 1);
+  ExpectLogged("more than 10 redirects, or one to another scheme (status 302, 0 bytes,");
 }
 
 TEST_F(FailedDownloadTest, BodyPastTheSizeBoundFails) {
   ServeServerList(std::string(plat::kMaxDownloadBytes + 1, 'a'));
   driver.Start();
   ExpectFailureMessageThenOpenWindow();
+  ExpectLogged("the body passed 1048576 bytes (status 200, 1048577 bytes,");
 }
 
 TEST_F(FailedDownloadTest, RedirectToAnotherSchemeFails) {
@@ -131,6 +142,7 @@ TEST_F(FailedDownloadTest, RedirectToAnotherSchemeFails) {
   machine.Web().Serve(endpoints::kDirectoryHost, "/list", 200, "Seoul 1=10.0.0.1\r\n");
   driver.Start();
   ExpectFailureMessageThenOpenWindow();
+  ExpectLogged("more than 10 redirects, or one to another scheme (status 302,");
 }
 
 }  // namespace
