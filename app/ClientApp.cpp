@@ -8,6 +8,14 @@
 
 namespace {
 constexpr const char* kInstanceMutex = "Qim";
+
+// How the main window's modal run ended.
+const char* WayOutOf(INT_PTR nResult) {
+  if (nResult == IDOK) return "the tray menu's Exit";
+  if (nResult == IDCANCEL) return "the Cancel command";
+  return "the main window could not be made";
+}
+
 }  // namespace
 
 int DialerMain(const plat::Ports& ports) {
@@ -47,6 +55,6 @@ BOOL CClientApp::InitInstance() {
     m_pMainWnd = nullptr;
   }
   // The framework then ends the process with ExitInstance's 0.
-  log.Finish(EndLine(nResult == IDOK ? "the tray menu's Exit" : "the Cancel command", 0));
+  log.Finish(EndLine(WayOutOf(nResult), 0));
   return FALSE;
 }

@@ -5,9 +5,9 @@
 CDialLog::CDialLog(plat::ISystem& system, plat::IFiles& files, plat::IShell& shell,
                    const std::string& strFolder)
     : m_system(system), m_shell(shell), m_queue(std::make_shared<CLogQueue>(system, files, strFolder)) {
-  // The thread holds the queue: a writer still busy when its owner goes
-  // keeps what it writes from.
-  m_hWriter = system.CreateThread([queue = m_queue] { queue->Run(); });
+  // Without a place for the log there is nothing to write. The thread holds
+  // the queue: a writer still busy when its owner goes keeps what it writes.
+  if (!Path().empty()) m_hWriter = system.CreateThread([queue = m_queue] { queue->Run(); });
 }
 
 CDialLog::~CDialLog() {

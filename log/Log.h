@@ -9,7 +9,7 @@ class ILog {
   // the disk. A line holds no line break: control characters are escaped.
   virtual void Write(const CString& strLine) = 0;
   // A text no line may show (a password): wherever a line would hold it, it
-  // holds "********" instead.
+  // holds a mark ("********") instead.
   virtual void Conceal(const CString& strSecret) = 0;
 
   void Printf(const char* pszFormat, ...) __attribute__((format(printf, 2, 3)));

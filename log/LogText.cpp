@@ -1,10 +1,12 @@
 #include "log/LogText.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 
-constexpr const char* kConcealed = "********";
+constexpr std::string_view kConcealMarks = "*#~?=_";
+constexpr size_t kConcealedLength = 8;
 constexpr std::string_view kCut = "...";
 
 // The length of the UTF-8 character at text[at], or 0 when none starts there.
@@ -82,11 +84,23 @@ std::string LogStamp(const plat::LocalTime& time, DWORD tick) {
   return text;
 }
 
+// Each secret becomes eight of a mark that none of them holds, so that no
+// mark, nor what it joins, can make a secret anew; without such a mark a
+// text that holds a secret is left out whole.
 std::string ConcealSecrets(std::string text, const std::vector<std::string>& secrets) {
+  auto held = [&secrets](char mark) {
+    return std::any_of(secrets.begin(), secrets.end(),
+                       [mark](const std::string& secret) { return secret.find(mark) != std::string::npos; });
+  };
+  std::string_view marks = kConcealMarks;
+  auto free = std::find_if_not(marks.begin(), marks.end(), held);
   for (const std::string& secret : secrets) {
-    if (secret.empty()) continue;
-    for (size_t at = text.find(secret); at != std::string::npos; at = text.find(secret, at + 8))
-      text.replace(at, secret.size(), kConcealed);
+    if (secret.empty() || text.find(secret) == std::string::npos) continue;
+    if (free == marks.end()) return std::string();
+    std::string concealed(kConcealedLength, *free);
+    for (size_t at = text.find(secret); at != std::string::npos;
+         at = text.find(secret, at + concealed.size()))
+      text.replace(at, secret.size(), concealed);
   }
   return text;
 }

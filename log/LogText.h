@@ -12,7 +12,9 @@
 // millisecond, its offset from UTC and the tick count.
 std::string LogStamp(const plat::LocalTime& time, DWORD tick);
 
-// The text with every secret of at least one byte replaced by "********".
+// The text with every secret replaced by "********" (by "########", or
+// another mark, where a secret holds "*"); with secrets that hold every
+// mark, a text that holds one is left out.
 std::string ConcealSecrets(std::string text, const std::vector<std::string>& secrets);
 
 // The text as one line of valid UTF-8 of at most maxBytes bytes (then

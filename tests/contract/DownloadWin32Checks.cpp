@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -117,7 +118,16 @@ class DownloadWin32Check : public ::testing::Test {
     ::DeleteFileA(m_file.c_str());
   }
   void TearDown() override { ::DeleteFileA(m_file.c_str()); }
-  LONG Fetch(const std::string& path) { return m_download.DownloadToFile(m_server.Url(path), m_file); }
+  LONG Fetch(const std::string& path) {
+    return m_download.DownloadToFile(m_server.Url(path), m_file, m_report);
+  }
+  // What the report told of the last fetch.
+  void ExpectReport(plat::DownloadFailure failure, int status, DWORD bytes) {
+    EXPECT_EQ(static_cast<int>(m_report.failure), static_cast<int>(failure));
+    EXPECT_EQ(m_report.status, status);
+    EXPECT_EQ(m_report.bytes, bytes);
+    EXPECT_LT(m_report.elapsedMs, plat::kDownloadDeadlineMs);
+  }
   bool FileExists() const { return ::GetFileAttributesA(m_file.c_str()) != INVALID_FILE_ATTRIBUTES; }
   std::string FileText() const {
     std::ifstream in(m_file, std::ios::binary);
@@ -129,6 +139,7 @@ class DownloadWin32Check : public ::testing::Test {
 
   TinyServer m_server;
   win32::DownloadWin32 m_download;
+  plat::DownloadReport m_report;
   std::string m_file;
 };
 
@@ -136,11 +147,15 @@ TEST_F(DownloadWin32Check, WholeBodyIsWrittenAndOverSizedOneFails) {
   m_server.Answer("/list", "200 OK", "", "Seoul 1=10.0.0.1\r\n");
   m_server.Answer("/big", "200 OK", "", std::string(plat::kMaxDownloadBytes + 1, 'x'));
   EXPECT_EQ(Fetch("/list"), plat::kDownloadOk);
+  ExpectReport(plat::DownloadFailure::kNone, 200, 18);
   EXPECT_EQ(FileText(), "Seoul 1=10.0.0.1\r\n");
   ::DeleteFileA(m_file.c_str());
   EXPECT_EQ(Fetch("/big"), plat::kDownloadFailed);
+  EXPECT_EQ(static_cast<int>(m_report.failure), static_cast<int>(plat::DownloadFailure::kTooLong));
+  EXPECT_GT(m_report.bytes, plat::kMaxDownloadBytes);
   EXPECT_FALSE(FileExists());
   EXPECT_EQ(Fetch("/missing"), plat::kDownloadFailed);
+  ExpectReport(plat::DownloadFailure::kStatus, 404, 0);
   EXPECT_FALSE(FileExists());
 }
 
@@ -153,8 +168,21 @@ TEST_F(DownloadWin32Check, RedirectsStayWithinHttpAndTen) {
   EXPECT_EQ(FileText(), "end");
   ::DeleteFileA(m_file.c_str());
   EXPECT_EQ(Fetch("/r0"), plat::kDownloadFailed);  // eleven
+  EXPECT_EQ(static_cast<int>(m_report.failure), static_cast<int>(plat::DownloadFailure::kRedirects));
   EXPECT_EQ(Fetch("/ftp"), plat::kDownloadFailed);
   EXPECT_FALSE(FileExists());
+  // Windows refuses the redirect to ftp; Wine follows it as http (a 404
+  // here). The check states Windows' answer, and Wine's departure is
+  // reported as its tests mark todo_wine, an agreeing Wine failing as an
+  // unexpected pass.
+  bool windowsAnswer = m_report.failure == plat::DownloadFailure::kRedirects;
+  HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
+  if (ntdll == nullptr || ::GetProcAddress(ntdll, "wine_get_version") == nullptr)
+    EXPECT_TRUE(windowsAnswer) << "status " << m_report.status;
+  else if (windowsAnswer)
+    ADD_FAILURE() << "unexpected pass under Wine: it refuses a redirect to ftp";
+  else
+    std::printf("todo_wine: Wine follows a redirect to ftp as http (status %d)\n", m_report.status);
 }
 
 }  // namespace

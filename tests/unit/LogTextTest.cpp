@@ -16,6 +16,9 @@ TEST(LogText, StampHasTheMillisecondsTheOffsetAndTheTick) {
 TEST(LogText, EverySecretIsConcealedWhereverItStands) {
   EXPECT_EQ(ConcealSecrets("pw and pwpw, PW", {"pw", ""}), "******** and ****************, PW");
   EXPECT_EQ(ConcealSecrets("비밀Velk#1 seen", {"nothing", "비밀Velk#1"}), "******** seen");
+  // A mark never makes a secret anew, with what it joins either.
+  EXPECT_EQ(ConcealSecrets("aa* and **", {"a*", "**"}), "a######## and ########");
+  EXPECT_EQ(ConcealSecrets("x*#~?=_ y", {"*#~", "?=_", "y"}), "");
 }
 
 // Nothing in a line can break it, forge another, reorder what a reader sees
