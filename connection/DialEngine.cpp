@@ -2,8 +2,6 @@
 
 #include <vector>
 
-#include "connection/DialProgressText.h"
-
 namespace {
 constexpr DWORD kHangUpWaitMs = 10000;
 constexpr DWORD kHangUpPollMs = 50;
@@ -37,11 +35,6 @@ CString CDialEngine::RasErrorString(DWORD code) {
   std::string text;
   m_ras.GetErrorString(code, text);
   return text;
-}
-
-bool CDialEngine::IsLineUp(HRASCONN conn) {
-  DWORD state = 0;
-  return LineStatus(conn, state) == 0 && state == RASCS_Connected;
 }
 
 DWORD CDialEngine::LineStatus(HRASCONN conn, DWORD& state) {

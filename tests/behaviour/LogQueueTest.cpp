@@ -4,43 +4,27 @@
 #include <gtest/gtest.h>
 
 #include "log/LogQueue.h"
-#include "sim/Machine.h"
-#include "sim/ProcessPorts.h"
+#include "tests/behaviour/ProbeFixture.h"
 
 namespace {
 
 constexpr const char* kFolder = "C:\\ProgramData\\Velk VPN";
 
-class LogQueueTest : public ::testing::Test {
+// The probes' machine serves: a process and a test thread the clock waits for.
+class LogQueueTest : public ProbeMachine {
  protected:
   LogQueueTest() {
-    m_process.pid = 8;
-    m_process.modulePath = "C:\\Program Files\\Velk VPN\\Dorvanta.exe";
-    m_process.currentDirectory = "C:\\Program Files\\Velk VPN";
-    sim::InstallProcessPorts(m_machine, m_process);
     auto lock = m_machine.Lock();
     m_machine.Disk().MakeFolder(kFolder);
-    m_thread = m_machine.Sched().Register("test");
-    m_machine.Sched().SetAutoAdvance(true);
-    sim::Scheduler::BindSelf(m_thread);
-  }
-  ~LogQueueTest() override {
-    auto lock = m_machine.Lock();
-    m_machine.Sched().Unregister(m_thread);
-    sim::Scheduler::BindSelf(nullptr);
   }
   std::string Log() {
     auto lock = m_machine.Lock();
     return m_machine.Disk().ReadBytes(std::string(kFolder) + "\\Dorvanta.log").value_or("(none)");
   }
-
-  sim::Machine m_machine;
-  sim::Process m_process;
-  sim::SimThread* m_thread = nullptr;
 };
 
 TEST_F(LogQueueTest, LinesPastTheBoundAreCountedAndTheWaitEndsAtItsBound) {
-  CLogQueue queue(*m_process.ports.system, *m_process.ports.files, kFolder);
+  CLogQueue queue(System(), *m_process.ports.files, kFolder);
   // Each line is its 38-byte stamp and 100 bytes: 474 fit in 64 KiB.
   for (int i = 0; i < 2000; ++i) queue.Write(std::string(99, 'x') + (i < 474 ? "k" : "d"));
   EXPECT_EQ(Log(), "(none)");
