@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <set>
 
 #include "app/Settings.h"
 #include "connection/ConnectCommand.h"
@@ -63,6 +64,7 @@ class CMainDlg : public CDialog,
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
+  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
   // Window and shell.
   int OnCreate();
@@ -74,6 +76,11 @@ class CMainDlg : public CDialog,
   void OnTrayExit();
   void OnOpenLog();
   void OnNothing() {}
+
+  // The desktop's events: the session's end, sleep.
+  LRESULT OnQueryEndSession(WPARAM wParam, LPARAM lParam);
+  LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
+  LRESULT OnPowerBroadcast(WPARAM wParam, LPARAM lParam);
 
   // Commands.
   void OnConnect();
@@ -132,6 +139,7 @@ class CMainDlg : public CDialog,
   void HideWindow() override;
   void StartTimer(UINT_PTR nId, UINT nPeriodMs) override;
   void StopTimer(UINT_PTR nId) override;
+  bool IsTimerRunning(UINT_PTR nId) override;
   CString User() override { return m_strUser; }
   CString Password() override { return m_strPassword; }
   CString RelayLineText() override;
@@ -165,6 +173,9 @@ class CMainDlg : public CDialog,
     CMainDlg& m_dlg;
   };
   CProbeView m_probeView{*this};
+
+  // The timers started through StartTimer and not stopped since.
+  std::set<UINT_PTR> m_runningTimers;
 
   // Handed to the subsystems when they are built.
   const plat::Ports& m_ports;

@@ -4,9 +4,12 @@
 #include "resources/Texts.h"
 
 // The questions are modal: the monitor may find the line gone while one is
-// open, so "Yes" hangs up only a line that is still up and never dials.
+// open, so "Yes" hangs up only a line that is still up and never dials. A
+// close taken inside a relay command's message box ends the program before
+// that command removes its file, so both lines' files go first.
 void CMainDlg::OnClose() {
   m_mainLine->DiscardPhonebookFile();
+  m_relayLine->DiscardPhonebookFile();
   bool bLineUp = m_connect->IsLineUp();
   if (MessageBox(texts::ko::kCloseQuestion, texts::ko::kExitCaption, MB_YESNO | MB_ICONQUESTION) != IDYES) {
     ShowWindow(SW_HIDE);

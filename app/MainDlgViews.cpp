@@ -78,10 +78,16 @@ void CMainDlg::HideWindow() {
 
 void CMainDlg::StartTimer(UINT_PTR nId, UINT nPeriodMs) {
   SetTimer(nId, nPeriodMs);
+  m_runningTimers.insert(nId);
 }
 
 void CMainDlg::StopTimer(UINT_PTR nId) {
   KillTimer(nId);
+  m_runningTimers.erase(nId);
+}
+
+bool CMainDlg::IsTimerRunning(UINT_PTR nId) {
+  return m_runningTimers.contains(nId);
 }
 
 CString CMainDlg::RelayLineText() {

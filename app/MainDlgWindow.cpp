@@ -5,6 +5,7 @@
 int CMainDlg::OnCreate() {
   if (CDialog::OnCreate() == -1) return -1;
   m_trayIcon.AttachWindow(this, WM_TRAY_NOTIFY);
+  m_trayIcon.ListenForShellRestart();
   m_trayIcon.ShowFromResource(IDI_TRAY);
   return 0;
 }

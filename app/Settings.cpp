@@ -16,17 +16,18 @@ CSettings::CSettings(plat::IFiles& files, ILog& log, const CString& strSysDir)
 
 void CSettings::Load(CConfigValues& values) {
   CStdioFile file(m_files);
-  if (!file.Open(m_strPath,
-                 CFile::modeReadWrite | CFile::modeCreate | CFile::modeNoTruncate | CFile::typeText)) {
+  if (file.Open(m_strPath,
+                CFile::modeReadWrite | CFile::modeCreate | CFile::modeNoTruncate | CFile::typeText)) {
+    CString strLine;
+    int nLines = 0;
+    for (; file.ReadString(strLine); ++nLines) ApplyConfigLine(strLine, values);
+    file.Close();
+    m_log.Printf("settings: read \"%s\", %d line%s", m_strPath.GetString(), nLines, nLines == 1 ? "" : "s");
+  } else {
     m_log.Printf("settings: \"%s\" cannot be opened", m_strPath.GetString());
-    return;
   }
-  CString strLine;
-  int nLines = 0;
-  for (; file.ReadString(strLine); ++nLines) ApplyConfigLine(strLine, values);
-  file.Close();
-  m_log.Printf("settings: read \"%s\", %d line%s", m_strPath.GetString(), nLines, nLines == 1 ? "" : "s");
-  // A file of an older install may still let others read the password.
+  // A file of an older install may still let others read the password, a
+  // read-only one too, which is not loaded.
   if (!m_files.IsRestrictedToAdministrators(m_strPath.View())) {
     bool bRestricted = m_files.RestrictToAdministrators(m_strPath.View());
     m_log.Printf("settings: \"%s\" %s", m_strPath.GetString(),

@@ -7,6 +7,8 @@
 // After the Windows headers.
 #include <ole2.h>
 
+#include <cstddef>
+
 // From app/ClientApp.h, whose message constants clash with <windows.h>.
 int DialerMain(const plat::Ports& ports);
 
@@ -27,6 +29,20 @@ class OleScope {
 };
 
 }  // namespace
+
+// The image's load configuration: the loader takes the program's own
+// imports from the system directory only (Windows 10 1607 on; before, the
+// restriction that wWinMain makes first thing holds from there on). It
+// ends before the exception handler table, where Windows XP expects it to
+// end on x86 (64 bytes). The build points the image's directory at its
+// section (scripts/pe-load-config).
+extern "C" {
+extern const IMAGE_LOAD_CONFIG_DIRECTORY _load_config_used;
+__attribute__((used, section(".ldcfg"))) const IMAGE_LOAD_CONFIG_DIRECTORY _load_config_used = {
+    .Size = offsetof(IMAGE_LOAD_CONFIG_DIRECTORY, SEHandlerTable),
+    .Reserved1 = LOAD_LIBRARY_SEARCH_SYSTEM32,  // DependentLoadFlags
+};
+}
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   win32::RestrictDllSearchToSystem();

@@ -25,6 +25,17 @@ target_link_libraries(dorvanta_demo PUBLIC dorvanta_sim dorvanta_dialer)
 add_executable(dorvanta console/ConsoleMain.cpp)
 target_link_libraries(dorvanta PRIVATE dorvanta_demo)
 
+# The explorer (scripts/explore): seeded random sessions of the scenario
+# language on the machine, with the dialer's invariants checked throughout.
+# It knows the machine and the language; the program is handed to it.
+file(GLOB EXPLORE_SOURCES CONFIGURE_DEPENDS tools/explore/*.cpp)
+list(FILTER EXPLORE_SOURCES EXCLUDE REGEX ".*/ExploreMain\\.cpp$")
+add_library(dorvanta_explorer STATIC ${EXPLORE_SOURCES})
+dorvanta_layer_root(dorvanta_explorer tools/explore)
+target_link_libraries(dorvanta_explorer PUBLIC dorvanta_sim)
+add_executable(dorvanta_explore tools/explore/ExploreMain.cpp)
+target_link_libraries(dorvanta_explore PRIVATE dorvanta_explorer dorvanta_demo)
+
 if(DORVANTA_TESTS)
   enable_testing()
   add_subdirectory(tests)

@@ -17,6 +17,10 @@ target_compile_definitions(Dorvanta PRIVATE ${DORVANTA_WIN32_DEFINITIONS})
 target_link_libraries(Dorvanta PRIVATE dorvanta_dialer dorvanta_win32)
 target_link_options(Dorvanta PRIVATE -static -static-libgcc -static-libstdc++ -municode
   $<$<CONFIG:Release,MinSizeRel>:-s>)
+# GNU ld fills no load configuration directory: it is pointed at the
+# program's own (app/WinMain.cpp), which keeps its imports to the system directory.
+add_custom_command(TARGET Dorvanta POST_BUILD
+  COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/pe-load-config $<TARGET_FILE:Dorvanta> VERBATIM)
 # The resource script finds the manifest and the artwork beside it.
 set_property(SOURCE resources/Dorvanta.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/Dorvanta.manifest)

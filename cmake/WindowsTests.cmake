@@ -14,7 +14,6 @@ endforeach()
 file(GLOB CONTRACT_TEST_SOURCES CONFIGURE_DEPENDS tests/contract/*Test.cpp)
 add_executable(dorvanta_contract_tests ${CONTRACT_TEST_SOURCES} tests/contract/ContractEnvironmentWin32.cpp
   tests/contract/WindowSystemWin32Checks.cpp tests/contract/DownloadWin32Checks.cpp
-  tests/contract/RegistryViewWin32Checks.cpp
   tests/contract/ContractResourcesWin32.rc)
 target_compile_definitions(dorvanta_contract_tests PRIVATE ${DORVANTA_WIN32_DEFINITIONS})
 target_link_libraries(dorvanta_contract_tests PRIVATE dorvanta_dialer dorvanta_win32 gtest_main gtest)
@@ -34,6 +33,7 @@ target_link_options(rasapi32_test_standin PRIVATE -static -static-libgcc -static
 # The end-to-end run's reader of window state (scripts/wine-e2e).
 add_executable(dorvanta_e2e_probe tests/wine/E2eProbe.cpp)
 target_compile_definitions(dorvanta_e2e_probe PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_libraries(dorvanta_e2e_probe PRIVATE shell32)
 target_link_options(dorvanta_e2e_probe PRIVATE -static -static-libgcc -static-libstdc++ -municode -s)
 
 # The yardstick of the start-up benchmark (scripts/startup-bench).

@@ -27,8 +27,17 @@ void CConnectCommand::AdoptRunningLine() {
   m_view.PushFields();
 }
 
+void CConnectCommand::EndWithSession() {
+  if (!IsLineUp()) m_session.HangUpWithoutWaiting();
+  m_session.RemovePhonebookFile();
+}
+
+// The user has asked to disconnect before the program ends: the line goes
+// whatever entry the server list shows, valid or not.
 void CConnectCommand::DisconnectIfUp() {
-  if (IsLineUp()) OnConnect();
+  if (!IsLineUp()) return;
+  m_view.PullFields();
+  DisconnectMainLine();
 }
 
 // The selected entry's address, checked before the caption is looked at.

@@ -44,10 +44,14 @@ class CConnectCommand final : private IDialAttempt {
   void OnConnect();
   // Start-up: a main line left up by an earlier run is taken over.
   void AdoptRunningLine();
-  // The close and exit paths: hangs up only a line that is still up.
+  // The close and exit paths: hangs up only a line that is still up, with
+  // no server choice first.
   void DisconnectIfUp();
   // The close path without a line up: a dial's handle is hung up unwaited.
   void HangUpWithoutWaiting() { m_session.HangUpWithoutWaiting(); }
+  // The session's end: a dial under way is hung up unwaited and its
+  // phonebook file removed; a line that is up is left as it is.
+  void EndWithSession();
   bool IsLineUp() { return m_view.ConnectCaption() == texts::kDisconnect; }
 
  private:

@@ -13,6 +13,11 @@ bool CConnectionMonitor::OnTimer(UINT_PTR nIDEvent) {
   return true;
 }
 
+void CConnectionMonitor::OnResume() {
+  if (m_view.IsTimerRunning(m_mainLine.Line().nTimerId)) CheckMainLine();
+  if (m_view.IsTimerRunning(m_relayLine.Line().nTimerId)) CheckRelayLine();
+}
+
 // A null handle is no line to watch; a failed status query counts as down.
 bool CConnectionMonitor::IsDown(CDialSession& session) {
   if (session.Handle() == nullptr) return false;

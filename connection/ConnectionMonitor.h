@@ -8,6 +8,7 @@
 class IMonitorView {
  public:
   virtual void StopTimer(UINT_PTR nId) = 0;
+  virtual bool IsTimerRunning(UINT_PTR nId) = 0;
   virtual void ShowConnectLook(bool bConnected) = 0;
   virtual void SetRelayCaption(const CString& strCaption) = 0;
   virtual void SetStatus(const CString& strText) = 0;
@@ -27,6 +28,9 @@ class CConnectionMonitor {
 
   // False for a timer that is not a monitor's.
   bool OnTimer(UINT_PTR nIDEvent);
+  // The machine is awake again: each watched line is checked at once, as
+  // its next tick would check it.
+  void OnResume();
 
  private:
   void CheckMainLine();

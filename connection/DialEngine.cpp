@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "connection/DialProgressText.h"
+
 namespace {
 constexpr DWORD kHangUpWaitMs = 10000;
 constexpr DWORD kHangUpPollMs = 50;
@@ -28,7 +30,20 @@ BOOL CDialEngine::HangUpConnection(HRASCONN conn, const std::function<void()>& k
 }
 
 BOOL CDialEngine::HangUpEntry(const CString& entryName, const std::function<void()>& keepPainted) {
-  return HangUpConnection(FindConnection(entryName), keepPainted);
+  return HangUpConnection(FindLineToHangUp(entryName), keepPainted);
+}
+
+HRASCONN CDialEngine::FindLineToHangUp(const CString& entryName) {
+  std::vector<plat::RasConnection> connections;
+  if (m_ras.EnumConnections(connections) != 0) return nullptr;
+  HRASCONN first = nullptr;
+  for (const plat::RasConnection& connection : connections) {
+    if (connection.entryName != entryName.Str()) continue;
+    DWORD state = 0;
+    if (LineStatus(connection.handle, state) == 0 && state == RASCS_Connected) return connection.handle;
+    if (first == nullptr) first = connection.handle;
+  }
+  return first;
 }
 
 CString CDialEngine::RasErrorString(DWORD code) {

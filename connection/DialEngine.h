@@ -20,6 +20,9 @@ class CDialEngine {
   // Hangs up and waits at most 10 s for the release, calling keepPainted
   // between polls. FALSE when refused.
   BOOL HangUpConnection(HRASCONN conn, const std::function<void()>& keepPainted = {});
+  // The line of that name that is up, if one is, else the first of the name:
+  // one still being torn down after an earlier hang-up gives way to a live
+  // line redialled meanwhile.
   BOOL HangUpEntry(const CString& entryName, const std::function<void()>& keepPainted = {});
   // The service's text for an error code.
   CString RasErrorString(DWORD code);
@@ -28,6 +31,8 @@ class CDialEngine {
   DWORD LineStatus(HRASCONN conn, DWORD& state);
 
  private:
+  HRASCONN FindLineToHangUp(const CString& entryName);
+
   plat::IRemoteAccess& m_ras;
   plat::ISystem& m_system;
 };

@@ -25,7 +25,7 @@ CL2tpPolicy::CL2tpPolicy(plat::IRegistry& registry, plat::IServices& services, p
 CL2tpPolicy::Result CL2tpPolicy::ApplyL2tpPolicy() {
   LONG nResult = 0;
   std::unique_ptr<plat::IRegistryKey> pRasMan =
-      m_registry.OpenKey(plat::RegistryRoot::LocalMachine, kRasManKey, nResult);
+      m_registry.OpenKey(plat::RegistryRoot::LocalMachine, kRasManKey, plat::RegistryView::Bits64, nResult);
   DWORD dwValue = 0;
   if (!pRasMan || pRasMan->QueryDword(kProhibitIpSec, dwValue) != 0) dwValue = 0;
   if (dwValue != 0) {

@@ -65,12 +65,13 @@ bool CL2tpPolicy::RunRestartSequence() {
 }
 
 // The group's names joined by "|", read whole (its size asked first, then
-// read again should it have grown meanwhile); empty when the value cannot be
-// read or is longer than kMaxServiceListBytes.
+// read again should it have grown meanwhile) from the 64-bit copy of
+// Software, which the 32-bit program's own view is not; empty when the
+// value cannot be read or is longer than kMaxServiceListBytes.
 CString CL2tpPolicy::ReadServiceList() {
   LONG nResult = 0;
   std::unique_ptr<plat::IRegistryKey> pKey =
-      m_registry.OpenKey(plat::RegistryRoot::LocalMachine, kSvchostKey, nResult);
+      m_registry.OpenKey(plat::RegistryRoot::LocalMachine, kSvchostKey, plat::RegistryView::Bits64, nResult);
   if (!pKey) return CString();
   DWORD dwSize = 0;
   for (int nAttempt = 0; nAttempt < kServiceListAttempts; ++nAttempt) {

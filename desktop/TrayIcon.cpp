@@ -6,6 +6,8 @@
 namespace {
 
 constexpr UINT kBalloonTimeoutMs = 1000;
+// Sent to every top-level window when the shell's taskbar has been created.
+constexpr const char* kShellRestartMessage = "TaskbarCreated";
 
 void LoadTip(UINT uID, char (&tip)[128]) {
   CString text;
@@ -38,6 +40,7 @@ BOOL CTrayIcon::ShowFromResource(UINT uID) {
 }
 
 BOOL CTrayIcon::ShowIcon(HICON hIcon, const char* pszTip) {
+  m_hWantedIcon = hIcon;
   m_nid.uFlags = 0;
   DWORD operation;
   if (hIcon) {
@@ -78,4 +81,19 @@ LRESULT CTrayIcon::HandleNotify(WPARAM wID, LPARAM lEvent) {
     windows.TrackPopupMenu(*menu, 0, at, m_nid.hWnd);
   }
   return 1;
+}
+
+void CTrayIcon::ListenForShellRestart() {
+  plat::IWindowSystem& windows = CWnd::Windows();
+  m_uShellRestart = windows.RegisterWindowMessage(kShellRestartMessage);
+  if (m_nid.hWnd == nullptr) return;
+  if (m_uShellRestart) windows.AllowMessageFromShell(m_nid.hWnd, m_uShellRestart);
+  if (m_nid.uCallbackMessage) windows.AllowMessageFromShell(m_nid.hWnd, m_nid.uCallbackMessage);
+}
+
+// Also an icon whose add the old shell refused (it was not up yet, say).
+BOOL CTrayIcon::Restore() {
+  if (m_hWantedIcon == nullptr) return TRUE;
+  m_nid.hIcon = nullptr;
+  return ShowIcon(m_hWantedIcon, nullptr);
 }

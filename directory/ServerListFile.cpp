@@ -22,13 +22,20 @@ bool SameFolder(std::string_view a, std::string_view b) {
   return true;
 }
 
+std::string_view FolderOf(std::string_view path) {
+  size_t slash = path.find_last_of("\\/");
+  return slash == std::string_view::npos ? std::string_view() : path.substr(0, slash);
+}
+
 }  // namespace
 
 CServerListPlace ServerListPlaceOf(std::string_view modulePath, std::string_view systemDir,
                                    std::string_view wow64Dir, std::string_view dataFolder) {
-  size_t slash = modulePath.find_last_of("\\/");
-  std::string_view own = slash == std::string_view::npos ? std::string_view() : modulePath.substr(0, slash);
-  if (!own.empty() && !SameFolder(own, systemDir) && !SameFolder(own, wow64Dir))
+  std::string_view own = FolderOf(modulePath);
+  // The 32-bit program on 64-bit Windows names the real system32 and reaches
+  // its own system directory, SysWOW64, beside it: the same place for it.
+  std::string native = std::string(FolderOf(WithoutTrailingSlash(systemDir))) + "\\system32";
+  if (!own.empty() && !SameFolder(own, systemDir) && !SameFolder(own, wow64Dir) && !SameFolder(own, native))
     return {std::string(own), false};
   return {std::string(WithoutTrailingSlash(dataFolder)) + "\\" + kDataFolderName, true};
 }

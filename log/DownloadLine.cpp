@@ -47,6 +47,7 @@ CString DownloadLine(std::string_view url, std::string_view localPath, LONG nRes
   CString strFacts;
   strFacts.Format("status %d, %lu bytes, %lu ms", report.status, static_cast<unsigned long>(report.bytes),
                   static_cast<unsigned long>(report.elapsedMs));
+  if (!report.proxy.empty()) strFacts += (", " + report.proxy).c_str();
   if (nResult == plat::kDownloadOk) return strLine + strFacts.View();
   return strLine + "failed, " + FailureText(report).View() + " (" + strFacts.View() + ")";
 }

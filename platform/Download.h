@@ -1,6 +1,7 @@
 // Port: URL download to a file.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "platform/WinTypes.h"
@@ -34,6 +35,7 @@ struct DownloadReport {
   DWORD bytes = 0;        // body bytes received
   DWORD elapsedMs = 0;    // from the call to its return
   DWORD systemError = 0;  // the system's error code behind kNoAnswer, where it gives one
+  std::string proxy;      // how the host was reached: "direct", "proxy HOST:PORT", ...; empty when unknown
 };
 
 class IDownload {

@@ -11,6 +11,11 @@ namespace plat {
 
 enum class RegistryRoot { LocalMachine, CurrentUser };
 
+// 64-bit Windows keeps a copy of HKLM\Software of its own for 32-bit
+// programs: a key is opened in the calling program's own view, or in the
+// 32-bit or the 64-bit one. 32-bit Windows has one view.
+enum class RegistryView { Own, Bits32, Bits64 };
+
 constexpr LONG kErrorFileNotFound = 2;
 constexpr LONG kErrorAccessDenied = 5;
 constexpr LONG kErrorMoreData = 234;
@@ -38,9 +43,9 @@ class IRegistryKey {
 class IRegistry {
  public:
   virtual ~IRegistry() = default;
-  // Opens an existing key with all access, in the 64-bit view of a 64-bit
-  // system; null with the error in result.
-  virtual std::unique_ptr<IRegistryKey> OpenKey(RegistryRoot root, std::string_view path, LONG& result) = 0;
+  // Opens an existing key with all access in that view; null with the error in result.
+  virtual std::unique_ptr<IRegistryKey> OpenKey(RegistryRoot root, std::string_view path, RegistryView view,
+                                                LONG& result) = 0;
 };
 
 }  // namespace plat

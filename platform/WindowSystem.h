@@ -202,6 +202,12 @@ class IWindowSystem {
 
   // Notification area.
   virtual bool NotifyIcon(DWORD operation, const NotifyIconRecord& record) = 0;
+  // A message that the system numbers by its name, the same number in every
+  // program of the session (the shell's "TaskbarCreated"); 0 when it cannot.
+  virtual UINT RegisterWindowMessage(std::string_view name) = 0;
+  // Lets msg reach the window from programs of a lower level, such as the
+  // unelevated shell, where the system filters what an elevated window gets.
+  virtual bool AllowMessageFromShell(HWND hwnd, UINT msg) = 0;
 
   // Browser control. Navigate and the document-complete events that follow
   // are asynchronous; an event reaches the dialog as kWmControlEvent.

@@ -33,6 +33,8 @@ def run(command, cwd, log):
 
 def main():
     fault_file, src, work, pattern = sys.argv[1], Path(sys.argv[2]), Path(sys.argv[3]), sys.argv[4]
+    target = sys.argv[5] if len(sys.argv) > 5 else "all"  # what each fault rebuilds
+    selection = sys.argv[6:]  # ctest's -R REGEX, when only some tests are to run
     faults = [f for f in read_faults(fault_file) if pattern in f["what"] or pattern in f["file"]]
     caught = missed = stale = broken = 0
     for index, fault in enumerate(faults, 1):
@@ -46,11 +48,11 @@ def main():
             continue
         target.write_text(original.replace(old, new), encoding="utf-8")
         try:
-            if run(["cmake", "--build", "--preset", "host"], src, work / "fault-build.log") != 0:
+            if run(["cmake", "--build", "--preset", "host", "--target", target], src, work / "fault-build.log") != 0:
                 broken += 1
                 print(f"NOBUILD {label}", flush=True)
                 continue
-            failed = run(["ctest", "--preset", "host", "-j2", "--stop-on-failure", "--timeout", "120"],
+            failed = run(["ctest", "--preset", "host", "-j2", "--stop-on-failure", "--timeout", "120", *selection],
                          src, work / "fault-test.log")
             if failed:
                 caught += 1

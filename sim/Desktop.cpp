@@ -1,6 +1,7 @@
 #include "sim/Desktop.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "platform/WinConstants.h"
 #include "sim/Machine.h"
@@ -48,6 +49,8 @@ bool IsPushButton(const SimWnd& control) {
   return control.kind == ControlKind::PushButton || control.kind == ControlKind::DefPushButton ||
          control.kind == ControlKind::OwnerDrawButton;
 }
+
+constexpr size_t kAnsweredBoxesKept = 64;
 
 LPARAM PackPoint(int x, int y) {
   return static_cast<LPARAM>((static_cast<std::uint32_t>(y & 0xFFFF) << 16) |
@@ -220,6 +223,8 @@ LRESULT Desktop::Dispatch(std::unique_lock<std::mutex>& lock, const SimMessage& 
   }
   if (msg.message == plat::kWmControlEvent && msg.lParam == plat::kEventDocumentComplete)
     NoteCompletionHandled(msg);
+  // Left to the default, a window lets the session end.
+  if (msg.message == WM_QUERYENDSESSION) m_sessionAnswers[msg.hwnd] = !handled || result != 0;
   return result;
 }
 
@@ -414,7 +419,7 @@ std::vector<SimTimer> Desktop::TimersOf(HWND hwnd) const {
 std::optional<VirtualTime> Desktop::NextDue() const {
   std::optional<VirtualTime> next;
   for (const SimTimer& t : m_timers)
-    if (!next || t.nextDue < *next) next = t.nextDue;
+    if (!m_asleep && (!next || t.nextDue < *next)) next = t.nextDue;
   for (const SimTrayIcon& icon : m_trayIcons)
     if (icon.balloonUntil && (!next || *icon.balloonUntil < *next)) next = icon.balloonUntil;
   return next;
@@ -422,7 +427,7 @@ std::optional<VirtualTime> Desktop::NextDue() const {
 
 void Desktop::FireDue(VirtualTime now) {
   for (SimTimer& t : m_timers) {
-    if (t.nextDue <= now) {
+    if (!m_asleep && t.nextDue <= now) {
       t.pending = true;
       t.nextDue = now + t.period;
     }
@@ -447,6 +452,7 @@ int Desktop::RunMessageBox(std::unique_lock<std::mutex>& lock, int pid, HWND own
   record->text = std::move(text);
   record->caption = std::move(caption);
   record->type = type;
+  record->shownAt = m_scheduler.Now();
   m_boxes.push_back(std::move(box));
   // The box is modal to its owner: the owner takes no input while it is open.
   SimWnd* ownerWnd = Find(owner);
@@ -455,6 +461,10 @@ int Desktop::RunMessageBox(std::unique_lock<std::mutex>& lock, int pid, HWND own
   m_scheduler.Notify();
   RunModalLoop(lock, [&] { return record->answer.has_value(); });
   int answer = *record->answer;
+  record->answeredAt = m_scheduler.Now();
+  record->answeredOrder = m_scheduler.NextOrder();
+  m_answeredBoxes.push_back(*record);
+  if (m_answeredBoxes.size() > kAnsweredBoxesKept) m_answeredBoxes.pop_front();
   std::erase_if(m_boxes, [record](const auto& b) { return b.get() == record; });
   if (SimWnd* still = reenable ? Find(owner) : nullptr) still->enabled = true;
   return answer;
@@ -532,6 +542,49 @@ bool Desktop::NotifyIcon(int pid, DWORD operation, const plat::NotifyIconRecord&
   }
   icon->flags |= record.uFlags;
   return true;
+}
+
+UINT Desktop::RegisterMessage(std::string_view name) {
+  if (name.empty()) return 0;
+  std::string key;
+  for (char ch : name) key += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  auto [it, added] = m_registeredMessages.emplace(key, 0);
+  if (added) it->second = 0xC000 + static_cast<UINT>(m_registeredMessages.size() - 1);
+  return it->second;
+}
+
+void Desktop::RestartShell(bool filtered) {
+  m_trayIcons.clear();
+  UINT created = RegisterMessage("TaskbarCreated");
+  for (SimWnd* window : TopLevelWindows()) {
+    bool allowed = std::ranges::find(window->allowedFromShell, created) != window->allowedFromShell.end();
+    if (!filtered || allowed) Post(window->hwnd, created, 0, 0);
+  }
+  m_scheduler.Notify();
+}
+
+void Desktop::Broadcast(UINT msg, WPARAM wParam, LPARAM lParam) {
+  for (SimWnd* window : TopLevelWindows()) Post(window->hwnd, msg, wParam, lParam);
+}
+
+void Desktop::Suspend() {
+  if (m_asleep) return;
+  m_asleep = true;
+  m_timerLeft.clear();
+  VirtualTime now = m_scheduler.Now();
+  for (const SimTimer& t : m_timers) m_timerLeft[{t.hwnd, t.id}] = t.nextDue > now ? t.nextDue - now : 0;
+}
+
+void Desktop::Resume() {
+  if (!m_asleep) return;
+  m_asleep = false;
+  VirtualTime now = m_scheduler.Now();
+  for (SimTimer& t : m_timers) {
+    auto left = m_timerLeft.find({t.hwnd, t.id});
+    if (left != m_timerLeft.end()) t.nextDue = now + left->second;
+  }
+  m_timerLeft.clear();
+  m_scheduler.Notify();
 }
 
 }  // namespace sim

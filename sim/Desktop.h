@@ -67,6 +67,7 @@ struct SimWnd {
   HICON bigIcon = nullptr, smallIcon = nullptr;
   std::vector<std::pair<UINT, std::string>> systemMenu;  // id 0 = separator
   std::optional<INT_PTR> endResult;
+  std::vector<UINT> allowedFromShell;  // messages let through the window's filter
 };
 
 // A control's text as the program changed it, in order.
@@ -102,6 +103,9 @@ struct SimMessageBox {
   std::string caption;
   UINT type;
   std::optional<int> answer;
+  VirtualTime shownAt = 0;
+  VirtualTime answeredAt = 0;
+  std::uint64_t answeredOrder = 0;  // the scheduler's order of the answer's return
 };
 
 struct SimPopupMenu {
@@ -164,6 +168,8 @@ class Desktop : public IClockSource {
   int RunMessageBox(std::unique_lock<std::mutex>& lock, int pid, HWND owner, std::string text,
                     std::string caption, UINT type);
   std::vector<SimMessageBox*> OpenMessageBoxes();
+  // The latest boxes answered, oldest first (the oldest are dropped past a bound).
+  const std::deque<SimMessageBox>& AnsweredBoxes() const { return m_answeredBoxes; }
   void RunPopupMenu(std::unique_lock<std::mutex>& lock, int pid, const plat::MenuTemplate& menu,
                     plat::Point at, HWND owner);
   SimPopupMenu* OpenMenu() { return m_menus.empty() ? nullptr : m_menus.back().get(); }
@@ -173,6 +179,23 @@ class Desktop : public IClockSource {
   std::vector<SimTrayIcon>& TrayIcons() { return m_trayIcons; }
   SimTrayIcon* FindTrayIcon(HWND hwnd, UINT id);
   void ClearBalloon(SimTrayIcon& icon);
+
+  // Registered window messages: one number per name (ignoring case), from 0xC000.
+  UINT RegisterMessage(std::string_view name);
+  // The shell starts anew: every icon is gone, then its "TaskbarCreated"
+  // goes to each top-level window that gets it (filtered: an elevated
+  // window only where it let the message through).
+  void RestartShell(bool filtered);
+  // Posts the message to every top-level window of a running program.
+  void Broadcast(UINT msg, WPARAM wParam, LPARAM lParam);
+  // The session's end: what each window answered WM_QUERYENDSESSION.
+  std::map<HWND, bool>& SessionAnswers() { return m_sessionAnswers; }
+
+  // Sleep: window timers stand still from Suspend to Resume and then run
+  // on with the time they had left.
+  void Suspend();
+  void Resume();
+  bool Asleep() const { return m_asleep; }
 
   // The latest control text changes (the oldest are dropped past a bound).
   void NoteTextChange(const SimWnd& control, VirtualTime at);
@@ -236,6 +259,7 @@ class Desktop : public IClockSource {
   std::map<SimThread*, MessageQueue> m_queues;
   std::vector<SimTimer> m_timers;
   std::vector<std::unique_ptr<SimMessageBox>> m_boxes;
+  std::deque<SimMessageBox> m_answeredBoxes;
   std::vector<std::unique_ptr<SimPopupMenu>> m_menus;
   std::vector<SimTrayIcon> m_trayIcons;
   ResponseWatch m_responses;
@@ -252,6 +276,10 @@ class Desktop : public IClockSource {
   } m_mouse;
   void NoteCompletionHandled(const SimMessage& msg);
   std::map<int, int> m_windowsCreated;  // by process id
+  std::map<std::string, UINT> m_registeredMessages;
+  std::map<HWND, bool> m_sessionAnswers;
+  bool m_asleep = false;
+  std::map<std::pair<HWND, UINT_PTR>, VirtualTime> m_timerLeft;  // while asleep
   std::deque<SimTextChange> m_textChanges;
   std::uint64_t m_textChangeCount = 0;
   std::deque<SimProgressChange> m_progressChanges;

@@ -10,6 +10,9 @@ WPARAM CommandParam(int id, UINT code) {
   return (static_cast<WPARAM>(code) << 16) | static_cast<WPARAM>(id & 0xFFFF);
 }
 
+// The exit code the task manager gives a process it ends.
+constexpr int kEndedFromOutside = 1;
+
 // A hidden window takes no input from the user: it has to be shown first.
 constexpr const char* kHiddenWindow = "the window is hidden; try `tray left`";
 
@@ -32,8 +35,56 @@ bool FocusedByClick(plat::ControlKind kind) {
 
 }  // namespace
 
-int Driver::Start(const std::string& modulePath) {
-  int pid = m_machine.StartProcess(modulePath, m_program);
+void Driver::WaitIdle() {
+  if (m_acting) return;
+  RunPlacedActions(std::nullopt);
+  m_machine.WaitIdle();
+}
+
+void Driver::Advance(DWORD ms) {
+  if (m_acting) return;
+  VirtualTime target = Now() + ms;
+  RunPlacedActions(target);
+  {
+    auto lock = m_machine.Lock();
+    m_machine.Sched().RunTo(lock, target);
+  }
+  WaitIdle();
+}
+
+void Driver::At(VirtualTime when, std::function<void()> action) {
+  m_placed.emplace(when, std::move(action));
+}
+
+VirtualTime Driver::Now() {
+  auto lock = m_machine.Lock();
+  return m_machine.Sched().Now();
+}
+
+void Driver::RunPlacedActions(std::optional<VirtualTime> limit) {
+  while (!m_placed.empty() && (!limit || m_placed.begin()->first <= *limit)) {
+    auto placed = m_placed.extract(m_placed.begin());
+    {
+      auto lock = m_machine.Lock();
+      m_machine.Sched().RunTo(lock, placed.key());
+    }
+    struct Acting {
+      bool& flag;
+      explicit Acting(bool& f) : flag(f) { flag = true; }
+      ~Acting() { flag = false; }
+    } acting(m_acting);
+    placed.mapped()();
+  }
+}
+
+std::string Driver::ModalBusy() {
+  if (!m_machine.Screen().OpenMessageBoxes().empty()) return "a message box is open";
+  if (m_machine.Screen().OpenMenu()) return "a menu is open";
+  return {};
+}
+
+int Driver::Start(const std::string& modulePath, const std::string& currentDirectory) {
+  int pid = m_machine.StartProcess(modulePath, m_program, currentDirectory);
   if (m_pid == 0) m_pid = pid;
   WaitIdle();
   return pid;
@@ -43,6 +94,17 @@ std::optional<int> Driver::ExitCode(int pid) {
   auto lock = m_machine.Lock();
   Process* process = m_machine.FindProcess(PidOr(pid));
   return process ? process->exitCode : std::nullopt;
+}
+
+std::string Driver::EndProcess(int pid) {
+  {
+    auto lock = m_machine.Lock();
+    if (!m_machine.IsRunning(PidOr(pid))) return "the process is not running";
+    m_machine.FindProcess(PidOr(pid))->endedFromOutside = true;
+    m_machine.BeginExit(PidOr(pid), kEndedFromOutside);
+  }
+  WaitIdle();
+  return {};
 }
 
 bool Driver::Running(int pid) {
@@ -68,7 +130,7 @@ std::string Driver::PostToActive(UINT msg, WPARAM wParam, LPARAM lParam) {
     auto lock = m_machine.Lock();
     SimWnd* dialog = ActiveLocked(0);
     if (dialog == nullptr) return "no window is open";
-    if (!m_machine.Screen().OpenMessageBoxes().empty()) return "a message box is open";
+    if (auto busy = ModalBusy(); !busy.empty()) return busy;
     if (!dialog->visible) return kHiddenWindow;
     m_machine.Screen().Post(dialog->hwnd, msg, wParam, lParam);
   }
@@ -79,7 +141,7 @@ std::string Driver::PostToActive(UINT msg, WPARAM wParam, LPARAM lParam) {
 std::string Driver::ControlForInput(int controlId, SimWnd*& control, SimWnd*& dialog) {
   dialog = ActiveLocked(0);
   if (dialog == nullptr) return "no window is open";
-  if (!m_machine.Screen().OpenMessageBoxes().empty()) return "a message box is open";
+  if (auto busy = ModalBusy(); !busy.empty()) return busy;
   if (!dialog->visible) return kHiddenWindow;
   control = m_machine.Screen().FindControl(dialog->hwnd, controlId);
   if (control == nullptr) return Describe(controlId) + " does not exist";

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,8 @@
 namespace sim {
 
 inline constexpr const char* kDefaultModulePath = "C:\\Program Files\\Velk VPN\\Dorvanta.exe";
+// The exit code of a program that the end of the session ends (STATUS_CONTROL_C_EXIT).
+inline constexpr int kEndedWithSession = static_cast<int>(0xC000013Au);
 
 enum class TrayClick { Left, Right, Double };
 
@@ -23,11 +26,15 @@ class Driver {
   Machine& Box() { return m_machine; }
 
   // Starts the dialer as a new process and waits until it is idle. The
-  // first process started becomes the one the actions aim at.
-  int Start(const std::string& modulePath = kDefaultModulePath);
+  // first process started becomes the one the actions aim at. Its current
+  // directory is its module's folder unless one is given.
+  int Start(const std::string& modulePath = kDefaultModulePath, const std::string& currentDirectory = {});
   int Pid() const { return m_pid; }
   void SetPid(int pid) { m_pid = pid; }
   std::optional<int> ExitCode(int pid = 0);
+  // Ends the process from outside at once, as the task manager does (exit
+  // code 1): its threads stop at their next wait and its windows go.
+  std::string EndProcess(int pid = 0);
   bool Running(int pid = 0);
 
   // The process's newest window (the top of its modal chain), or null.
@@ -52,6 +59,20 @@ class Driver {
   std::string PressTab(bool back);
   std::string PressSpace();
   std::string ShowControl(int controlId, bool show = true);
+
+  // The desktop's own events (DriverDesktop.cpp).
+  // The shell restarts: every notification-area icon is gone, then the
+  // shell's "TaskbarCreated" goes out (through the filter of an elevated
+  // window from Vista on).
+  std::string RestartShell();
+  // Sign-out: every window is asked, then told the session ends, and the
+  // programs still running then are ended (exit code kEndedWithSession).
+  // Fails, telling which window, when one holds the session up.
+  std::string EndSession();
+  // The machine goes to sleep and wakes: the power events, window timers
+  // standing still in between.
+  std::string Suspend();
+  std::string Resume();
   std::string EnableControl(int controlId, bool enable = true);
 
   // The pointer, in client coordinates of the active window.
@@ -82,11 +103,23 @@ class Driver {
   std::optional<plat::AccessibleFacts> Accessible(int controlId);
   int CursorShape();
 
-  void WaitIdle() { m_machine.WaitIdle(); }
-  void Advance(DWORD ms) { m_machine.Advance(ms); }
+  // Both run the actions placed before them as their instants come.
+  void WaitIdle();
+  void Advance(DWORD ms);
+
+  // Places an action at a virtual instant: the driver's next wait runs it
+  // when the clock gets there, in the middle of whatever the machine does
+  // then, and does not return before it has. A placed action waits for
+  // nothing itself; the wait that runs it goes on afterwards.
+  void At(VirtualTime when, std::function<void()> action);
+  bool HasPlacedActions() const { return !m_placed.empty(); }
+  VirtualTime Now();
 
  private:
   int PidOr(int pid) const { return pid ? pid : m_pid; }
+  // Why no input reaches the windows now: a message box or a popup menu is
+  // open (lock held); empty when input can go.
+  std::string ModalBusy();
   // Posts input to the active window after checking the control can take it.
   std::string PostToActive(UINT msg, WPARAM wParam, LPARAM lParam);
   SimWnd* ActiveLocked(int pid);
@@ -95,9 +128,14 @@ class Driver {
   // The active window's browser control browserId, under the same rules.
   std::string BrowserForPointer(int browserId, SimWnd*& dialog, SimWnd*& browser);
 
+  // Runs the placed actions due by limit (all of them without one).
+  void RunPlacedActions(std::optional<VirtualTime> limit);
+
   Machine& m_machine;
   Program m_program;
   int m_pid = 0;
+  std::multimap<VirtualTime, std::function<void()>> m_placed;  // equal instants in the order placed
+  bool m_acting = false;                                       // a placed action runs
 };
 
 }  // namespace sim

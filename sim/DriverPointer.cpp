@@ -25,7 +25,7 @@ std::string Named(int controlId) {
 std::string Driver::ActiveForPointer(SimWnd*& dialog) {
   dialog = ActiveLocked(0);
   if (dialog == nullptr) return "no window is open";
-  if (!m_machine.Screen().OpenMessageBoxes().empty()) return "a message box is open";
+  if (auto busy = ModalBusy(); !busy.empty()) return busy;
   if (!dialog->visible) return "the window is hidden";
   return {};
 }

@@ -150,6 +150,25 @@ unsigned FileSystem::HiddenSystem(const std::filesystem::path& hostPath) const {
   return it == m_hiddenSystem.end() ? 0 : it->second;
 }
 
+std::string FileSystem::Key(const std::filesystem::path& hostPath) {
+  return AsciiLower(hostPath.string());
+}
+
+void FileSystem::FailNext(const std::filesystem::path& hostPath, FileCall call, int times) {
+  m_failures[{Key(hostPath), call}] = times;
+}
+
+bool FileSystem::TakeFailure(const std::filesystem::path& hostPath, FileCall call) {
+  auto found = m_failures.find({Key(hostPath), call});
+  if (found == m_failures.end()) return false;
+  if (--found->second <= 0) m_failures.erase(found);
+  return true;
+}
+
+void FileSystem::NoteMoved(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (WasExposed(from)) NoteExposed(to);
+}
+
 bool FileSystem::WriteBytes(std::string_view windowsPath, std::string_view bytes) {
   auto host = HostPath(windowsPath, "C:\\");
   if (!host) return false;

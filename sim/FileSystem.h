@@ -45,6 +45,18 @@ class FileSystem {
   void SetHeldExclusively(const std::filesystem::path& hostPath, bool held);
   bool IsHeldExclusively(const std::filesystem::path& hostPath) const;
 
+  // Calls on a file that fail, as Windows fails them, the next times they
+  // are made: a write or the flush and close of its data (the disk is
+  // full), or a move with the file as source or target (it is in use).
+  enum class FileCall { Write, Flush, Close, Rename };
+  void FailNext(const std::filesystem::path& hostPath, FileCall call, int times);
+  bool TakeFailure(const std::filesystem::path& hostPath, FileCall call);
+  // Files that ever held bytes a program wrote while others could read
+  // them; a move marks its target too.
+  void NoteExposed(const std::filesystem::path& hostPath) { m_exposed.insert(Key(hostPath)); }
+  bool WasExposed(const std::filesystem::path& hostPath) const { return m_exposed.count(Key(hostPath)) > 0; }
+  void NoteMoved(const std::filesystem::path& from, const std::filesystem::path& to);
+
   // Set-up helpers for the driver (absolute Windows paths, raw bytes).
   bool WriteBytes(std::string_view windowsPath, std::string_view bytes);
   std::optional<std::string> ReadBytes(std::string_view windowsPath) const;
@@ -64,13 +76,17 @@ class FileSystem {
   std::string FromAnsi(std::string_view ansi) const;
 
  private:
+  static std::string Key(const std::filesystem::path& hostPath);
+
   std::filesystem::path m_root;
   std::set<std::string> m_denied;     // lower-case host paths
   std::set<std::string> m_readOnly;   // lower-case host paths
   std::set<std::string> m_adminOnly;  // lower-case host paths
   std::set<std::string> m_userReads;  // lower-case host paths, also in m_adminOnly
   std::set<std::string> m_held;       // lower-case host paths
+  std::set<std::string> m_exposed;    // lower-case host paths
   std::map<std::string, unsigned> m_hiddenSystem;
+  std::map<std::pair<std::string, FileCall>, int> m_failures;  // by lower-case host path
   int m_codePage = 936;
   std::atomic<std::uint64_t> m_generation{0};
 };

@@ -9,6 +9,7 @@ constexpr BYTE kUnreachable = 3;
 constexpr BYTE kEchoRequest = 8;
 constexpr DWORD kRouterAddress = 0x0101A8C0;  // 192.168.1.1
 constexpr DWORD kForgerAddress = 0x4242420A;  // 10.66.66.66
+constexpr size_t kLongDatagramBytes = 322;
 
 void PutChecksum(std::vector<BYTE>& message, size_t at) {
   message[at] = message[at + 1] = 0;
@@ -162,6 +163,18 @@ void IcmpNetwork::Send(int socket, std::span<const BYTE> message, DWORD to) {
       case StrayKind::ForgedTick:
         DeliverAt(now + delay, socket, {IpDatagram(to, kLocalAddress, ForgedReplyTo(message), false), to});
         break;
+      case StrayKind::Short: {
+        std::vector<BYTE> reply = EchoReplyTo(message);
+        reply.resize(std::min<size_t>(reply.size(), 12));
+        DeliverAt(now + delay, socket, {IpDatagram(to, kLocalAddress, reply, false), to});
+        break;
+      }
+      case StrayKind::Long: {
+        std::vector<BYTE> reply(message.begin(), message.end());
+        reply.resize(kLongDatagramBytes - 20, 0x5A);
+        DeliverAt(now + delay, socket, {IpDatagram(to, kLocalAddress, EchoReplyTo(reply), false), to});
+        break;
+      }
     }
   }
   m_strays.clear();

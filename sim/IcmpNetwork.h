@@ -35,6 +35,8 @@ enum class StrayKind {
   ForeignReplyWithOptions,  // another program's reply, IPv4 header with options
   Forged,                   // our identifier and sequence, from another address
   ForgedTick,               // our identifier and sequence from the probed address, send tick 16 ms ahead
+  Short,                    // the probed address's reply, one byte short of the whole send tick
+  Long,                     // the probed address's reply, padded to a 322-byte datagram
 };
 
 struct SentDatagram {

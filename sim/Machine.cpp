@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <random>
 
+#include "sim/AsciiCase.h"
 #include "sim/ProcessPorts.h"
 
 namespace sim {
@@ -29,6 +30,15 @@ std::filesystem::path FreshRoot() {
                       "-" + std::to_string(counter++));
   std::filesystem::create_directories(path);
   return path;
+}
+
+// The path with its folder prefix (whole components, any case) replaced.
+bool ReplaceFolder(std::string& path, const std::string& folder, const std::string& by) {
+  if (path.size() < folder.size() || AsciiLower(path.substr(0, folder.size())) != AsciiLower(folder) ||
+      (path.size() > folder.size() && path[folder.size()] != '\\'))
+    return false;
+  path = by + path.substr(folder.size());
+  return true;
 }
 
 bool HostProcessRuns(long pid) {
@@ -113,13 +123,36 @@ void Machine::Advance(DWORD ms) {
   m_scheduler.Advance(lock, ms);
 }
 
-int Machine::StartProcess(const std::string& modulePath, Program program) {
+void Machine::SetWindowsFolder(std::string folder) {
+  while (!folder.empty() && folder.back() == '\\') folder.pop_back();
+  m_windowsFolder = std::move(folder);
+  m_files.MakeFolder(SystemDirectory());
+  if (m_wow64) m_files.MakeFolder(Wow64Directory());
+}
+
+void Machine::SetWow64(bool on) {
+  m_wow64 = on;
+  if (on) m_files.MakeFolder(Wow64Directory());
+}
+
+std::string Machine::PathOf(const Process& process, std::string_view path) const {
+  std::string full = path.size() >= 2 && path[1] == ':' ? std::string(path)
+                                                        : FileSystem::Join(process.currentDirectory, path);
+  if (process.wow64 && !ReplaceFolder(full, m_windowsFolder + "\\Sysnative", SystemDirectory()))
+    ReplaceFolder(full, SystemDirectory(), Wow64Directory());
+  return full;
+}
+
+int Machine::StartProcess(const std::string& modulePath, Program program,
+                          const std::string& currentDirectory) {
   auto lock = Lock();
   auto process = std::make_unique<Process>();
   process->pid = m_nextPid += 4;
   process->modulePath = modulePath;
   process->program = std::move(program);
-  process->currentDirectory = FileSystem::FolderOf(modulePath);
+  process->currentDirectory = currentDirectory.empty() ? FileSystem::FolderOf(modulePath) : currentDirectory;
+  process->wow64 = m_wow64;
+  m_files.MakeFolder(FileSystem::FolderOf(modulePath));
   m_files.MakeFolder(process->currentDirectory);
   InstallProcessPorts(*this, *process);
   Process* raw = process.get();
@@ -150,6 +183,13 @@ Process* Machine::FindProcess(int pid) {
 bool Machine::IsRunning(int pid) {
   Process* process = FindProcess(pid);
   return process && !process->exitCode;
+}
+
+std::vector<int> Machine::RunningProcesses() const {
+  std::vector<int> pids;
+  for (const auto& [pid, process] : m_processes)
+    if (!process->exitCode) pids.push_back(pid);
+  return pids;
 }
 
 void* Machine::StartThread(int pid, const plat::Ports* ports, std::function<void()> body, std::string name) {

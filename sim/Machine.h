@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/Ports.h"
+#include "platform/ProxyChoice.h"
 #include "sim/ChildProcesses.h"
 #include "sim/Desktop.h"
 #include "sim/FileSystem.h"
@@ -45,7 +46,11 @@ struct Process {
   int pid = 0;
   std::string modulePath;
   std::string currentDirectory;
+  // The 32-bit build on 64-bit Windows: SysWOW64 is its system directory
+  // and its paths into system32 lead there.
+  bool wow64 = false;
   std::optional<int> exitCode;
+  bool endedFromOutside = false;  // by the task manager, not by the program
   plat::Ports ports;
   Program program;
   std::vector<std::shared_ptr<void>> adapters;  // the port objects behind ports
@@ -82,6 +87,8 @@ class Machine {
   // The service's web hosts, and every shell call (lock held for the calls).
   WebServers& Web() { return m_web; }
   std::vector<ShellCall>& ShellCalls() { return m_shellCalls; }
+  // The signed-in user's proxy settings (lock held).
+  plat::UserProxySettings& UserProxy() { return m_userProxy; }
   std::unique_lock<std::mutex> Lock() { return std::unique_lock(m_scheduler.Mutex()); }
 
   // Clock (the 32-bit tick can be set, e.g. near its wrap).
@@ -96,13 +103,30 @@ class Machine {
 
   const plat::OsVersion& Version() const { return m_options.version; }
   void SetVersion(plat::OsVersion version) { m_options.version = version; }
-  std::string SystemDirectory() const { return "C:\\Windows\\system32"; }
+  // The Windows folder (C:\Windows unless set), its system32 and, on a
+  // 64-bit Windows running 32-bit programs (wow64), its SysWOW64.
+  void SetWindowsFolder(std::string folder);
+  const std::string& WindowsFolder() const { return m_windowsFolder; }
+  std::string SystemDirectory() const { return m_windowsFolder + "\\system32"; }
+  std::string Wow64Directory() const { return m_windowsFolder + "\\SysWOW64"; }
+  void SetWow64(bool on);
+  bool Wow64() const { return m_wow64; }
+  // The full path a process names: taken from its current directory when
+  // relative, and redirected from system32 to SysWOW64 for a 32-bit process
+  // on 64-bit Windows (its Sysnative is the real system32); and where that
+  // lies on the disk.
+  std::string PathOf(const Process& process, std::string_view path) const;
+  std::optional<std::filesystem::path> HostPathOf(const Process& process, std::string_view path) const {
+    return m_files.HostPath(PathOf(process, path), "C:\\");
+  }
   int WorkingSetTrims() const { return m_workingSetTrims; }
 
-  // Processes: runs entry on a new GUI thread of a new process.
-  int StartProcess(const std::string& modulePath, Program program);
+  // Processes: runs entry on a new GUI thread of a new process, whose
+  // current directory is its module's folder unless one is given.
+  int StartProcess(const std::string& modulePath, Program program, const std::string& currentDirectory = {});
   Process* FindProcess(int pid);
   bool IsRunning(int pid);
+  std::vector<int> RunningProcesses() const;
 
   // Kernel objects (lock held).
   void* CreateHandle(int pid, std::shared_ptr<KernelObject> object);
@@ -141,6 +165,9 @@ class Machine {
   IcmpNetwork m_icmp{m_scheduler};
   WebServers m_web;
   std::vector<ShellCall> m_shellCalls;
+  plat::UserProxySettings m_userProxy;
+  std::string m_windowsFolder = "C:\\Windows";
+  bool m_wow64 = false;
   DWORD m_tickBase = 0x1000;
   // 2024-01-01 09:00:00 in UTC+09:00 when the machine starts.
   std::int64_t m_localBaseMs = 1704099600000;

@@ -92,6 +92,7 @@ std::string RasService::ErrorText(DWORD code) const {
 
 std::optional<RasDialPlan> RasService::BeginDial(RasDialRecord record, HRASCONN* handle) {
   record.at = m_scheduler.Now();
+  record.order = m_scheduler.NextOrder();
   auto refuse = [&](DWORD code) -> std::optional<RasDialPlan> {
     record.result = code;
     m_dials.push_back(std::move(record));
@@ -128,6 +129,7 @@ std::optional<RasDialPlan> RasService::BeginDial(RasDialRecord record, HRASCONN*
   plan.handle = line.handle;
   if (handle) *handle = line.handle;
   record.result = 0;
+  record.handle = line.handle;
   m_dials.push_back(std::move(record));
   return plan;
 }
@@ -136,6 +138,11 @@ DWORD RasService::HangUp(HRASCONN handle) {
   RasLine* line = Find(handle);
   if (line == nullptr) return 6;  // ERROR_INVALID_HANDLE
   if (line->releasing) return 0;
+  RasHangUpRecord record{m_scheduler.Now(), m_scheduler.NextOrder(), handle,
+                         line->entryName,   m_releaseDelayMs,        {}};
+  for (const RasLine& other : m_lines)
+    if (other.handle != handle && other.entryName == line->entryName) record.sameName.push_back(other.handle);
+  m_hangUps.push_back(std::move(record));
   if (m_releaseDelayMs == 0) {
     Remove(handle);
     return 0;

@@ -57,8 +57,19 @@ struct RasDialPlan {
   std::string ipAddress;
 };
 
+// A hang-up the service accepted.
+struct RasHangUpRecord {
+  VirtualTime at = 0;
+  std::uint64_t order = 0;  // the scheduler's order of the call
+  HRASCONN handle = nullptr;
+  std::string entryName;
+  DWORD releaseDelayMs = 0;
+  std::vector<HRASCONN> sameName;  // the other lines of that entry name then
+};
+
 struct RasDialRecord {
   VirtualTime at = 0;
+  std::uint64_t order = 0;  // the scheduler's order of the call
   std::string phonebookPath;
   std::optional<std::string> phonebookBytes;  // as on disk (ANSI, CR LF)
   std::string phonebookText;                  // UTF-8, line feeds only
@@ -68,6 +79,7 @@ struct RasDialRecord {
   std::string password;
   std::string domain;
   DWORD result = 0;
+  HRASCONN handle = nullptr;  // the line a dial under way opened
 };
 
 // Realistic progress of a PPTP dial that connects after 1.2 s.
@@ -99,6 +111,7 @@ class RasService {
   void AddAccount(const std::string& userName, const std::string& password);
   // Hang-ups tear the line down after this delay (0: at once).
   void SetReleaseDelay(DWORD ms) { m_releaseDelayMs = ms; }
+  DWORD ReleaseDelay() const { return m_releaseDelayMs; }
   // The line of that entry name goes away at the given time.
   void DropAt(const std::string& entryName, VirtualTime at);
   // Whether the service dropped the line (a hang-up is no drop).
@@ -111,6 +124,7 @@ class RasService {
   std::optional<RasDialPlan> BeginDial(RasDialRecord record, HRASCONN* handle);
   DWORD HangUp(HRASCONN handle);
   const std::vector<RasDialRecord>& Dials() const { return m_dials; }
+  const std::vector<RasHangUpRecord>& HangUps() const { return m_hangUps; }
 
  private:
   Scheduler& m_scheduler;
@@ -123,6 +137,7 @@ class RasService {
   DWORD m_releaseDelayMs = 0;
   std::map<DWORD, std::string> m_errorTexts;
   std::vector<RasDialRecord> m_dials;
+  std::vector<RasHangUpRecord> m_hangUps;
   std::set<HRASCONN> m_dropped;
   std::function<void(const RasLine&, bool)> m_observer;
 };

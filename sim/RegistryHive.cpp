@@ -24,6 +24,16 @@ std::string DwordBytes(DWORD value) {
   return bytes;
 }
 
+std::string Wow64KeyPath(std::string_view key) {
+  constexpr std::string_view kSoftware = "hklm\\software";
+  std::string lower = AsciiLower(key);
+  if (!lower.starts_with(kSoftware) || (lower.size() > kSoftware.size() && lower[kSoftware.size()] != '\\') ||
+      lower.starts_with("hklm\\software\\wow6432node"))
+    return std::string(key);
+  return std::string(key.substr(0, kSoftware.size())) + "\\WOW6432Node" +
+         std::string(key.substr(kSoftware.size()));
+}
+
 // Key names compare without case and without a trailing separator.
 std::string RegistryHive::KeyName(std::string_view key) {
   std::string name = AsciiLower(key);
@@ -50,6 +60,23 @@ void RegistryHive::SetValue(std::string_view key, std::string_view name, DWORD t
 bool RegistryHive::DeleteValue(std::string_view key, std::string_view name) {
   auto it = m_keys.find(KeyName(key));
   return it != m_keys.end() && it->second.erase(KeyName(name)) > 0;
+}
+
+void RegistryHive::Grow(std::string_view key, std::string_view name, size_t bytes, int times) {
+  m_growths[{KeyName(key), KeyName(name)}] = Growth{bytes, times};
+}
+
+std::optional<std::string> RegistryHive::TakeEarlierBytes(std::string_view key, std::string_view name) {
+  auto growth = m_growths.find({KeyName(key), KeyName(name)});
+  const RegistryValue* value = Value(key, name);
+  if (growth == m_growths.end() || value == nullptr) return std::nullopt;
+  size_t bytes = growth->second.bytes * static_cast<size_t>(growth->second.times);
+  if (--growth->second.times <= 0) m_growths.erase(growth);
+  std::string earlier = value->bytes;
+  if (earlier.empty()) return earlier;
+  size_t cut = std::min(bytes, earlier.size() - 1);
+  earlier.erase(earlier.size() - 1 - cut, cut);
+  return earlier;
 }
 
 const RegistryValue* RegistryHive::Value(std::string_view key, std::string_view name) const {

@@ -58,4 +58,10 @@ VirtualTime ResponseWatch::Longest(int pid, VirtualTime now) const {
   return longest;
 }
 
+bool ResponseWatch::Waiting(int pid) const {
+  for (const auto& [key, stretch] : m_threads)
+    if (key.first == pid && !stretch.ended && stretch.waiting) return true;
+  return false;
+}
+
 }  // namespace sim

@@ -26,6 +26,8 @@ class ResponseWatch {
   // The longest stretch of the process's window threads so far, the one
   // running now included.
   VirtualTime Longest(int pid, VirtualTime now) const;
+  // Whether a window thread of the process waits for its messages now.
+  bool Waiting(int pid) const;
 
  private:
   struct Stretch {

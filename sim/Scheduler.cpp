@@ -107,6 +107,7 @@ bool Scheduler::WaitQuiescent(std::unique_lock<std::mutex>& lock) {
     if (IsQuiescent()) return true;
     if (std::chrono::steady_clock::now() > giveUp) {
       std::fprintf(stderr, "simulated machine did not settle:\n%s", DescribeThreads().c_str());
+      ++m_settleFailures;
       return false;
     }
     m_cv.wait_for(lock, std::chrono::milliseconds(2));
@@ -168,16 +169,27 @@ void Scheduler::MoveClockTo(VirtualTime t) {
 }
 
 void Scheduler::WaitIdle(std::unique_lock<std::mutex>& lock) {
+  VirtualTime began = m_now;
   while (WaitQuiescent(lock)) {
     if (ReleaseOneDue()) continue;
     auto threadDeadline = NextThreadDeadline();
     if (!threadDeadline) return;
+    if (m_idleRunLimit != 0 && *NextDue() - began > m_idleRunLimit) {
+      std::fprintf(stderr, "simulated machine still busy after %llu ms of virtual time:\n%s",
+                   static_cast<unsigned long long>(m_idleRunLimit), DescribeThreads().c_str());
+      ++m_settleFailures;
+      return;
+    }
     MoveClockTo(*NextDue());
   }
 }
 
 void Scheduler::Advance(std::unique_lock<std::mutex>& lock, std::uint32_t ms) {
-  VirtualTime target = m_now + ms;
+  RunTo(lock, m_now + ms);
+  WaitIdle(lock);
+}
+
+void Scheduler::RunTo(std::unique_lock<std::mutex>& lock, VirtualTime target) {
   while (WaitQuiescent(lock)) {
     if (ReleaseOneDue()) continue;
     auto next = NextDue();
@@ -185,7 +197,15 @@ void Scheduler::Advance(std::unique_lock<std::mutex>& lock, std::uint32_t ms) {
     MoveClockTo(*next);
   }
   MoveClockTo(target);
-  WaitIdle(lock);
+  while (WaitQuiescent(lock) && ReleaseOneDue()) {
+  }
+}
+
+std::vector<std::string> Scheduler::ThreadsOf(int pid) const {
+  std::vector<std::string> names;
+  for (const SimThread& t : m_threads)
+    if (t.pid == pid) names.push_back(t.name);
+  return names;
 }
 
 std::string Scheduler::DescribeThreads() const {

@@ -16,6 +16,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace sim {
 
@@ -53,6 +54,8 @@ class Scheduler {
  public:
   std::mutex& Mutex() { return m_mutex; }
   VirtualTime Now() const { return m_now; }
+  // A number that grows with every call: orders records made at one instant.
+  std::uint64_t NextOrder() { return ++m_order; }
 
   // Registration; the calling thread becomes the record's thread.
   SimThread* Register(std::string name);
@@ -79,6 +82,9 @@ class Scheduler {
   // Driver side (unregistered thread, lock held).
   void WaitIdle(std::unique_lock<std::mutex>& lock);
   void Advance(std::unique_lock<std::mutex>& lock, std::uint32_t ms);
+  // Lets time run to target, firing what falls due on the way, whether or
+  // not a thread waits; returns once what is due at target has settled.
+  void RunTo(std::unique_lock<std::mutex>& lock, VirtualTime target);
   // Waits until no registered thread can run; false after the real-time guard.
   bool WaitQuiescent(std::unique_lock<std::mutex>& lock);
   // Lets a blocked thread move the clock itself when nothing else can run
@@ -86,6 +92,13 @@ class Scheduler {
   void SetAutoAdvance(bool on) { m_autoAdvance = on; }
   // A description of what each thread waits for, for deadlock reports.
   std::string DescribeThreads() const;
+  // The names of the threads a process has now.
+  std::vector<std::string> ThreadsOf(int pid) const;
+  // How far one WaitIdle may run the clock before it gives up as a livelock
+  // (0: no bound), and how often a wait has given up, either so or because
+  // the threads did not settle in real time.
+  void SetIdleRunLimit(VirtualTime ms) { m_idleRunLimit = ms; }
+  int SettleFailures() const { return m_settleFailures; }
 
  private:
   bool IsQuiescent() const;
@@ -100,7 +113,10 @@ class Scheduler {
   std::condition_variable m_cv;
   VirtualTime m_now = 0;
   bool m_autoAdvance = false;
+  VirtualTime m_idleRunLimit = 0;
+  int m_settleFailures = 0;
   std::uint64_t m_nextWaitSerial = 1;
+  std::uint64_t m_order = 0;
   std::list<SimThread> m_threads;
   std::list<IClockSource*> m_sources;
   std::multimap<VirtualTime, std::function<void()>> m_scheduled;

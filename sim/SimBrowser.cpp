@@ -2,6 +2,9 @@
 
 #include <httplib.h>
 
+#include <algorithm>
+#include <cctype>
+
 #include "sim/AsciiCase.h"
 #include "sim/WebServers.h"
 
@@ -76,8 +79,23 @@ SimDocument Fetch(WebServers& web, const std::string& url) {
 
 }  // namespace
 
+namespace {
+
+// An address with a scheme of its own ("https:", "file:", "javascript:")
+// stands as written.
+bool HasScheme(std::string_view ref) {
+  size_t colon = ref.find(':');
+  if (colon == 0 || colon == std::string_view::npos || !std::isalpha(static_cast<unsigned char>(ref[0])))
+    return false;
+  return std::all_of(ref.begin(), ref.begin() + colon, [](char ch) {
+    return std::isalnum(static_cast<unsigned char>(ch)) || ch == '+' || ch == '-' || ch == '.';
+  });
+}
+
+}  // namespace
+
 std::string ResolveUrl(std::string_view base, std::string_view ref) {
-  if (Split(ref)) return std::string(ref);
+  if (Split(ref) || HasScheme(ref)) return std::string(ref);
   auto split = Split(base);
   if (!split) return std::string(ref);
   if (!ref.empty() && ref.front() == '/') return split->origin + std::string(ref);

@@ -20,6 +20,10 @@ struct HttpUrl {
   std::string host;
   std::string authority;  // host[:port], as written
   std::string path;
+  bool secure = false;
+  // What a proxy is asked for: the whole address, or for https the
+  // authority it opens a tunnel to.
+  std::string ProxyRequest() const { return secure ? authority : "http://" + authority + path; }
 };
 
 // "http://host[:port]/path" or "https://..."; the port names the service's
@@ -37,7 +41,40 @@ std::optional<HttpUrl> ParseUrl(std::string_view url) {
   std::string_view path = slash == std::string_view::npos ? std::string_view("/") : url.substr(slash);
   std::string_view host = authority.substr(0, authority.find(':'));
   if (host.empty()) return std::nullopt;
-  return HttpUrl{std::string(host), std::string(authority), std::string(path)};
+  return HttpUrl{std::string(host), std::string(authority), std::string(path), scheme == "https"};
+}
+
+std::string Lower(std::string_view text) {
+  std::string lower(text);
+  for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  return lower;
+}
+
+// A bypass entry as WinHTTP reads one: "<local>" for a name without a dot,
+// else the host's name with '*' standing for any run of characters.
+bool MatchesBypass(std::string_view pattern, std::string_view host) {
+  if (pattern == "<local>") return host.find('.') == std::string_view::npos;
+  if (pattern.empty()) return host.empty();
+  if (pattern.front() == '*') {
+    for (size_t skip = 0; skip <= host.size(); ++skip)
+      if (MatchesBypass(pattern.substr(1), host.substr(skip))) return true;
+    return false;
+  }
+  return !host.empty() && pattern.front() == host.front() && MatchesBypass(pattern.substr(1), host.substr(1));
+}
+
+// Entries are separated by ';', ',' or blanks; case does not count.
+bool Bypassed(std::string_view list, std::string_view host) {
+  std::string lowerList = Lower(list), lowerHost = Lower(host);
+  size_t begin = 0;
+  while (begin < lowerList.size()) {
+    size_t end = lowerList.find_first_of(";, \t", begin);
+    if (end == std::string::npos) end = lowerList.size();
+    if (end > begin && MatchesBypass(std::string_view(lowerList).substr(begin, end - begin), lowerHost))
+      return true;
+    begin = end + 1;
+  }
+  return false;
 }
 
 bool IsRedirect(int status) {
@@ -46,11 +83,22 @@ bool IsRedirect(int status) {
 
 // Where a redirect leads: an absolute URL, or a path on the same host.
 std::optional<HttpUrl> RedirectTarget(const HttpUrl& from, const std::string& location) {
-  if (location.starts_with("/")) return HttpUrl{from.host, from.authority, location};
+  if (location.starts_with("/")) return HttpUrl{from.host, from.authority, location, from.secure};
   return ParseUrl(location);
 }
 
 }  // namespace
+
+// The user's proxy for url as HOST:PORT, or nothing for a direct connection.
+std::optional<std::string> SimDownload::ProxyFor(const std::string& host) {
+  plat::ProxyPlan plan;
+  {
+    auto lock = m_machine.Lock();
+    plan = plat::PlanProxy(m_machine.UserProxy());
+  }
+  if (plan.proxy.empty() || Bypassed(plan.bypass, host)) return std::nullopt;
+  return plan.proxy;
+}
 
 // Fetches url over the machine's network, following redirects as
 // URLDownloadToFile does; nullopt when the page cannot be had in time or is
@@ -70,6 +118,19 @@ std::optional<std::string> SimDownload::Fetch(std::string_view url, plat::Downlo
   auto target = ParseUrl(url);
   if (!target) return fail(DownloadFailure::kBadUrl);
   for (int hop = 0; hop <= kMaxRedirects; ++hop) {
+    // Through a proxy, each hop's request goes to the proxy, which fetches it.
+    std::optional<std::string> proxy = ProxyFor(target->host);
+    report.proxy = proxy ? "proxy " + *proxy : "direct";
+    if (proxy) {
+      HostRoute via = m_machine.Web().Route(proxy->substr(0, proxy->rfind(':')));
+      if (via.reach == HostReach::Silent) {
+        WaitPainting(deadline);
+        return fail(DownloadFailure::kDeadline);
+      }
+      if (via.reach != HostReach::Listening && via.reach != HostReach::Trickling)
+        return fail(DownloadFailure::kNoAnswer);
+      m_machine.Web().NoteRequest(proxy->substr(0, proxy->rfind(':')), target->ProxyRequest());
+    }
     HostRoute route = m_machine.Web().Route(target->host);
     if (route.reach == HostReach::Silent) {
       WaitPainting(deadline);
@@ -134,7 +195,7 @@ LONG SimDownload::DownloadToFile(std::string_view url, std::string_view localPat
   report.failure = plat::DownloadFailure::kLocalFile;
 
   FileSystem& disk = m_machine.Disk();
-  auto host = disk.HostPath(localPath, m_process.currentDirectory);
+  auto host = m_machine.HostPathOf(m_process, localPath);
   std::error_code ec;
   if (!host || disk.IsDenied(*host) || disk.IsReadOnly(*host) ||
       !std::filesystem::is_directory(host->parent_path(), ec))

@@ -29,6 +29,7 @@ class SimDownload final : public plat::IDownload {
 
  private:
   std::optional<std::string> Fetch(std::string_view url, plat::DownloadReport& report);
+  std::optional<std::string> ProxyFor(const std::string& host);
   // Lets virtual time run until the tick at, the window thread kept painted.
   void WaitPainting(VirtualTime at);
 

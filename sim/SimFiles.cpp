@@ -13,9 +13,9 @@ namespace {
 
 class SimFile final : public plat::IFile {
  public:
-  SimFile(FileSystem& disk, std::filesystem::path host, unsigned mode, std::string content,
+  SimFile(Machine& machine, std::filesystem::path host, unsigned mode, std::string content,
           std::function<void()> release)
-      : m_disk(disk),
+      : m_machine(machine),
         m_host(std::move(host)),
         m_mode(mode),
         m_content(std::move(content)),
@@ -30,18 +30,26 @@ class SimFile final : public plat::IFile {
     m_pos = next;
     if (m_mode & plat::kModeText) {
       if (!raw.empty() && raw.back() == '\r') raw.pop_back();
-      line = m_disk.FromAnsi(raw);
+      auto lock = m_machine.Lock();
+      line = m_machine.Disk().FromAnsi(raw);
     } else {
       line = raw;
     }
     return true;
   }
 
+  // A write that fails puts nothing in the file; the close then says so.
   bool Write(std::string_view text) override {
     if (!(m_mode & plat::kModeWrite) || m_closed) return false;
+    auto lock = m_machine.Lock();
+    FileSystem& disk = m_machine.Disk();
+    if (disk.TakeFailure(m_host, FileSystem::FileCall::Write)) {
+      m_writeFailed = true;
+      return false;
+    }
     std::string bytes;
     if (m_mode & plat::kModeText) {
-      for (char c : m_disk.ToAnsi(text)) {
+      for (char c : disk.ToAnsi(text)) {
         if (c == '\n') bytes += '\r';
         bytes += c;
       }
@@ -52,33 +60,41 @@ class SimFile final : public plat::IFile {
     m_content.replace(m_pos, std::min(bytes.size(), m_content.size() - m_pos), bytes);
     m_pos += bytes.size();
     m_dirty = true;
+    if (!bytes.empty() && !disk.IsAdministratorsOnly(m_host)) disk.NoteExposed(m_host);
     return true;
   }
 
   std::uint64_t GetLength() override { return m_content.size(); }
 
+  // A protected file is flushed first; a failed flush or close loses what
+  // was written since the open.
   bool Close() override {
     if (m_closed) return true;
     m_closed = true;
     if (m_release) m_release();
-    if (!m_dirty) return true;
+    auto lock = m_machine.Lock();
+    FileSystem& disk = m_machine.Disk();
+    bool flushed = !m_dirty || !(m_mode & plat::kModeProtected) ||
+                   !disk.TakeFailure(m_host, FileSystem::FileCall::Flush);
+    bool closed = !disk.TakeFailure(m_host, FileSystem::FileCall::Close);
+    if (!m_dirty) return closed && !m_writeFailed;
+    if (!flushed || !closed) return false;
     std::ofstream out(m_host, std::ios::binary | std::ios::trunc);
     out.write(m_content.data(), static_cast<std::streamsize>(m_content.size()));
     out.close();
-    // Noted once written: a read meanwhile (this write does not take the
-    // machine's lock) is not kept.
-    m_disk.NoteChange();
-    return static_cast<bool>(out);
+    disk.NoteChange();
+    return static_cast<bool>(out) && !m_writeFailed;
   }
 
  private:
-  FileSystem& m_disk;
+  Machine& m_machine;
   std::filesystem::path m_host;
   unsigned m_mode;
   std::string m_content;
   size_t m_pos = 0;
   std::function<void()> m_release;  // ends an exclusive hold
   bool m_dirty = false;
+  bool m_writeFailed = false;
   bool m_closed = false;
 };
 
@@ -94,7 +110,7 @@ std::string ReadHostFile(const std::filesystem::path& host) {
 std::unique_ptr<plat::IFile> SimFiles::Open(std::string_view path, unsigned mode) {
   auto lock = m_machine.Lock();
   FileSystem& disk = m_machine.Disk();
-  auto host = disk.HostPath(path, m_process.currentDirectory);
+  auto host = m_machine.HostPathOf(m_process, path);
   std::error_code ec;
   if (!host || disk.IsDenied(*host) || !std::filesystem::is_directory(host->parent_path(), ec) ||
       std::filesystem::is_directory(*host, ec) || disk.IsHeldExclusively(*host))
@@ -126,13 +142,13 @@ std::unique_ptr<plat::IFile> SimFiles::Open(std::string_view path, unsigned mode
       machine.Disk().SetHeldExclusively(held, false);
     };
   }
-  return std::make_unique<SimFile>(disk, *host, mode, std::move(content), std::move(release));
+  return std::make_unique<SimFile>(m_machine, *host, mode, std::move(content), std::move(release));
 }
 
 bool SimFiles::Delete(std::string_view path) {
   auto lock = m_machine.Lock();
   FileSystem& disk = m_machine.Disk();
-  auto host = disk.HostPath(path, m_process.currentDirectory);
+  auto host = m_machine.HostPathOf(m_process, path);
   std::error_code ec;
   if (!host || disk.IsDenied(*host) || disk.IsReadOnly(*host) || !std::filesystem::is_regular_file(*host, ec))
     return false;
@@ -144,16 +160,21 @@ bool SimFiles::Delete(std::string_view path) {
 bool SimFiles::Replace(std::string_view source, std::string_view target) {
   auto lock = m_machine.Lock();
   FileSystem& disk = m_machine.Disk();
-  auto from = disk.HostPath(source, m_process.currentDirectory);
-  auto to = disk.HostPath(target, m_process.currentDirectory);
+  auto from = m_machine.HostPathOf(m_process, source);
+  auto to = m_machine.HostPathOf(m_process, target);
   std::error_code ec;
   if (!from || !to || disk.IsDenied(*from) || disk.IsDenied(*to) || disk.IsReadOnly(*to) ||
       !std::filesystem::is_regular_file(*from, ec))
+    return false;
+  // A move set to fail leaves both files as they were.
+  if (disk.TakeFailure(*from, FileSystem::FileCall::Rename) ||
+      disk.TakeFailure(*to, FileSystem::FileCall::Rename))
     return false;
   disk.NoteChange();
   std::filesystem::rename(*from, *to, ec);
   if (ec) return false;
   // The moved file keeps its own access list.
+  disk.NoteMoved(*from, *to);
   if (disk.IsAdministratorsAndUser(*from))
     disk.SetAdministratorsAndUser(*to);
   else
@@ -165,7 +186,7 @@ bool SimFiles::Replace(std::string_view source, std::string_view target) {
 bool SimFiles::RestrictToAdministrators(std::string_view path) {
   auto lock = m_machine.Lock();
   FileSystem& disk = m_machine.Disk();
-  auto host = disk.HostPath(path, m_process.currentDirectory);
+  auto host = m_machine.HostPathOf(m_process, path);
   std::error_code ec;
   if (!host || disk.IsDenied(*host) || !std::filesystem::is_regular_file(*host, ec)) return false;
   disk.SetAdministratorsOnly(*host, true);
@@ -175,7 +196,7 @@ bool SimFiles::RestrictToAdministrators(std::string_view path) {
 bool SimFiles::MakeProtectedFolder(std::string_view path) {
   auto lock = m_machine.Lock();
   FileSystem& disk = m_machine.Disk();
-  auto host = disk.HostPath(path, m_process.currentDirectory);
+  auto host = m_machine.HostPathOf(m_process, path);
   std::error_code ec;
   if (!host || disk.IsDenied(*host) || !std::filesystem::is_directory(host->parent_path(), ec)) return false;
   if (!std::filesystem::is_directory(*host, ec) && !std::filesystem::create_directory(*host, ec))
@@ -204,14 +225,14 @@ bool SimFiles::IsRestrictedToAdministratorsAndUser(std::string_view path) {
 bool SimFiles::IsRestrictedToAdministrators(std::string_view path) {
   auto lock = m_machine.Lock();
   FileSystem& disk = m_machine.Disk();
-  auto host = disk.HostPath(path, m_process.currentDirectory);
+  auto host = m_machine.HostPathOf(m_process, path);
   return host && disk.IsAdministratorsOnly(*host);
 }
 
 DWORD SimFiles::GetAttributes(std::string_view path) {
   auto lock = m_machine.Lock();
   FileSystem& disk = m_machine.Disk();
-  auto host = disk.HostPath(path, m_process.currentDirectory);
+  auto host = m_machine.HostPathOf(m_process, path);
   std::error_code ec;
   if (!host || !std::filesystem::exists(*host, ec)) return plat::kInvalidFileAttributes;
   if (std::filesystem::is_directory(*host, ec)) return plat::kFileAttributeDirectory;
@@ -222,11 +243,10 @@ DWORD SimFiles::GetAttributes(std::string_view path) {
 bool SimFiles::SetAttributes(std::string_view path, DWORD attributes) {
   auto lock = m_machine.Lock();
   FileSystem& disk = m_machine.Disk();
-  auto host = disk.HostPath(path, m_process.currentDirectory);
+  auto host = m_machine.HostPathOf(m_process, path);
   std::error_code ec;
   if (!host || !std::filesystem::exists(*host, ec)) return false;
-  std::string full = path.size() >= 2 && path[1] == ':' ? std::string(path)
-                                                        : FileSystem::Join(m_process.currentDirectory, path);
+  std::string full = m_machine.PathOf(m_process, path);
   disk.SetReadOnly(full, (attributes & plat::kFileAttributeReadOnly) != 0);
   disk.SetHiddenSystem(full, attributes & (plat::kFileAttributeHidden | plat::kFileAttributeSystem));
   return true;
@@ -237,7 +257,7 @@ bool SimFiles::SetAttributes(std::string_view path, DWORD attributes) {
 // or another size or time of the host file.
 std::shared_ptr<const ProfileFile> SimFiles::ReadProfile(std::string_view path) {
   FileSystem& disk = m_machine.Disk();
-  auto host = disk.HostPath(path, m_process.currentDirectory);
+  auto host = m_machine.HostPathOf(m_process, path);
   std::error_code ec;
   if (!host || disk.IsDenied(*host) || !std::filesystem::is_regular_file(*host, ec)) return nullptr;
   CachedProfile stamp{disk.Generation(), disk.CodePage(), std::filesystem::file_size(*host, ec),

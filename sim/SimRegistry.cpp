@@ -29,17 +29,19 @@ class SimRegistryKey final : public plat::IRegistryKey {
     return 0;
   }
 
+  // A value set to grow is read as it was before, once.
   LONG QueryMultiString(std::string_view value, BYTE* buffer, DWORD& size) override {
     auto lock = m_machine.Lock();
     const RegistryValue* found = m_machine.Registry().Value(m_key, value);
     if (found == nullptr) return plat::kErrorFileNotFound;
     if (found->type != plat::kRegMultiSz) return plat::kErrorUnsupportedType;
-    DWORD needed = static_cast<DWORD>(found->bytes.size());
+    std::string bytes = m_machine.Registry().TakeEarlierBytes(m_key, value).value_or(found->bytes);
+    DWORD needed = static_cast<DWORD>(bytes.size());
     if (buffer == nullptr || needed > size) {
       size = needed;
       return plat::kErrorMoreData;
     }
-    std::memcpy(buffer, found->bytes.data(), needed);
+    std::memcpy(buffer, bytes.data(), needed);
     size = needed;
     return 0;
   }
@@ -51,10 +53,14 @@ class SimRegistryKey final : public plat::IRegistryKey {
 
 }  // namespace
 
+// The 32-bit view of a 64-bit Windows keeps HKLM\Software\X in
+// HKLM\Software\WOW6432Node\X; the machine's programs are 32-bit there.
 std::unique_ptr<plat::IRegistryKey> SimRegistry::OpenKey(plat::RegistryRoot root, std::string_view path,
-                                                         LONG& result) {
+                                                         plat::RegistryView view, LONG& result) {
   auto lock = m_machine.Lock();
   std::string key = RegistryKeyPath(root, path);
+  bool view32 = m_process.wow64 && view != plat::RegistryView::Bits64;
+  if (view32 && root == plat::RegistryRoot::LocalMachine) key = Wow64KeyPath(key);
   RegistryHive& hive = m_machine.Registry();
   if (!hive.HasKey(key)) {
     result = plat::kErrorFileNotFound;

@@ -10,13 +10,14 @@ struct Process;
 
 class SimRegistry final : public plat::IRegistry {
  public:
-  SimRegistry(Machine& machine, Process&) : m_machine(machine) {}
+  SimRegistry(Machine& machine, Process& process) : m_machine(machine), m_process(process) {}
 
   std::unique_ptr<plat::IRegistryKey> OpenKey(plat::RegistryRoot root, std::string_view path,
-                                              LONG& result) override;
+                                              plat::RegistryView view, LONG& result) override;
 
  private:
   Machine& m_machine;
+  Process& m_process;
 };
 
 }  // namespace sim

@@ -9,10 +9,13 @@ plat::OsVersion SimSystem::GetVersion() {
   return m_machine.Version();
 }
 std::string SimSystem::GetSystemDirectory() {
-  return m_machine.SystemDirectory();
+  auto lock = m_machine.Lock();
+  return m_process.wow64 ? m_machine.Wow64Directory() : m_machine.SystemDirectory();
 }
+// A 32-bit Windows has none; the machine is one unless set to wow64.
 std::string SimSystem::GetSystemWow64Directory() {
-  return {};
+  auto lock = m_machine.Lock();
+  return m_process.wow64 ? m_machine.Wow64Directory() : std::string();
 }
 std::string SimSystem::GetProgramDataDirectory() {
   return "C:\\ProgramData";

@@ -422,6 +422,18 @@ bool SimWindowSystem::NotifyIcon(DWORD operation, const plat::NotifyIconRecord& 
   return m_machine.Screen().NotifyIcon(m_process.pid, operation, record);
 }
 
+UINT SimWindowSystem::RegisterWindowMessage(std::string_view name) {
+  auto lock = m_machine.Lock();
+  return m_machine.Screen().RegisterMessage(name);
+}
+
+bool SimWindowSystem::AllowMessageFromShell(HWND hwnd, UINT msg) {
+  return With(m_machine, hwnd, false, [&](SimWnd& w) {
+    w.allowedFromShell.push_back(msg);
+    return true;
+  });
+}
+
 void SimWindowSystem::SetCursorShape(int systemCursorId) {
   auto lock = m_machine.Lock();
   m_machine.Screen().cursorShape = systemCursorId;

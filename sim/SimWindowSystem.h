@@ -64,6 +64,8 @@ class SimWindowSystem final : public plat::IWindowSystem {
   void SetCursorShape(int systemCursorId) override;
   void TrackPopupMenu(const plat::MenuTemplate& menu, UINT flags, plat::Point at, HWND owner) override;
   bool NotifyIcon(DWORD operation, const plat::NotifyIconRecord& record) override;
+  UINT RegisterWindowMessage(std::string_view name) override;
+  bool AllowMessageFromShell(HWND hwnd, UINT msg) override;
   void Navigate(HWND browser, std::string_view url) override;
   void SetBrowserVisible(HWND browser, bool visible) override;
   std::unique_ptr<plat::IBrowserDocument> GetBrowserDocument(HWND browser) override;

@@ -24,18 +24,25 @@ std::vector<std::string> Words(std::string_view text) {
   return words;
 }
 
+// The 32-bit tools of a 64-bit Windows live in SysWOW64.
 bool InSystemDirectory(Machine& machine, std::string_view program) {
   size_t slash = program.find_last_of('\\');
   if (slash == std::string_view::npos) return true;
-  return AsciiLower(program.substr(0, slash)) == AsciiLower(machine.SystemDirectory());
+  std::string folder = AsciiLower(program.substr(0, slash));
+  return folder == AsciiLower(machine.SystemDirectory()) ||
+         (machine.Wow64() && folder == AsciiLower(machine.Wow64Directory()));
 }
 
+// Any word but a filter is refused, as Windows' task list does.
 ToolRun TaskList(Machine& machine, const std::vector<std::string>& words) {
   std::string service;
-  for (size_t i = 0; i + 1 < words.size(); ++i) {
-    if (AsciiLower(words[i]) != "/fi") continue;
-    std::string filter = AsciiLower(words[i + 1]);
-    if (filter.starts_with("services eq ")) service = words[i + 1].substr(12);
+  for (size_t i = 0; i < words.size(); ++i) {
+    if (AsciiLower(words[i]) != "/fi" || i + 1 == words.size())
+      return {true,
+              "ERROR: Invalid argument/option - '" + words[i] + "'.\r\nType \"TASKLIST /?\" for usage.\r\n",
+              1};
+    std::string filter = AsciiLower(words[++i]);
+    if (filter.starts_with("services eq ")) service = words[i].substr(12);
   }
   return {true, machine.Services().TaskList(service), 0};
 }

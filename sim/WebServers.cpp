@@ -103,6 +103,22 @@ void WebServers::SetReach(const std::string& host, HostReach reach) {
   HostFor(host).reach = reach;
 }
 
+void WebServers::AddHost(const std::string& host) {
+  std::lock_guard guard(m_mutex);
+  HostFor(host);
+}
+
+void WebServers::NoteRequest(const std::string& host, const std::string& path) {
+  std::lock_guard guard(m_mutex);
+  Host& entry = HostFor(host);
+  {
+    std::lock_guard logged(m_log.mutex);
+    m_log.entries.push_back(AsciiLower(host) + " " + path);
+  }
+  std::lock_guard pages(entry.mutex);
+  ++entry.requests[path];
+}
+
 void WebServers::SetTrickle(const std::string& host, unsigned intervalMs) {
   std::lock_guard guard(m_mutex);
   Host& entry = HostFor(host);

@@ -39,6 +39,10 @@ class WebServers {
   void Redirect(const std::string& host, const std::string& path, int status, std::string location);
   void Remove(const std::string& host, const std::string& path);
   void SetReach(const std::string& host, HostReach reach);
+  // The host exists (listening, unless set otherwise before).
+  void AddHost(const std::string& host);
+  // A request the host had without its server: one a proxy forwarded.
+  void NoteRequest(const std::string& host, const std::string& path);
   // The host answers at once with its headers, then sends its body one byte
   // every intervalMs of virtual time.
   void SetTrickle(const std::string& host, unsigned intervalMs);

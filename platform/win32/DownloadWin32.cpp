@@ -2,8 +2,10 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <string>
 
+#include "platform/win32/ProxyWin32.h"
 #include "platform/win32/WinApi.h"
 #include "platform/win32/WinHandles.h"
 #include "platform/win32/WinText.h"
@@ -19,16 +21,11 @@ namespace {
 constexpr DWORD kPaintSliceMs = 100;
 constexpr DWORD kReadChunkBytes = 16 * 1024;
 
-struct InternetTraits {
-  static HINTERNET Invalid() { return nullptr; }
-  static void Close(HINTERNET h) { ::WinHttpCloseHandle(h); }
-};
-using UniqueInternet = UniqueWinHandle<HINTERNET, InternetTraits>;
-
 // What the caller and the worker share; the worker may outlive the caller's
 // wait, so it holds its own reference.
 struct Transfer {
   std::wstring url;
+  bool bSystemProxy = true;
   DWORD start = 0;  // tick of the call
   std::atomic<bool> abandoned{false};
   UniqueHandle done;
@@ -39,6 +36,19 @@ struct Transfer {
   std::atomic<DWORD> bytes{0};
   std::atomic<plat::DownloadFailure> failure{plat::DownloadFailure::kNone};
   std::atomic<DWORD> systemError{0};
+
+  void SetProxy(std::string described) {
+    std::lock_guard lock(proxyMutex);
+    proxy = std::move(described);
+  }
+  std::string Proxy() {
+    std::lock_guard lock(proxyMutex);
+    return proxy;
+  }
+
+ private:
+  std::mutex proxyMutex;
+  std::string proxy;  // how the worker reaches the host
 };
 
 DWORD Remaining(const Transfer& transfer) {
@@ -129,12 +139,14 @@ bool ReadBody(Transfer& transfer, HINTERNET request) {
   }
 }
 
+// The user's proxy is found within the deadline as well.
 bool Fetch(Transfer& transfer) {
   UrlParts parts;
   if (!CrackUrl(transfer.url, parts)) return Failed(transfer, plat::DownloadFailure::kBadUrl);
-  UniqueInternet session(::WinHttpOpen(L"Dorvanta", WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, WINHTTP_NO_PROXY_NAME,
-                                       WINHTTP_NO_PROXY_BYPASS, 0));
+  UserProxySession session(transfer.url, Remaining(transfer), transfer.bSystemProxy);
+  transfer.SetProxy(session.Describe());
   if (!session) return FailedCall(transfer);
+  if (Expired(transfer)) return Failed(transfer, plat::DownloadFailure::kDeadline);
   UniqueInternet connection(::WinHttpConnect(session.Get(), parts.host.c_str(), parts.port, 0));
   if (!connection) return FailedCall(transfer);
   UniqueInternet request(::WinHttpOpenRequest(connection.Get(), L"GET", parts.path.c_str(), nullptr,
@@ -209,12 +221,14 @@ LONG DownloadWin32::DownloadToFile(std::string_view url, std::string_view localP
                                    plat::DownloadReport& report) {
   auto transfer = std::make_shared<Transfer>();
   transfer->url = Utf8ToWide(url);
+  transfer->bSystemProxy = m_bSystemProxy;
   transfer->start = ::GetTickCount();
   bool written = RunTransfer(transfer, localPath);
   report.failure = transfer->failure.load();
   report.status = transfer->status.load();
   report.bytes = transfer->bytes.load();
   report.systemError = transfer->systemError.load();
+  report.proxy = transfer->Proxy();
   report.elapsedMs = ::GetTickCount() - transfer->start;
   return written ? plat::kDownloadOk : plat::kDownloadFailed;
 }

@@ -61,13 +61,15 @@ class KeyWin32 final : public plat::IRegistryKey {
 }  // namespace
 
 std::unique_ptr<plat::IRegistryKey> RegistryWin32::OpenKey(plat::RegistryRoot root, std::string_view path,
-                                                           LONG& result) {
+                                                           plat::RegistryView view, LONG& result) {
   HKEY parent = root == plat::RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
   std::string name = Utf8ToAnsi(path);
   HKEY key = nullptr;
-  // The 64-bit view also from the 32-bit program on 64-bit Windows, whose
-  // own view of Software is a separate copy; 32-bit Windows ignores the flag.
-  result = ::RegOpenKeyExA(parent, name.c_str(), 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY, &key);
+  // 32-bit Windows ignores the view flags.
+  REGSAM flags = view == plat::RegistryView::Bits64   ? KEY_WOW64_64KEY
+                 : view == plat::RegistryView::Bits32 ? KEY_WOW64_32KEY
+                                                      : 0;
+  result = ::RegOpenKeyExA(parent, name.c_str(), 0, KEY_ALL_ACCESS | flags, &key);
   if (result != ERROR_SUCCESS) return nullptr;
   return std::make_unique<KeyWin32>(key);
 }

@@ -8,7 +8,7 @@ namespace win32 {
 class RegistryWin32 final : public plat::IRegistry {
  public:
   std::unique_ptr<plat::IRegistryKey> OpenKey(plat::RegistryRoot root, std::string_view path,
-                                              LONG& result) override;
+                                              plat::RegistryView view, LONG& result) override;
 };
 
 }  // namespace win32

@@ -34,5 +34,6 @@
 #undef OpenMutex
 #undef OpenService
 #undef PostMessage
+#undef RegisterWindowMessage
 #undef SendMessage
 #undef SetWindowText

@@ -7,6 +7,7 @@
 
 #include "platform/win32/DialogTemplateBuilder.h"
 #include "platform/win32/Dpi.h"
+#include "platform/win32/SystemLibrary.h"
 #include "platform/win32/WinHandles.h"
 #include "platform/win32/WinText.h"
 
@@ -462,6 +463,24 @@ bool WindowSystemWin32::NotifyIcon(DWORD operation, const plat::NotifyIconRecord
   CopyToWideField(data.szInfoTitle, std::size(data.szInfoTitle), FieldText(record.szInfoTitle));
   data.dwInfoFlags = record.dwInfoFlags;
   return ::Shell_NotifyIconW(operation, &data) != FALSE;
+}
+
+UINT WindowSystemWin32::RegisterWindowMessage(std::string_view name) {
+  return ::RegisterWindowMessageW(Utf8ToWide(name).c_str());
+}
+
+// ChangeWindowMessageFilterEx (Windows 7 on) for this window, else the
+// process-wide ChangeWindowMessageFilter (Vista); before Vista nothing filters.
+bool WindowSystemWin32::AllowMessageFromShell(HWND hwnd, UINT msg) {
+  constexpr DWORD kMsgFltAllow = 1;  // MSGFLT_ALLOW, and MSGFLT_ADD of the older call
+  using FilterForWindow = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+  using FilterForProcess = BOOL(WINAPI*)(UINT, DWORD);
+  HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+  if (auto allow = SystemProc<FilterForWindow>(user32, "ChangeWindowMessageFilterEx"))
+    return allow(hwnd, msg, kMsgFltAllow, nullptr) != FALSE;
+  if (auto allow = SystemProc<FilterForProcess>(user32, "ChangeWindowMessageFilter"))
+    return allow(msg, kMsgFltAllow) != FALSE;
+  return true;
 }
 
 void WindowSystemWin32::SetCursorShape(int systemCursorId) {

@@ -75,6 +75,8 @@ class WindowSystemWin32 final : public plat::IWindowSystem {
   void TrackPopupMenu(const plat::MenuTemplate& menu, UINT flags, plat::Point at, HWND owner) override;
 
   bool NotifyIcon(DWORD operation, const plat::NotifyIconRecord& record) override;
+  UINT RegisterWindowMessage(std::string_view name) override;
+  bool AllowMessageFromShell(HWND hwnd, UINT msg) override;
 
   void Navigate(HWND browser, std::string_view url) override;
   void SetBrowserVisible(HWND browser, bool visible) override;

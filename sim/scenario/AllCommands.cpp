@@ -22,6 +22,8 @@ void RegisterRegistryCommands(Registry& registry);
 void RegisterServiceCommands(Registry& registry);
 void RegisterRouteCommands(Registry& registry);
 void RegisterProbeCommands(Registry& registry);
+void RegisterDesktopCommands(Registry& registry);
+void RegisterScriptCommands(Registry& registry);
 void RegisterLogCommands(Registry& registry);
 
 void RegisterAllCommands(Registry& registry) {
@@ -43,6 +45,8 @@ void RegisterAllCommands(Registry& registry) {
   RegisterServiceCommands(registry);
   RegisterRouteCommands(registry);
   RegisterProbeCommands(registry);
+  RegisterDesktopCommands(registry);
+  RegisterScriptCommands(registry);
   RegisterLogCommands(registry);
 }
 

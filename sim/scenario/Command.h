@@ -6,12 +6,33 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <typeindex>
+#include <vector>
 
 #include "sim/Driver.h"
 #include "sim/scenario/Arguments.h"
 
 namespace sim::scenario {
+
+struct Command;
+
+// What runs the script's lines: commands that run another line use it.
+class ILineRunner {
+ public:
+  virtual std::string RunLine(std::string_view line) = 0;
+  // The command a line would run, or null with the reason in problem.
+  virtual const Command* CommandOf(std::string_view line, std::string& problem) const = 0;
+
+ protected:
+  ~ILineRunner() = default;
+};
+
+// A line placed at an instant after the start of the next command.
+struct PlacedLine {
+  VirtualTime offset = 0;
+  std::string line;
+};
 
 // What a command works on; lives for one scenario or console session.
 class Context {
@@ -23,6 +44,10 @@ class Context {
   std::ostream& out;  // transcript: anything a command wants to say
   // Dialer processes started by the script, by name ("main" is the first).
   std::map<std::string, int> processes;
+  // The runner of the session's lines (set by the Runner).
+  ILineRunner* lines = nullptr;
+  // Lines placed with `at`, waiting for the next command to start.
+  std::vector<PlacedLine> placed;
 
   // State a command family keeps for the session (a web server, a record of
   // requests...), made on first use and destroyed before the machine.

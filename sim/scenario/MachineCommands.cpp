@@ -80,6 +80,42 @@ std::string WriteFile(Arguments& args, Context& context) {
   return {};
 }
 
+std::string SetWow64(Arguments& args, Context& context) {
+  bool on = args.Keyword({"on", "off"}) == "on";
+  args.End();
+  auto lock = context.machine.Lock();
+  context.machine.SetWow64(on);
+  return {};
+}
+
+std::string SetWindowsFolder(Arguments& args, Context& context) {
+  std::string folder = args.Text("PATH");
+  args.End();
+  if (folder.size() < 3 || folder[1] != ':' || folder[2] != '\\')
+    throw ArgumentError("\"" + folder + "\" is no full path such as C:\\Windows");
+  auto lock = context.machine.Lock();
+  context.machine.SetWindowsFolder(folder);
+  return {};
+}
+
+std::string FailFileCall(Arguments& args, Context& context) {
+  std::string path = args.Text("PATH");
+  std::string call = args.Keyword({"write", "flush", "close", "rename"});
+  std::int64_t times = args.OptionalNumber("times").value_or(1);
+  args.End();
+  if (times < 1) throw ArgumentError("times is a count of 1 or more");
+  using Call = FileSystem::FileCall;
+  Call which = call == "write"   ? Call::Write
+               : call == "flush" ? Call::Flush
+               : call == "close" ? Call::Close
+                                 : Call::Rename;
+  auto lock = context.machine.Lock();
+  auto host = context.machine.Disk().HostPath(path, "C:\\");
+  if (!host) return "no file on drive C: is named " + Quote(path);
+  context.machine.Disk().FailNext(*host, which, static_cast<int>(times));
+  return {};
+}
+
 std::string DenyFile(Arguments& args, Context& context) {
   std::string path = args.Text("PATH");
   args.End();
@@ -99,6 +135,7 @@ std::string ExpectFile(Arguments& args, Context& context) {
   if (args.TakeKeyword("administrators")) {
     std::string which = args.Keyword({"only", "not", "and"});
     if (which == "and") args.Keyword({"user"});
+    bool always = which == "only" && args.TakeKeyword("always");
     args.End();
     auto host = context.machine.Disk().HostPath(path, "C:\\");
     if (which == "and") {
@@ -108,6 +145,8 @@ std::string ExpectFile(Arguments& args, Context& context) {
     bool restricted = which == "only";
     if (!actual) return "the file does not exist";
     bool isRestricted = host && context.machine.Disk().IsAdministratorsOnly(*host);
+    if (always && host && context.machine.Disk().WasExposed(*host))
+      return "a program wrote to the file (or to a file moved over it) while others could read it";
     if (isRestricted == restricted) return {};
     return isRestricted ? "only Administrators and SYSTEM may open the file"
                         : "the file's access is not limited to Administrators and SYSTEM";
@@ -173,6 +212,19 @@ void RegisterMachineCommands(Registry& registry) {
                 "machine's code page.",
                 "file \"C:\\\\Windows\\\\system32\\\\Route.txt\" \"10.0.0.0\\r\\n\"", Group::SetUp,
                 WriteFile});
+  registry.Add({"set wow64", "on | off",
+                "A 64-bit Windows running the 32-bit program (on), or a 32-bit Windows (off, the default): "
+                "programs started later see SysWOW64 as their system directory, their paths into system32 "
+                "lead there, and their own view of the registry's HKLM\\Software is its 32-bit copy.",
+                "set wow64 on", Group::SetUp, SetWow64});
+  registry.Add({"set windows folder", "\"PATH\"",
+                "The Windows folder (C:\\Windows unless set), whose system32 is the system directory.",
+                "set windows folder \"C:\\\\Win Dir\"", Group::SetUp, SetWindowsFolder});
+  registry.Add({"fail", "PATH write|flush|close|rename [times N]",
+                "The next call of that kind on the file (or the next N) fails as Windows fails it: a write, "
+                "or the flush or close of what was written, as on a full disk (nothing of it reaches the "
+                "file); a move from or over it as when another program holds it (both files stay).",
+                "fail \"C:\\\\Windows\\\\system32\\\\Config.dat.tmp\" rename", Group::SetUp, FailFileCall});
   registry.Add({"deny", "PATH", "Makes a file or folder refuse to be opened, created or deleted.",
                 "deny \"C:\\\\0001.tmp\"", Group::SetUp, DenyFile});
   registry.Add({"ras up", "NAME [ip ADDRESS]",
@@ -182,8 +234,10 @@ void RegisterMachineCommands(Registry& registry) {
                 Group::Action, RasDown});
   registry.Add(
       {"expect file",
-       "PATH absent | PATH administrators only|not | PATH administrators and user | PATH [ansi] \"TEXT\"",
-       "The file is absent, or only Administrators and SYSTEM may open it (or not), or they have full "
+       "PATH absent | PATH administrators only [always] | PATH administrators not | PATH administrators and "
+       "user | PATH [ansi] \"TEXT\"",
+       "The file is absent, or only Administrators and SYSTEM may open it (or not; always: nor could anyone "
+       "else read what a program wrote to it, or to a file moved over it, at any instant), or they have full "
        "access and the signed-in user reads it (a folder: lists it), or it holds exactly these bytes (with "
        "ansi: this text in the machine's code page).",
        "expect file \"C:\\\\0001.tmp\" absent", Group::Expectation, ExpectFile});

@@ -52,13 +52,15 @@ std::string SetIcmpHost(Arguments& args, Context& context) {
 }
 
 std::string QueueStray(Arguments& args, Context& context) {
-  std::string kind = args.Keyword({"reply", "error", "options", "forged", "tick"});
+  std::string kind = args.Keyword({"reply", "error", "options", "forged", "tick", "short", "long"});
   DWORD delay = static_cast<DWORD>(args.OptionalNumber("after").value_or(0));
   args.End();
   StrayKind stray = kind == "reply"    ? StrayKind::ForeignReply
                     : kind == "error"  ? StrayKind::Error
                     : kind == "forged" ? StrayKind::Forged
                     : kind == "tick"   ? StrayKind::ForgedTick
+                    : kind == "short"  ? StrayKind::Short
+                    : kind == "long"   ? StrayKind::Long
                                        : StrayKind::ForeignReplyWithOptions;
   auto lock = context.machine.Lock();
   context.machine.Icmp().QueueStray(stray, delay);
@@ -248,11 +250,12 @@ void RegisterProbeCommands(Registry& registry) {
        "never answers.",
        "icmp host 10.0.0.1 lost 100 lost 30", Group::SetUp, SetIcmpHost});
   registry.Add(
-      {"icmp stray", "reply|error|options|forged|tick [after MS]",
+      {"icmp stray", "reply|error|options|forged|tick|short|long [after MS]",
        "A datagram that is not the reply arrives MS after the next echo request leaves: another program's "
        "echo reply, a destination-unreachable error, another program's reply with IPv4 options, a forged "
        "reply with the request's identifier and sequence from 10.66.66.66, or one from the probed address "
-       "whose send tick is 16 ms ahead.",
+       "whose send tick is 16 ms ahead; or the probed address's reply cut one byte short of its send tick "
+       "(short) or padded to 322 bytes (long).",
        "icmp stray reply after 10", Group::SetUp, QueueStray});
   registry.Add({"icmp fail", "socket|sendto|select|recvfrom|closesocket ERROR",
                 "The next call of this socket function fails with the error code.", "icmp fail socket 10013",

@@ -10,14 +10,16 @@ constexpr const char* kMain = "main";
 
 std::string Start(Arguments& args, Context& context) {
   const Token* next = args.Peek();
-  bool named = next != nullptr && !(next->kind == Token::Kind::Word && next->text == "at");
+  bool named =
+      next != nullptr && !(next->kind == Token::Kind::Word && (next->text == "at" || next->text == "in"));
   std::string name = named ? args.Text("NAME") : kMain;
   std::string modulePath = args.OptionalText("at").value_or(kDefaultModulePath);
+  std::string currentDirectory = args.OptionalText("in").value_or("");
   args.End();
   auto known = context.processes.find(name);
   if (known != context.processes.end() && context.driver.Running(known->second))
     return "\"" + name + "\" is still running; give another instance a name of its own";
-  int pid = context.driver.Start(modulePath);
+  int pid = context.driver.Start(modulePath, currentDirectory);
   context.processes[name] = pid;
   if (name == kMain) context.driver.SetPid(pid);
   return {};
@@ -28,6 +30,13 @@ std::string Use(Arguments& args, Context& context) {
   args.End();
   context.driver.SetPid(pid);
   return {};
+}
+
+std::string EndProcess(Arguments& args, Context& context) {
+  int pid = args.AtEnd() ? context.driver.Pid() : ProcessNamed(context, args.Text("NAME"));
+  args.End();
+  if (pid == 0) return "the dialer was never started";
+  return context.driver.EndProcess(pid);
 }
 
 std::string CheckExit(Context& context, int pid, int expected) {
@@ -71,11 +80,15 @@ std::string ExpectProcess(Arguments& args, Context& context) {
 }  // namespace
 
 void RegisterProcessCommands(Registry& registry) {
-  registry.Add({"start", "[NAME] [at \"PATH\"]",
+  registry.Add({"start", "[NAME] [at \"PATH\"] [in \"DIR\"]",
                 "Starts the dialer and waits until it is idle. Without a name it is the main instance, which "
                 "the actions aim at; with a name, another instance remembered by that name. at: the "
-                "executable's full path (its folder is the current directory).",
+                "executable's full path; in: the process's current directory (else the executable's folder).",
                 "start at \"C:\\\\My Apps\\\\Velk VPN\\\\Dorvanta.exe\"", Group::SetUp, Start});
+  registry.Add({"end process", "[NAME]",
+                "Ends the instance from outside at once, as the task manager does (exit code 1): its threads "
+                "stop at their next wait, its windows go.",
+                "end process", Group::SetUp, EndProcess});
   registry.Add({"use", "NAME", "Aims the actions and expectations at the instance started under that name.",
                 "use second", Group::SetUp, Use});
   registry.Add({"expect exit", "CODE", "The instance the actions aim at has ended with this exit code.",

@@ -58,6 +58,21 @@ std::string Delete(Arguments& args, Context& context) {
   return {};
 }
 
+std::string Grow(Arguments& args, Context& context) {
+  std::string key = args.Text("KEY");
+  std::string name = args.Text("VALUE");
+  std::int64_t bytes = args.Number("BYTES");
+  std::int64_t times = args.OptionalNumber("times").value_or(1);
+  args.End();
+  if (bytes < 1 || bytes > 0xFFFFFF) throw ArgumentError("the value grows by 1 to 16777215 bytes");
+  if (times < 1 || times > 100) throw ArgumentError("times is a count of 1 to 100");
+  auto lock = context.machine.Lock();
+  if (context.machine.Registry().Value(key, name) == nullptr)
+    return "the value " + Quote(name) + " does not exist";
+  context.machine.Registry().Grow(key, name, static_cast<size_t>(bytes), static_cast<int>(times));
+  return {};
+}
+
 std::string Deny(Arguments& args, Context& context) {
   std::string key = args.Text("KEY");
   args.End();
@@ -101,6 +116,14 @@ void RegisterRegistryCommands(Registry& registry) {
       {"registry delete", "KEY [VALUE]", "Deletes a value, or the key with its values.",
        "registry delete \"HKLM\\\\Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\Svchost\" netsvcs",
        Group::SetUp, Delete});
+  registry.Add(
+      {"registry grows", "KEY VALUE BYTES [times N]",
+       "The multi-string value grows by BYTES between the next query and the one after (with times, "
+       "after each of the next N queries): the next query finds it as it was, without the BYTES (N times "
+       "BYTES) bytes before its closing NUL; once grown it is as set.",
+       "registry grows \"HKLM\\\\Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\Svchost\" "
+       "netsvcs 8 times 4",
+       Group::SetUp, Grow});
   registry.Add({"registry deny", "KEY", "The key refuses to be opened (access denied).",
                 "registry deny \"HKLM\\\\Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\Svchost\"",
                 Group::SetUp, Deny});

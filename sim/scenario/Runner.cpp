@@ -14,31 +14,71 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
+// Places the rest of its line at an instant; the runner does not place it again.
+constexpr const char* kPlaceCommand = "at";
+
 std::string Usage(const Command& command) {
   return "usage: " + command.name + (command.syntax.empty() ? "" : " " + command.syntax);
 }
 
 }  // namespace
 
-std::string Runner::RunLine(std::string_view line) {
-  TokenizedLine parsed = Tokenize(line);
-  if (!parsed.error.empty()) return parsed.error;
-  if (parsed.tokens.empty()) return {};
-  size_t nameWords = 0;
+const Command* Runner::Find(const TokenizedLine& parsed, size_t& nameWords, std::string& problem) const {
+  if (!parsed.error.empty()) {
+    problem = parsed.error;
+    return nullptr;
+  }
+  if (parsed.tokens.empty()) {
+    problem = "no command is given";
+    return nullptr;
+  }
   const Command* command = m_registry.Match(parsed.tokens, nameWords);
   if (command == nullptr) {
     std::string name = Spell(parsed.tokens[0]);
     if (parsed.tokens.size() > 1 && parsed.tokens[1].kind == Token::Kind::Word)
       name += " " + parsed.tokens[1].text;
-    return "unknown command \"" + name + "\"";
+    problem = "unknown command \"" + name + "\"";
   }
+  return command;
+}
+
+const Command* Runner::CommandOf(std::string_view line, std::string& problem) const {
+  size_t nameWords = 0;
+  return Find(Tokenize(line), nameWords, problem);
+}
+
+std::string Runner::RunLine(std::string_view line) {
+  TokenizedLine parsed = Tokenize(line);
+  if (parsed.error.empty() && parsed.tokens.empty()) return {};
+  std::string problem;
+  size_t nameWords = 0;
+  const Command* command = Find(parsed, nameWords, problem);
+  if (command == nullptr) return problem;
   Arguments args(std::vector<Token>(parsed.tokens.begin() + static_cast<std::ptrdiff_t>(nameWords),
                                     parsed.tokens.end()));
+  std::string placedProblem;
+  if (command->name != kPlaceCommand) PlaceLines(placedProblem);
   try {
-    return command->handler(args, m_context);
+    problem = command->handler(args, m_context);
   } catch (const ArgumentError& error) {
-    return std::string(error.what()) + "; " + Usage(*command);
+    problem = std::string(error.what()) + "; " + Usage(*command);
   }
+  // The command is over once every line placed during it has run.
+  if (m_context.driver.HasPlacedActions()) m_context.driver.WaitIdle();
+  return problem.empty() ? placedProblem : problem;
+}
+
+void Runner::PlaceLines(std::string& firstProblem) {
+  if (m_context.placed.empty()) return;
+  VirtualTime start = m_context.driver.Now();
+  for (PlacedLine& placed : m_context.placed)
+    m_context.driver.At(start + placed.offset, [this, placed, &firstProblem, start] {
+      std::string problem = RunLine(placed.line);
+      if (problem.empty() || !firstProblem.empty()) return;
+      firstProblem = "at +" + std::to_string(placed.offset) + " (" + std::to_string(start + placed.offset) +
+                     " ms): " + placed.line + " -- " + problem;
+    });
+  m_context.placed.clear();
 }
 
 std::string Runner::RunScript(std::string_view script, const std::string& name) {
@@ -50,6 +90,12 @@ std::string Runner::RunScript(std::string_view script, const std::string& name) 
     ++number;
     if (std::string problem = RunLine(line); !problem.empty())
       return name + ":" + std::to_string(number) + ": " + std::string(Trim(line)) + " -- " + problem;
+  }
+  if (!m_context.placed.empty()) {
+    std::string lines = m_context.placed.front().line;
+    m_context.placed.clear();
+    return name + ":" + std::to_string(number) + ": the line placed last (" + lines +
+           ") has no command to run with";
   }
   return {};
 }

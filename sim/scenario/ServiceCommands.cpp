@@ -110,10 +110,13 @@ std::string ExpectChild(Arguments& args, Context& context) {
   std::string program = args.Text("PROGRAM");
   std::optional<std::string> parameters;
   std::optional<std::string> kind;
+  std::optional<std::int64_t> at;
   while (!args.AtEnd()) {
-    std::string option = args.Keyword({"parameters", "captured", "shell", "command"});
+    std::string option = args.Keyword({"parameters", "captured", "shell", "command", "at"});
     if (option == "parameters")
       parameters = args.Text("PARAMETERS");
+    else if (option == "at")
+      at = args.Number("MS");
     else
       kind = option;
   }
@@ -129,6 +132,9 @@ std::string ExpectChild(Arguments& args, Context& context) {
                    Quote(*parameters));
   if (kind && KindName(record.kind) != *kind)
     return Differs("how child " + std::to_string(number) + " was started", KindName(record.kind), *kind);
+  if (at && static_cast<std::int64_t>(record.at) != *at)
+    return Differs("the time child " + std::to_string(number) + " started", std::to_string(record.at),
+                   std::to_string(*at));
   return {};
 }
 
@@ -182,9 +188,9 @@ void RegisterServiceCommands(Registry& registry) {
                 "The shared service host runs (with this process id) or has been ended.",
                 "expect svchost running pid 2104", Group::Expectation, ExpectHost});
   registry.Add(
-      {"expect child", "N \"PROGRAM\" [parameters \"TEXT\"] [captured|shell|command]",
+      {"expect child", "N \"PROGRAM\" [parameters \"TEXT\"] [captured|shell|command] [at MS]",
        "The Nth child started (from 1) ran this program with these parameters, started with its "
-       "output captured, through the shell, or by the command processor.",
+       "output captured, through the shell, or by the command processor, at this virtual time.",
        "expect child 2 \"C:\\\\Windows\\\\system32\\\\taskkill.exe\" parameters \"/F /T /PID 1044\" shell",
        Group::Expectation, ExpectChild});
   registry.Add({"expect children", "COUNT", "This many children have been started.", "expect children 0",

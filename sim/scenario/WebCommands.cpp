@@ -46,6 +46,28 @@ std::string Reach(Arguments& args, Context& context) {
   return {};
 }
 
+// The user's Internet Options name a proxy: a host of the machine that
+// takes every request not bypassed and answers it as the host asked would.
+std::string SetProxy(Arguments& args, Context& context) {
+  std::string address = args.Text("\"ADDRESS:PORT\"");
+  std::optional<std::string> bypass = args.OptionalText("bypass");
+  args.End();
+  plat::UserProxySettings settings;
+  if (address != "none") {
+    size_t colon = address.rfind(':');
+    if (colon == std::string::npos || colon == 0 || colon + 1 == address.size())
+      throw ArgumentError("the proxy is written ADDRESS:PORT");
+    settings.proxy = address;
+    settings.bypass = bypass.value_or("");
+    context.machine.Web().AddHost(address.substr(0, colon));
+  } else if (bypass) {
+    throw ArgumentError("no bypass list without a proxy");
+  }
+  auto lock = context.machine.Lock();
+  context.machine.UserProxy() = settings;
+  return {};
+}
+
 std::string ExpectRequests(Arguments& args, Context& context) {
   std::string host = args.Text("HOST");
   std::string path = args.Text("PATH");
@@ -90,6 +112,11 @@ void RegisterWebCommands(Registry& registry) {
                 "MS (5000 unless given), so a download succeeds only if the whole body comes by its "
                 "deadline.",
                 "web refuse dir.velk.example", Group::SetUp, Reach});
+  registry.Add({"set proxy", "\"ADDRESS:PORT\" [bypass \"LIST\"] | none",
+                "The user's Internet Options send downloads through this proxy, a host of the machine that "
+                "forwards each request (its requests: the whole http address, or HOST:PORT for https); "
+                "hosts of the bypass list (';'-separated, '*' wildcards, <local>) are reached directly.",
+                "set proxy \"proxy.corp.example:8080\" bypass \"*.velk.example\"", Group::SetUp, SetProxy});
   registry.Add({"expect web requests", "HOST PATH COUNT", "The host has had this many requests for the path.",
                 "expect web requests dir.velk.example /webadmin/serverlist.txt 1", Group::Expectation,
                 ExpectRequests});

@@ -29,6 +29,10 @@ class ContractEnvironment {
   // with the given type and bytes, in the system's ANSI code page.
   virtual std::string RegistryTestKey() = 0;
   virtual void PutRegistryValue(const std::string& name, DWORD type, const std::string& bytes) = 0;
+  // A key of the test's own under HKEY_LOCAL_MACHINE\Software, made in both
+  // views of a 64-bit Windows (32-bit Windows has one) for a 32-bit program
+  // there, and removed with the environment; twoViews: there are two.
+  virtual std::string RegistryViewsTestKey(bool& twoViews) = 0;
 
   // Sets a variable of the process's environment until the environment goes
   // (the simulated machine keeps none, so there it changes nothing).

@@ -62,6 +62,17 @@ class SimEnvironment final : public ContractEnvironment {
                                   name, type, bytes);
   }
 
+  // The machine becomes a 64-bit Windows running this 32-bit program.
+  std::string RegistryViewsTestKey(bool& twoViews) override {
+    auto lock = m_machine.Lock();
+    m_machine.SetWow64(true);
+    m_process.wow64 = twoViews = true;
+    for (const char* key :
+         {"HKLM\\Software\\DorvantaContractView", "HKLM\\Software\\WOW6432Node\\DorvantaContractView"})
+      m_machine.Registry().CreateKey(key);
+    return "Software\\DorvantaContractView";
+  }
+
   void SetEnvironmentVariable(const std::string&, const std::string&) override {}
 
  private:

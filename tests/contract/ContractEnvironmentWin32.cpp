@@ -40,6 +40,9 @@ class Win32ContractEnvironment final : public ContractEnvironment {
   ~Win32ContractEnvironment() override {
     if (!m_folder.empty()) RemoveTree(m_folder);
     if (!m_key.empty()) ::RegDeleteKeyA(HKEY_CURRENT_USER, m_key.c_str());
+    if (!m_viewsKey.empty())
+      for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY})
+        ::RegDeleteKeyExA(HKEY_LOCAL_MACHINE, m_viewsKey.c_str(), view, 0);
     for (const auto& [name, value] : m_savedVariables) Put(name, value);
   }
 
@@ -78,6 +81,20 @@ class Win32ContractEnvironment final : public ContractEnvironment {
     ::RegCloseKey(key);
   }
 
+  std::string RegistryViewsTestKey(bool& twoViews) override {
+    wchar_t folder[MAX_PATH] = {};
+    twoViews = ::GetSystemWow64DirectoryW(folder, MAX_PATH) != 0;
+    m_viewsKey = "Software\\DorvantaContractView-" + std::to_string(::GetCurrentProcessId()) + "-" +
+                 std::to_string(++s_keys);
+    for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+      HKEY key = nullptr;
+      if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, m_viewsKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view,
+                            nullptr, &key, nullptr) == ERROR_SUCCESS)
+        ::RegCloseKey(key);
+    }
+    return m_viewsKey;
+  }
+
   // Both the process's block and the C library's copy; the first value of
   // each name is put back when the environment goes.
   void SetEnvironmentVariable(const std::string& name, const std::string& value) override {
@@ -99,6 +116,7 @@ class Win32ContractEnvironment final : public ContractEnvironment {
   plat::ScopedPorts m_installed{m_ports.Ports()};
   std::wstring m_folder;
   std::string m_key;
+  std::string m_viewsKey;
   static inline unsigned s_keys = 0;
 };
 

@@ -1,111 +1,56 @@
 // The WinHTTP download against a small HTTP server on 127.0.0.1 in this
 // process: a body is written whole, and a body past the size bound, a
 // redirect to another scheme, more than ten redirects or an error status
-// fail without a file.
+// fail without a file. The user's proxy (the same server) comes from the
+// Internet Options: a fixed proxy with its bypass list, or a proxy script.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <map>
-#include <sstream>
 #include <string>
 
 #include "platform/Download.h"
 #include "platform/win32/DownloadWin32.h"
-#include "platform/win32/WinApi.h"
-#include "platform/win32/WinHandles.h"
-
-// After the Windows headers.
-#include <winsock2.h>
+#include "platform/win32/ProxyWin32.h"
+#include "tests/contract/TinyHttpServer.h"
 
 namespace {
 
-struct SocketTraits {
-  static SOCKET Invalid() { return INVALID_SOCKET; }
-  static void Close(SOCKET s) { ::closesocket(s); }
-};
-using UniqueSocket = win32::UniqueWinHandle<SOCKET, SocketTraits>;
+// A name that never resolves: only a proxy can fetch it.
+constexpr const char* kUnresolvable = "http://dir.velk.invalid:8000/list";
+constexpr DWORD kProxyFlag = 2, kScriptFlag = 4;
 
-// Answers each path with a fixed response, one request per connection.
-class TinyServer {
+// The Internet Options' record: version 0x46, a counter, the flags (2 proxy, 4 script, 8 detection),
+// each text after its length, room for the rest; removed afterwards (the test prefix has none).
+class UserProxyOptions {
  public:
-  TinyServer() {
-    WSADATA data{};
-    ::WSAStartup(MAKEWORD(2, 2), &data);
-    m_listener.Reset(::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    int length = sizeof(address);
-    if (::bind(m_listener.Get(), reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-        ::listen(m_listener.Get(), 8) != 0 ||
-        ::getsockname(m_listener.Get(), reinterpret_cast<sockaddr*>(&address), &length) != 0)
-      return;
-    m_port = ntohs(address.sin_port);
-    m_thread.Reset(::CreateThread(nullptr, 0, Run, this, 0, nullptr));
+  UserProxyOptions(DWORD flags, const std::string& proxy, const std::string& bypass,
+                   const std::string& script) {
+    ::RegCreateKeyExW(HKEY_CURRENT_USER,
+                      L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Connections", 0,
+                      nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &m_key, nullptr);
+    std::string record;
+    auto put = [&record](DWORD value) { record.append(reinterpret_cast<const char*>(&value), sizeof value); };
+    for (DWORD value : {0x46UL, 1UL, flags}) put(value);
+    for (const std::string& text : {proxy, bypass, script}) {
+      put(static_cast<DWORD>(text.size()));
+      record += text;
+    }
+    record.append(32, '\0');
+    ::RegSetValueExW(m_key, kValue, 0, REG_BINARY, reinterpret_cast<const BYTE*>(record.data()),
+                     static_cast<DWORD>(record.size()));
   }
-  ~TinyServer() {
-    m_stop = true;
-    if (m_thread) ::WaitForSingleObject(m_thread.Get(), INFINITE);
-    m_listener.Reset();
-    ::WSACleanup();
+  ~UserProxyOptions() {
+    ::RegDeleteValueW(m_key, kValue);
+    ::RegCloseKey(m_key);
   }
-  void Answer(const std::string& path, const std::string& status, const std::string& headers,
-              const std::string& body) {
-    m_responses[path] = "HTTP/1.1 " + status +
-                        "\r\nConnection: close\r\nContent-Length: " + std::to_string(body.size()) + "\r\n" +
-                        headers + "\r\n" + body;
-  }
-  std::string Url(const std::string& path) const {
-    return "http://127.0.0.1:" + std::to_string(m_port) + path;
-  }
-  bool Listening() const { return m_thread.Get() != nullptr; }
+  UserProxyOptions(const UserProxyOptions&) = delete;
+  UserProxyOptions& operator=(const UserProxyOptions&) = delete;
 
  private:
-  static DWORD WINAPI Run(void* self) {
-    static_cast<TinyServer*>(self)->Serve();
-    return 0;
-  }
-  void Serve() {
-    while (!m_stop) {
-      fd_set ready;
-      FD_ZERO(&ready);
-      FD_SET(m_listener.Get(), &ready);
-      timeval slice{0, 50 * 1000};
-      if (::select(0, &ready, nullptr, nullptr, &slice) != 1) continue;
-      UniqueSocket client(::accept(m_listener.Get(), nullptr, nullptr));
-      if (client) Reply(client.Get());
-    }
-  }
-  void Reply(SOCKET client) {
-    std::string request;
-    char buffer[1024];
-    while (request.find("\r\n\r\n") == std::string::npos && request.size() < 16384) {
-      int got = ::recv(client, buffer, sizeof(buffer), 0);
-      if (got <= 0) return;
-      request.append(buffer, got);
-    }
-    std::string method, path;
-    std::istringstream(request) >> method >> path;
-    auto found = m_responses.find(path);
-    std::string response = found != m_responses.end() ? found->second
-                                                      : "HTTP/1.1 404 Not Found\r\nConnection: close\r\n"
-                                                        "Content-Length: 0\r\n\r\n";
-    for (size_t sent = 0; sent < response.size();) {
-      int n = ::send(client, response.data() + sent, static_cast<int>(response.size() - sent), 0);
-      if (n <= 0) return;
-      sent += n;
-    }
-    ::shutdown(client, SD_SEND);
-  }
-
-  UniqueSocket m_listener;
-  win32::UniqueHandle m_thread;
-  std::atomic<bool> m_stop{false};
-  int m_port = 0;
-  std::map<std::string, std::string> m_responses;
+  static constexpr const wchar_t* kValue = L"DefaultConnectionSettings";
+  HKEY m_key = nullptr;
 };
 
 class DownloadWin32Check : public ::testing::Test {
@@ -128,6 +73,10 @@ class DownloadWin32Check : public ::testing::Test {
     EXPECT_EQ(m_report.bytes, bytes);
     EXPECT_LT(m_report.elapsedMs, plat::kDownloadDeadlineMs);
   }
+  LONG FetchUrl(win32::DownloadWin32& download, const std::string& url) {
+    ::DeleteFileA(m_file.c_str());
+    return download.DownloadToFile(url, m_file, m_report);
+  }
   bool FileExists() const { return ::GetFileAttributesA(m_file.c_str()) != INVALID_FILE_ATTRIBUTES; }
   std::string FileText() const {
     std::ifstream in(m_file, std::ios::binary);
@@ -137,7 +86,7 @@ class DownloadWin32Check : public ::testing::Test {
     m_server.Answer(from, "302 Found", "Location: " + to + "\r\n", "");
   }
 
-  TinyServer m_server;
+  TinyHttpServer m_server;
   win32::DownloadWin32 m_download;
   plat::DownloadReport m_report;
   std::string m_file;
@@ -183,6 +132,46 @@ TEST_F(DownloadWin32Check, RedirectsStayWithinHttpAndTen) {
     ADD_FAILURE() << "unexpected pass under Wine: it refuses a redirect to ftp";
   else
     std::printf("todo_wine: Wine follows a redirect to ftp as http (status %d)\n", m_report.status);
+}
+
+TEST_F(DownloadWin32Check, UserProxyFromTheInternetOptions) {
+  win32::DownloadWin32 userSettings(false);
+  {
+    UserProxyOptions options(kProxyFlag, m_server.Authority(), "*.corp.invalid;127.0.0.1", "");
+    plat::UserProxySettings settings = win32::ReadUserProxySettings();
+    EXPECT_FALSE(settings.bAutoDetect);
+    EXPECT_EQ(settings.proxy, m_server.Authority());
+    EXPECT_EQ(settings.bypass, "*.corp.invalid;127.0.0.1");
+    m_server.Answer(kUnresolvable, "200 OK", "", "through the proxy");
+    m_server.Answer("/direct", "200 OK", "", "directly");
+    EXPECT_EQ(FetchUrl(userSettings, kUnresolvable), plat::kDownloadOk);
+    EXPECT_EQ(FileText(), "through the proxy");
+    EXPECT_EQ(m_report.proxy, "proxy " + m_server.Authority() + ", bypassing *.corp.invalid;127.0.0.1");
+    EXPECT_EQ(FetchUrl(userSettings, m_server.Url("/direct")), plat::kDownloadOk);
+    EXPECT_EQ(FileText(), "directly");
+    // The system's automatic proxy, where it has one, follows the same settings.
+    EXPECT_EQ(FetchUrl(m_download, kUnresolvable), plat::kDownloadOk);
+    EXPECT_EQ(FileText(), "through the proxy");
+  }
+  // A proxy script names the proxy; its lookup ends with the download's deadline.
+  m_server.Answer("/proxy.pac", "200 OK", "Content-Type: application/x-ns-proxy-autoconfig\r\n",
+                  "function FindProxyForURL(url, host) { return \"PROXY " + m_server.Authority() + "\"; }");
+  m_server.Answer(kUnresolvable, "200 OK", "", "by the script");
+  {
+    UserProxyOptions options(kScriptFlag, "", "", m_server.Url("/proxy.pac"));
+    EXPECT_EQ(win32::ReadUserProxySettings().autoConfigUrl, m_server.Url("/proxy.pac"));
+    EXPECT_EQ(FetchUrl(userSettings, kUnresolvable), plat::kDownloadOk);
+    EXPECT_EQ(FileText(), "by the script");
+  }
+  TinyHttpServer silent(false);
+  ASSERT_TRUE(silent.Listening());
+  UserProxyOptions options(kScriptFlag, "", "", silent.Url("/proxy.pac"));
+  DWORD start = ::GetTickCount();
+  EXPECT_EQ(FetchUrl(userSettings, kUnresolvable), plat::kDownloadFailed);
+  EXPECT_EQ(static_cast<int>(m_report.failure), static_cast<int>(plat::DownloadFailure::kDeadline));
+  DWORD elapsed = ::GetTickCount() - start;
+  EXPECT_GE(elapsed, plat::kDownloadDeadlineMs - 500);
+  EXPECT_LT(elapsed, plat::kDownloadDeadlineMs + 2000);
 }
 
 }  // namespace

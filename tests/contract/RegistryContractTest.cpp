@@ -17,7 +17,8 @@ class RegistryContract : public ContractTest {
  protected:
   void SetUp() override { m_key = m_env->RegistryTestKey(); }
   std::unique_ptr<plat::IRegistryKey> Open(LONG& result) {
-    return plat::Current().registry->OpenKey(plat::RegistryRoot::CurrentUser, m_key, result);
+    return plat::Current().registry->OpenKey(plat::RegistryRoot::CurrentUser, m_key, plat::RegistryView::Own,
+                                             result);
   }
   void Put(const std::string& name, DWORD type, const std::string& bytes) {
     m_env->PutRegistryValue(name, type, bytes);
@@ -27,8 +28,8 @@ class RegistryContract : public ContractTest {
 
 TEST_F(RegistryContract, MissingKeyIsNotFound) {
   LONG result = 0;
-  auto key =
-      plat::Current().registry->OpenKey(plat::RegistryRoot::CurrentUser, m_key + "\\NoSuchKey", result);
+  auto key = plat::Current().registry->OpenKey(plat::RegistryRoot::CurrentUser, m_key + "\\NoSuchKey",
+                                               plat::RegistryView::Own, result);
   EXPECT_FALSE(key);
   EXPECT_EQ(result, plat::kErrorFileNotFound);
 }
@@ -85,6 +86,27 @@ TEST_F(RegistryContract, MultiStringGivesTheBytesStoredAndTheirCount) {
 
   size = 16;
   EXPECT_EQ(key->QueryMultiString("Missing", buffer.data(), size), plat::kErrorFileNotFound);
+}
+
+// A 64-bit Windows keeps HKLM\Software twice: each view reads and writes
+// its own copy. 32-bit Windows has one, which both views reach.
+TEST_F(RegistryContract, EachViewOfLocalMachineSoftwareHoldsItsOwnValues) {
+  bool twoViews = false;
+  std::string path = m_env->RegistryViewsTestKey(twoViews);
+  LONG result = -1;
+  auto bits64 = plat::Current().registry->OpenKey(plat::RegistryRoot::LocalMachine, path,
+                                                  plat::RegistryView::Bits64, result);
+  ASSERT_TRUE(bits64) << result;
+  auto bits32 = plat::Current().registry->OpenKey(plat::RegistryRoot::LocalMachine, path,
+                                                  plat::RegistryView::Bits32, result);
+  ASSERT_TRUE(bits32) << result;
+  EXPECT_EQ(bits64->SetDword("View", 64), 0);
+  EXPECT_EQ(bits32->SetDword("View", 32), 0);
+  DWORD value = 0;
+  EXPECT_EQ(bits64->QueryDword("View", value), 0);
+  EXPECT_EQ(value, twoViews ? 64u : 32u);
+  EXPECT_EQ(bits32->QueryDword("View", value), 0);
+  EXPECT_EQ(value, 32u);
 }
 
 }  // namespace

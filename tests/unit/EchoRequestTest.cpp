@@ -63,6 +63,14 @@ TEST(EchoRequest, ChecksumMakesTheSumOverAll45BytesFFFF) {
   }
 }
 
+// Counted from our own send tick across the counter's wrap, at most 60000 ms.
+TEST(EchoRequest, RoundTripIsBoundedTo60000Ms) {
+  EXPECT_EQ(EchoRoundTrip(100059999, 100000000), 59999u);
+  EXPECT_EQ(EchoRoundTrip(100060000, 100000000), 60000u);
+  EXPECT_EQ(EchoRoundTrip(100060001, 100000000), 60000u);
+  EXPECT_EQ(EchoRoundTrip(5, 0xFFFFFFFB), 10u);
+}
+
 class EchoReplyReading : public ::testing::Test {
  protected:
   void SetUp() override { m_stamp = CEchoRequest::Fill(3, 5000, m_request); }
@@ -97,8 +105,10 @@ TEST_F(EchoReplyReading, OtherTypesOtherIdentifiersOrSequencesAndShortDatagramsA
   EXPECT_FALSE(ReadEchoReply(foreign.data(), static_cast<int>(foreign.size()), m_stamp, tick));
   std::vector<BYTE> otherSequence = Reply(0, false, 0, 1);
   EXPECT_FALSE(ReadEchoReply(otherSequence.data(), static_cast<int>(otherSequence.size()), m_stamp, tick));
+  // The whole send tick must be there: 24 header bytes and 13 of the echo.
   std::vector<BYTE> reply = Reply(0, true);
-  EXPECT_FALSE(ReadEchoReply(reply.data(), 30, m_stamp, tick));
+  EXPECT_TRUE(ReadEchoReply(reply.data(), 37, m_stamp, tick));
+  EXPECT_FALSE(ReadEchoReply(reply.data(), 36, m_stamp, tick));
   reply[0] = 0x44;  // a header length below the minimum
   EXPECT_FALSE(ReadEchoReply(reply.data(), static_cast<int>(reply.size()), m_stamp, tick));
 }

@@ -53,6 +53,11 @@ TEST_F(ScenarioCommandsTest, WindowAndPopupExpectationsReportWhatIsOpen) {
             "the message box's caption is \"종료\", expected \"접속해제\"");
   EXPECT_EQ(runner.RunLine("answer ok"), "the message box has no such button");
   EXPECT_EQ(runner.RunLine("expect menu 32775 \"Exit\""), "no menu is open");
+  EXPECT_EQ(Run("answer no\ntray right\nexpect menu 32775 \"Exit\"\n"), "");
+  EXPECT_EQ(runner.RunLine("click 1004"), "a menu is open");
+  EXPECT_EQ(runner.RunLine("menu dismiss"), "");
+  EXPECT_EQ(runner.RunLine("tray left"), "");
+  EXPECT_EQ(runner.RunLine("close"), "");
   EXPECT_EQ(runner.RunLine("answer yes"), "");
   EXPECT_EQ(runner.RunLine("expect running"), "the process has ended with exit code 1");
   EXPECT_EQ(runner.RunLine("expect exit 0"), "the exit code is 1, expected 0");
@@ -80,6 +85,25 @@ TEST_F(ScenarioCommandsTest, ShellExpectationsMatchEveryGivenFieldAndCount) {
             "the number of matching shell calls is 1, expected 2" + recorded);
   EXPECT_EQ(runner.RunLine("expect no shell"),
             "the shell was called: open \"C:\\\\u.exe\" parameters \"-q\" directory \"C:\\\\\" show 5");
+}
+
+// A placed line runs at its instant inside the next command, which lasts
+// until then; it fails that command when it fails, naming the instant.
+TEST_F(ScenarioCommandsTest, PlacedLinesRunAtTheirInstantInsideTheNextCommand) {
+  StartDialer();
+  EXPECT_EQ(Run("at +300 expect time 300\nat +300 try click 4242\nat +100 expect time 100\nwait\n"), "");
+  EXPECT_EQ(out.str(), "try: click 4242 -- control 4242 does not exist\n");
+  EXPECT_EQ(runner.RunLine("expect time 300"), "");
+  EXPECT_EQ(
+      Run("at +50 expect time 0\nadvance 1000\nexpect time 1300\n"),
+      "t.scn:2: advance 1000 -- at +50 (350 ms): expect time 0 -- the virtual time is 350 ms, expected 0 ms");
+  EXPECT_EQ(Run("at +10 wait\n"),
+            "t.scn:1: at +10 wait -- `wait` cannot be placed at an instant: it is a command of its own");
+  EXPECT_EQ(Run("at 10 close\n"),
+            "t.scn:1: at 10 close -- +MS is a plus sign and a number of milliseconds; usage: at +MS LINE");
+  EXPECT_EQ(Run("at +10 frobnicate\n"), "t.scn:1: at +10 frobnicate -- unknown command \"frobnicate\"");
+  EXPECT_EQ(Run("at +10 close\n"), "t.scn:1: the line placed last (close) has no command to run with");
+  EXPECT_EQ(runner.RunLine("expect time 1300"), "");
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 //
 //   dorvanta_demo_directory PORT FOLDER [CODEPAGE [SECONDS]]
 //
-// It stops by itself after SECONDS (default 600), or when killed.
+// As a proxy, asked for a whole address, it answers with its path's page; it prints each request and its
+// host. It stops by itself after SECONDS (default 600), or when killed.
 #include <httplib.h>
 
 #include <chrono>
@@ -26,6 +27,13 @@ bool CopyOut(sim::Machine& machine, const std::string& name, const std::filesyst
   if (!bytes) return false;
   std::ofstream(folder / name, std::ios::binary) << *bytes;
   return true;
+}
+
+// The path of "http://host:port/path", or of a path.
+std::string PathOf(const std::string& target) {
+  if (!target.starts_with("http://")) return target;
+  size_t slash = target.find('/', 7);
+  return slash == std::string::npos ? "/" : target.substr(slash);
 }
 
 }  // namespace
@@ -52,7 +60,9 @@ int main(int argc, char** argv) {
   httplib::Client upstream("127.0.0.1", route.port);
   httplib::Server server;
   server.Get(".*", [&](const httplib::Request& request, httplib::Response& response) {
-    httplib::Result answer = upstream.Get(request.path);
+    std::printf("GET %s host %s\n", request.path.c_str(), request.get_header_value("Host").c_str());
+    std::fflush(stdout);
+    httplib::Result answer = upstream.Get(PathOf(request.path));
     if (!answer) {
       response.status = 502;
       return;

@@ -1,16 +1,20 @@
 // Reads the state of the dialer's windows for the end-to-end run under Wine
 // (scripts/wine-e2e); the script acts with xdotool at the places it reports.
 //
-// TITLE is UTF-8, where %XX stands for a byte.
+// TITLE and NAME are UTF-8, where %XX stands for a byte.
 //   dorvanta_e2e_probe window TITLE        visible|hidden x y w h
 //   dorvanta_e2e_probe control TITLE ID    visible|hidden enabled|disabled cx cy text
 //   dorvanta_e2e_probe combo TITLE ID      count selected-text
 //   dorvanta_e2e_probe text TITLE          the texts of the window's static controls
 //   dorvanta_e2e_probe class CLASS         visible|hidden x y w h (first top-level window of the class)
 //   dorvanta_e2e_probe tree                every window: class, title, rect, visibility
+//   dorvanta_e2e_probe forget-icon TITLE ID  deletes the window's notification-area icon ID
+//   dorvanta_e2e_probe broadcast NAME      posts the registered message NAME to every top-level window
 //
 // Exit status 1 when the window or control is not there.
 #include <windows.h>
+// After <windows.h>.
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -115,6 +119,10 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (argc < 3) return 2;
+  if (command == L"broadcast") {
+    UINT message = ::RegisterWindowMessageW(Title(argv[2]).c_str());
+    return message != 0 && ::PostMessageW(HWND_BROADCAST, message, 0, 0) ? 0 : 1;
+  }
   if (command == L"class") {
     HWND window = ::FindWindowW(argv[2], nullptr);
     if (window == nullptr) return 1;
@@ -132,6 +140,10 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (argc < 4) return 2;
+  if (command == L"forget-icon") {
+    NOTIFYICONDATAW icon{sizeof(icon), window, static_cast<UINT>(std::wcstol(argv[3], nullptr, 10))};
+    return ::Shell_NotifyIconW(NIM_DELETE, &icon) ? 0 : 1;
+  }
   HWND control = ::GetDlgItem(window, static_cast<int>(std::wcstol(argv[3], nullptr, 10)));
   if (control == nullptr) return 1;
   if (command == L"control") {
