@@ -47,7 +47,7 @@ CL2tpPolicy::Result CL2tpPolicy::ApplyL2tpPolicy() {
                      MB_OKCANCEL | MB_ICONQUESTION) == IDOK) {
     CString strLine = QuotedIfBlank(ToolPath(kShutdownTool)) + kShutdownParameters;
     int nExit = m_processes.RunCommandProcessor(strLine.View());
-    m_log.Printf("l2tp: the computer restarts: ran \"%s\" by the command processor, exit code %d",
+    m_log.Printf("l2tp: the computer restarts: the command processor ran %s, exit code %d",
                  strLine.GetString(), nExit);
     return kStop;
   }
