@@ -2,7 +2,8 @@
 
 #include "probe/PingMessages.h"
 
-CMainDlg::CMainDlg(const plat::Ports& ports, CWnd* pParent) : CDialog(IDD_MAIN, pParent), m_ports(ports) {
+CMainDlg::CMainDlg(const plat::Ports& ports, CDialLog& dialLog, CWnd* pParent)
+    : CDialog(IDD_MAIN, pParent), m_ports(ports), m_dialLog(dialLog) {
   m_hIcon = Windows().LoadIcon(IDI_MAIN);
 }
 
@@ -41,6 +42,7 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
   ON_BN_CLICKED(IDC_CONNECT, OnConnect)
   ON_WM_CREATE()
   ON_COMMAND(ID_TRAY_EXIT, OnTrayExit)
+  ON_COMMAND(ID_TRAY_OPEN_LOG, OnOpenLog)
   ON_WM_TIMER()
   ON_BN_CLICKED(IDC_LINK_G_WEBSITE, OnLink<IDC_LINK_G_WEBSITE>)
   ON_BN_CLICKED(IDC_GET_SERVER_LIST, OnNothing)

@@ -17,6 +17,7 @@
 #include "directory/ServerList.h"
 #include "framework/CDialog.h"
 #include "framework/Controls.h"
+#include "log/DialLog.h"
 #include "probe/FastestServerChoice.h"
 #include "relay/RelayCommand.h"
 #include "resources/Messages.h"
@@ -29,7 +30,7 @@ class CMainDlg : public CDialog,
                  private IMonitorView,
                  private IL2tpPolicyView {
  public:
-  explicit CMainDlg(const plat::Ports& ports, CWnd* pParent = nullptr);
+  CMainDlg(const plat::Ports& ports, CDialLog& dialLog, CWnd* pParent = nullptr);
   ~CMainDlg() override;
 
   void LoadSaveConfig(BOOL bLoad);
@@ -73,6 +74,7 @@ class CMainDlg : public CDialog,
   HICON OnQueryDragIcon();
   void OnClose();
   void OnTrayExit();
+  void OnOpenLog();
   void OnNothing() {}
 
   // The desktop's events: the session's end, sleep.
@@ -177,6 +179,7 @@ class CMainDlg : public CDialog,
 
   // Handed to the subsystems when they are built.
   const plat::Ports& m_ports;
+  CDialLog& m_dialLog;
   std::unique_ptr<CSettings> m_settings;
   std::unique_ptr<CServerList> m_serverList;
   std::unique_ptr<CServerDirectory> m_directory;

@@ -1,5 +1,6 @@
 // The ways out: the close command and the tray menu's exit command.
 #include "app/MainDlg.h"
+#include "log/ProgramLines.h"
 #include "resources/Texts.h"
 
 // The questions are modal: the monitor may find the line gone while one is
@@ -22,6 +23,7 @@ void CMainDlg::OnClose() {
     m_connect->HangUpWithoutWaiting();
   }
   m_trayIcon.ShowFromResource(0);
+  m_dialLog.Finish(EndLine("the close command", 1));
   m_ports.system->ExitProcess(1);
 }
 

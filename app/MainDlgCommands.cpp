@@ -47,7 +47,7 @@ void CMainDlg::OnGroupChange() {
 
 void CMainDlg::OnChooseServer() {
   UpdateData(TRUE);
-  CServerDlg dlg(*m_ports.download, *m_ports.files, m_serverList->ListPath());
+  CServerDlg dlg(*m_ports.download, *m_ports.files, m_dialLog.Log(), m_serverList->ListPath());
   dlg.DoModal();
   UpdateData(FALSE);
 }

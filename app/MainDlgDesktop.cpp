@@ -1,11 +1,14 @@
 // The desktop's events: the shell starting anew, the session's end, sleep.
 #include "app/MainDlg.h"
+#include "log/ProgramLines.h"
 
 // The shell's message has no fixed number for the message map.
 LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) {
   if (!m_trayIcon.IsShellRestart(msg)) return CDialog::WindowProc(msg, wParam, lParam, handled);
   handled = true;
-  m_trayIcon.Restore();
+  BOOL bRestored = m_trayIcon.Restore();
+  m_dialLog.Log().Printf("desktop: the shell started anew, the tray icon %s",
+                         bRestored ? "shown again" : "could not be shown again");
   return 0;
 }
 
@@ -23,6 +26,7 @@ LRESULT CMainDlg::OnEndSession(WPARAM bEnding, LPARAM) {
   if (!bEnding) return 0;
   if (m_connect) m_connect->EndWithSession();
   m_trayIcon.ShowFromResource(0);
+  m_dialLog.Finish(EndLine("the session's end", 0));
   m_ports.system->ExitProcess(0);
   return 0;
 }
@@ -30,6 +34,9 @@ LRESULT CMainDlg::OnEndSession(WPARAM bEnding, LPARAM) {
 LRESULT CMainDlg::OnPowerBroadcast(WPARAM nEvent, LPARAM) {
   bool bResumed =
       nEvent == PBT_APMRESUMEAUTOMATIC || nEvent == PBT_APMRESUMESUSPEND || nEvent == PBT_APMRESUMECRITICAL;
-  if (bResumed && m_monitor) m_monitor->OnResume();
+  if (nEvent == PBT_APMSUSPEND) m_dialLog.Log().Write("desktop: the computer goes to sleep");
+  if (!bResumed) return TRUE;
+  m_dialLog.Log().Write("desktop: the computer has woken, the lines are checked");
+  if (m_monitor) m_monitor->OnResume();
   return TRUE;
 }

@@ -52,20 +52,23 @@ void CMainDlg::ReadSystemFacts() {
 // window shows, the window's view of itself.
 void CMainDlg::BuildSubsystems() {
   plat::ISystem& system = *m_ports.system;
-  m_settings = std::make_unique<CSettings>(*m_ports.files, m_strSysDir);
-  m_serverList = std::make_unique<CServerList>(*m_ports.download, system, *m_ports.files,
+  ILog& log = m_dialLog.Log();
+  m_settings = std::make_unique<CSettings>(*m_ports.files, log, m_strSysDir);
+  m_serverList = std::make_unique<CServerList>(*m_ports.download, system, *m_ports.files, log,
                                                CString(PrepareServerListFile(system, *m_ports.files)));
   m_directory = std::make_unique<CServerDirectory>(*m_ports.files, m_strSysDir);
   m_fastest =
-      std::make_unique<CFastestServerChoice>(*m_ports.sockets, system, *m_ports.windows, *m_directory);
-  m_updater = std::make_unique<CUpdater>(system, *m_ports.shell);
+      std::make_unique<CFastestServerChoice>(*m_ports.sockets, system, *m_ports.windows, *m_directory, log);
+  m_updater = std::make_unique<CUpdater>(system, *m_ports.shell, log);
   m_dialEngine = std::make_unique<CDialEngine>(*m_ports.ras, system);
-  m_mainLine = std::make_unique<CDialSession>(kMainLine, *m_dialEngine, *m_ports.files);
-  m_relayLine = std::make_unique<CDialSession>(kRelayLine, *m_dialEngine, *m_ports.files);
+  m_mainLine =
+      std::make_unique<CDialSession>(kMainLine, *m_dialEngine, *m_ports.files, m_dialLog.SharedLog());
+  m_relayLine =
+      std::make_unique<CDialSession>(kRelayLine, *m_dialEngine, *m_ports.files, m_dialLog.SharedLog());
   IL2tpPolicyView& l2tpView = *this;
   m_l2tpPolicy = std::make_unique<CL2tpPolicy>(*m_ports.registry, *m_ports.services, *m_ports.processes,
-                                               system, l2tpView, m_strSysDir);
-  m_routeStep = std::make_unique<CRouteStep>(*m_ports.routing, *m_ports.sockets, *m_ports.files,
+                                               system, l2tpView, log, m_strSysDir);
+  m_routeStep = std::make_unique<CRouteStep>(*m_ports.routing, *m_ports.sockets, *m_ports.files, log,
                                              CRouteSystem{m_bVistaOrLater, m_bWindows7, m_strSysDir.Str()});
   IConnectView& connectView = *this;
   IRelayView& relayView = *this;

@@ -1,4 +1,4 @@
-// System menu, minimising, painting, the About box and the tray icon.
+// System menu, minimising, painting, the About box, the tray icon and its menu's log item.
 #include "app/AboutDlg.h"
 #include "app/MainDlg.h"
 
@@ -13,6 +13,10 @@ int CMainDlg::OnCreate() {
 LRESULT CMainDlg::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
   if (static_cast<UINT>(lParam) == WM_LBUTTONDOWN) ShowWindow(SW_SHOW);
   return m_trayIcon.HandleNotify(wParam, lParam);
+}
+
+void CMainDlg::OnOpenLog() {
+  m_dialLog.OpenForUser();
 }
 
 void CMainDlg::OnSysCommand(UINT nID, LPARAM) {

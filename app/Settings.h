@@ -1,12 +1,14 @@
-// The settings file "Config.dat" in the system folder.
+// The settings file "Config.dat" in the system folder. The log learns that
+// it was read or written, never what it holds.
 #pragma once
 
 #include "app/ConfigFile.h"
+#include "log/Log.h"
 #include "platform/Files.h"
 
 class CSettings {
  public:
-  CSettings(plat::IFiles& files, const CString& strSysDir);
+  CSettings(plat::IFiles& files, ILog& log, const CString& strSysDir);
 
   // Loading creates an empty file when there is none; only the lines found
   // change the values.
@@ -16,6 +18,7 @@ class CSettings {
 
  private:
   plat::IFiles& m_files;
+  ILog& m_log;
   CString m_strPath;
   CString m_strTempPath;
 };

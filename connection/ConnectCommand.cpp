@@ -42,7 +42,9 @@ void CConnectCommand::DisconnectIfUp() {
 
 // The selected entry's address, checked before the caption is looked at.
 bool CConnectCommand::ChooseServer() {
-  if (m_steps.serverList.ChooseServerAddress(m_view.ConnectFields().nServerSel, m_strAddress)) return true;
+  int nSel = m_view.ConnectFields().nServerSel;
+  if (m_steps.serverList.ChooseServerAddress(nSel, m_strAddress)) return true;
+  m_session.Log().Printf("connect: entry %d of the server list has no address to dial", nSel);
   m_view.AppMessageBox(texts::ko::kChooseValidServer, MB_OK);
   return false;
 }
@@ -66,6 +68,7 @@ bool CConnectCommand::PrepareDial(CDialRequest& request) {
   m_session.SetHandle(nullptr);
   CConnectFields fields = m_view.ConnectFields();
   if (fields.strUser.IsEmpty() || fields.strPassword.IsEmpty()) {
+    m_session.Log().Write("connect: not dialled, the user name or the password is empty");
     m_view.MessageBox(texts::zh::kEnterCredentials, texts::zh::kHintCaption, MB_OK);
     return false;
   }
@@ -82,7 +85,7 @@ bool CConnectCommand::PrepareDial(CDialRequest& request) {
   fields = m_view.ConnectFields();
   m_bSplitRoute = fields.nRouteMode != 0 ? 1 : 0;
   if (!m_session.WritePhonebookEntry(tmpl, m_bSplitRoute && m_bVistaOrLater, m_view)) return false;
-  request = CDialRequest{m_strAddress, fields.strUser, fields.strPassword};
+  request = CDialRequest{m_strAddress, fields.strUser, fields.strPassword, m_steps.serverList.ChosenName()};
   return true;
 }
 
@@ -90,6 +93,8 @@ void CConnectCommand::OnMainLineConnected() {
   m_view.ShowConnectLook(true);
   m_view.LockControls(true);
   CString strTunnelIp = m_session.TunnelAddress();
+  m_session.Log().Printf("connect: tunnel address %s, %s routing", strTunnelIp.GetString(),
+                         m_bSplitRoute == 1 ? "split" : "global");
   m_view.SetStatus(m_session.StatusText());
   m_view.ShowBalloon(texts::ko::kConnectedBalloon);
   m_view.HideWindow();

@@ -1,5 +1,6 @@
 #include "connection/ConnectionMonitor.h"
 
+#include "connection/DialProgressText.h"
 #include "resources/Texts.h"
 
 bool CConnectionMonitor::OnTimer(UINT_PTR nIDEvent) {
@@ -18,8 +19,19 @@ void CConnectionMonitor::OnResume() {
 }
 
 // A null handle is no line to watch; a failed status query counts as down.
-bool CConnectionMonitor::IsDown(const CDialSession& session) {
-  return session.Handle() != nullptr && !m_engine.IsLineUp(session.Handle());
+bool CConnectionMonitor::IsDown(CDialSession& session) {
+  if (session.Handle() == nullptr) return false;
+  DWORD dwState = 0;
+  DWORD dwResult = m_engine.LineStatus(session.Handle(), dwState);
+  if (dwResult == 0 && dwState == RASCS_Connected) return false;
+  if (dwResult != 0)
+    session.Log().Printf("monitor: the line \"%s\" is gone, status %lu, the service says \"%s\"",
+                         session.EntryName().GetString(), static_cast<unsigned long>(dwResult),
+                         m_engine.RasErrorString(dwResult).GetString());
+  else
+    session.Log().Printf("monitor: the line \"%s\" is down, state %lu", session.EntryName().GetString(),
+                         static_cast<unsigned long>(dwState));
+  return true;
 }
 
 void CConnectionMonitor::CheckMainLine() {

@@ -35,7 +35,8 @@ class CConnectionMonitor {
  private:
   void CheckMainLine();
   void CheckRelayLine();
-  bool IsDown(const CDialSession& session);
+  // A line that is down is logged with what the service said of it.
+  bool IsDown(CDialSession& session);
 
   CDialSession& m_mainLine;
   CDialSession& m_relayLine;

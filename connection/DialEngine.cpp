@@ -39,7 +39,8 @@ HRASCONN CDialEngine::FindLineToHangUp(const CString& entryName) {
   HRASCONN first = nullptr;
   for (const plat::RasConnection& connection : connections) {
     if (connection.entryName != entryName.Str()) continue;
-    if (IsLineUp(connection.handle)) return connection.handle;
+    DWORD state = 0;
+    if (LineStatus(connection.handle, state) == 0 && state == RASCS_Connected) return connection.handle;
     if (first == nullptr) first = connection.handle;
   }
   return first;
@@ -51,7 +52,7 @@ CString CDialEngine::RasErrorString(DWORD code) {
   return text;
 }
 
-bool CDialEngine::IsLineUp(HRASCONN conn) {
-  DWORD state = 0;
-  return m_ras.GetConnectStatus(conn, state) == 0 && state == RASCS_Connected;
+DWORD CDialEngine::LineStatus(HRASCONN conn, DWORD& state) {
+  state = 0;
+  return m_ras.GetConnectStatus(conn, state);
 }

@@ -26,8 +26,9 @@ class CDialEngine {
   BOOL HangUpEntry(const CString& entryName, const std::function<void()>& keepPainted = {});
   // The service's text for an error code.
   CString RasErrorString(DWORD code);
-  // Whether the line reports the connected state.
-  bool IsLineUp(HRASCONN conn);
+  // What the service says of the line: its status query's result and, when
+  // that is 0, the line's state.
+  DWORD LineStatus(HRASCONN conn, DWORD& state);
 
  private:
   HRASCONN FindLineToHangUp(const CString& entryName);

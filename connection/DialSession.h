@@ -8,6 +8,7 @@
 #include "connection/DialStatus.h"
 #include "connection/PhonebookTemplates.h"
 #include "framework/CString.h"
+#include "log/Log.h"
 #include "platform/Files.h"
 #include "platform/WinConstants.h"
 #include "resources/Messages.h"
@@ -39,6 +40,7 @@ struct CDialRequest {
   CString strPhone;
   CString strUser;
   CString strPassword;
+  CString strServerName;  // as the list shows it, for the log
 };
 
 // The window's side of a command on a line.
@@ -72,13 +74,15 @@ enum class DialOutcome { Stopped, Connected, Failed };
 
 class CDialSession {
  public:
-  CDialSession(const CDialLine& line, CDialEngine& engine, plat::IFiles& files);
+  // The log is shared with the notifier thread, which may outlive the session.
+  CDialSession(const CDialLine& line, CDialEngine& engine, plat::IFiles& files, std::shared_ptr<ILog> log);
 
   const CDialLine& Line() const { return m_line; }
   const CString& EntryName() const { return m_strEntryName; }
   HRASCONN Handle() const { return m_hConn; }
   void SetHandle(HRASCONN hConn) { m_hConn = hConn; }
   CString StatusText() const { return m_status->Text(); }
+  ILog& Log() { return *m_log; }
 
   // Takes over a line left up by an earlier run; true when there is one.
   bool AdoptRunningLine();
@@ -106,6 +110,7 @@ class CDialSession {
 
  private:
   bool AwaitOutcome(DWORD result, IDialView& view);
+  void LogOutcome();
   void ReportFailedDial(IDialView& view);
   void RenameAfterRefusal();
   bool ReportPhonebookFailure(IDialView& view);
@@ -113,7 +118,9 @@ class CDialSession {
   const CDialLine& m_line;
   CDialEngine& m_engine;
   plat::IFiles& m_files;
+  std::shared_ptr<ILog> m_log;
   CString m_strEntryName;
+  PhonebookTemplate m_writtenTmpl;  // the template of the phonebook entry written last
   HRASCONN m_hConn = nullptr;
   // Shared with the notifier thread, which may outlive a dial.
   std::shared_ptr<CDialStatus> m_status;

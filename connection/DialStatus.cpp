@@ -5,6 +5,8 @@
 unsigned CDialStatus::BeginDial() {
   std::lock_guard guard(m_lock);
   m_strText = CString();
+  m_dwError = 0;
+  m_strServiceText = CString();
   m_done.store(0, std::memory_order_relaxed);
   m_connected.store(false, std::memory_order_relaxed);
   return ++m_serial;
@@ -12,8 +14,8 @@ unsigned CDialStatus::BeginDial() {
 
 void CDialStatus::OnDialProgress(unsigned serial, UINT, DWORD state, DWORD error) {
   CString strText;
+  std::string serviceText;
   if (error != 0) {
-    std::string serviceText;
     m_ras.GetErrorString(error, serviceText);
     strText = DialErrorText(error, serviceText);
   } else {
@@ -24,14 +26,19 @@ void CDialStatus::OnDialProgress(unsigned serial, UINT, DWORD state, DWORD error
   if (serial != m_serial || Done()) return;
   m_strText = strText;
   if (!bFinal) return;
+  m_dwError = error;
+  m_strServiceText = serviceText;
   m_connected.store(error == 0, std::memory_order_relaxed);
   m_done.store(1, std::memory_order_release);
 }
 
-void CDialStatus::Finish(const CString& strText) {
+void CDialStatus::Finish(DWORD dwError, const CString& strServiceText) {
+  CString strText = DialErrorText(dwError, strServiceText);
   std::lock_guard guard(m_lock);
   ++m_serial;
   m_strText = strText;
+  m_dwError = dwError;
+  m_strServiceText = strServiceText;
   m_connected.store(false, std::memory_order_relaxed);
   m_done.store(1, std::memory_order_release);
 }
@@ -39,6 +46,16 @@ void CDialStatus::Finish(const CString& strText) {
 CString CDialStatus::Text() const {
   std::lock_guard guard(m_lock);
   return m_strText;
+}
+
+DWORD CDialStatus::Error() const {
+  std::lock_guard guard(m_lock);
+  return m_dwError;
+}
+
+CString CDialStatus::ServiceText() const {
+  std::lock_guard guard(m_lock);
+  return m_strServiceText;
 }
 
 CString CDialStatus::Flatten() {

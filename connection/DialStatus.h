@@ -18,14 +18,18 @@ class CDialStatus {
   unsigned BeginDial();
   // The notifier of dial `serial`.
   void OnDialProgress(unsigned serial, UINT message, DWORD state, DWORD error);
-  // Ends the current dial with this text (a dial that never started, or one
-  // given up on); later notifications of it are ignored.
-  void Finish(const CString& strText);
+  // Ends the current dial with this error and the service's text for it (a
+  // dial that never started, or one given up on); later notifications of it
+  // are ignored.
+  void Finish(DWORD dwError, const CString& strServiceText);
 
   bool Done() const { return m_done.load(std::memory_order_acquire) != 0; }
   // The dial ended with the line up (read after Done()).
   bool Connected() const { return m_connected.load(std::memory_order_acquire); }
   CString Text() const;
+  // The error the dial ended with (0: none) and the service's text for it.
+  DWORD Error() const;
+  CString ServiceText() const;
   // Puts the text on one line (every line feed becomes ":") and returns it.
   CString Flatten();
 
@@ -33,6 +37,8 @@ class CDialStatus {
   plat::IRemoteAccess& m_ras;
   mutable std::mutex m_lock;
   CString m_strText;
+  DWORD m_dwError = 0;
+  CString m_strServiceText;
   unsigned m_serial = 0;
   // Set after the final text; the GUI thread reads the text after the flag.
   std::atomic<int> m_done{0};

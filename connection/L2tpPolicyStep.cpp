@@ -13,12 +13,13 @@ constexpr const char* kShutdownParameters = " -r -t 20";
 }  // namespace
 
 CL2tpPolicy::CL2tpPolicy(plat::IRegistry& registry, plat::IServices& services, plat::IProcesses& processes,
-                         plat::ISystem& system, IL2tpPolicyView& view, const CString& strSysDir)
+                         plat::ISystem& system, IL2tpPolicyView& view, ILog& log, const CString& strSysDir)
     : m_registry(registry),
       m_services(services),
       m_processes(processes),
       m_system(system),
       m_view(view),
+      m_log(log),
       m_strSysDir(strSysDir) {}
 
 CL2tpPolicy::Result CL2tpPolicy::ApplyL2tpPolicy() {
@@ -27,15 +28,33 @@ CL2tpPolicy::Result CL2tpPolicy::ApplyL2tpPolicy() {
       m_registry.OpenKey(plat::RegistryRoot::LocalMachine, kRasManKey, plat::RegistryView::Bits64, nResult);
   DWORD dwValue = 0;
   if (!pRasMan || pRasMan->QueryDword(kProhibitIpSec, dwValue) != 0) dwValue = 0;
-  if (dwValue != 0) return kContinue;
-  if (pRasMan) pRasMan->SetDword(kProhibitIpSec, 1);
+  if (dwValue != 0) {
+    m_log.Printf("l2tp: %s is %lu, nothing to change", kProhibitIpSec, static_cast<unsigned long>(dwValue));
+    return kContinue;
+  }
+  if (pRasMan) {
+    LONG nSet = pRasMan->SetDword(kProhibitIpSec, 1);
+    DWORD dwAfter = 0;
+    if (pRasMan->QueryDword(kProhibitIpSec, dwAfter) != 0) dwAfter = 0;
+    m_log.Printf("l2tp: %s was 0, is now %lu (result %ld)", kProhibitIpSec,
+                 static_cast<unsigned long>(dwAfter), static_cast<long>(nSet));
+  } else {
+    m_log.Printf("l2tp: the key of %s cannot be opened (error %ld), nothing written", kProhibitIpSec,
+                 static_cast<long>(nResult));
+  }
 
   if (m_view.AskUser(texts::zh::kL2tpRestartQuestion, texts::zh::kL2tpRestartCaption,
                      MB_OKCANCEL | MB_ICONQUESTION) == IDOK) {
-    m_processes.RunCommandProcessor((QuotedIfBlank(ToolPath(kShutdownTool)) + kShutdownParameters).View());
+    CString strLine = QuotedIfBlank(ToolPath(kShutdownTool)) + kShutdownParameters;
+    int nExit = m_processes.RunCommandProcessor(strLine.View());
+    m_log.Printf("l2tp: the computer restarts: the command processor ran %s, exit code %d",
+                 strLine.GetString(), nExit);
     return kStop;
   }
-  return RunRestartSequence() ? kContinue : kStop;
+  m_log.Write("l2tp: no restart of the computer, the services restart instead");
+  bool bDone = RunRestartSequence();
+  m_log.Write(bDone ? "l2tp: the restart sequence has ended" : "l2tp: the restart sequence could not begin");
+  return bDone ? kContinue : kStop;
 }
 
 int CL2tpPolicy::GetServiceState(const CString& strName) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/CString.h"
+#include "log/Log.h"
 #include "platform/Processes.h"
 #include "platform/Registry.h"
 #include "platform/Services.h"
@@ -40,7 +41,7 @@ class CL2tpPolicy {
 
   // strSysDir: the system directory followed by "\".
   CL2tpPolicy(plat::IRegistry& registry, plat::IServices& services, plat::IProcesses& processes,
-              plat::ISystem& system, IL2tpPolicyView& view, const CString& strSysDir);
+              plat::ISystem& system, IL2tpPolicyView& view, ILog& log, const CString& strSysDir);
 
   Result ApplyL2tpPolicy();
   // The service's current state (4: running), or -1 when it cannot be queried.
@@ -57,6 +58,8 @@ class CL2tpPolicy {
   DWORD ChildBudget() const;
   // Waits up to dwWaitMs for the child to end, repainting every kPollMs.
   void WaitPainted(plat::IChildProcess& child, DWORD dwWaitMs);
+  // The child's line: its full path and parameters, and its exit code.
+  void LogChild(const CString& strTool, const CString& strParameters, plat::IChildProcess* pChild);
   void SleepPainted(DWORD dwMs);
   CString ToolPath(const char* pszTool) const;
   static CString QuotedIfBlank(const CString& strPath);
@@ -66,6 +69,7 @@ class CL2tpPolicy {
   plat::IProcesses& m_processes;
   plat::ISystem& m_system;
   IL2tpPolicyView& m_view;
+  ILog& m_log;
   CString m_strSysDir;
   // The restart sequence's lists, kept from the last run.
   CString m_strServiceList;

@@ -27,18 +27,26 @@ bool CL2tpPolicy::RunRestartSequence() {
   m_strServiceList = ReadServiceList();
   // Without the group's names the services could not be started again:
   // the host is left running and the command goes on.
-  if (m_strServiceList.IsEmpty()) return true;
+  if (m_strServiceList.IsEmpty()) {
+    m_log.Printf("l2tp: the service group %s cannot be read, no service is restarted", kNetsvcs);
+    return true;
+  }
   m_strRunningList = RunningServices(m_strServiceList);
+  m_log.Printf("l2tp: running in %s: \"%s\"", kNetsvcs, m_strRunningList.GetString());
   m_dwSequenceStart = m_system.GetTickCount();
 
   CString strTaskList = ToolPath(kTaskListTool);
   std::unique_ptr<plat::ICapturedChild> pTaskList = m_processes.StartCaptured(
       strTaskList.View(), (QuotedIfBlank(strTaskList) + kTaskListParameters).View());
+  if (pTaskList) m_strTaskList = ReadTaskList(*pTaskList);
+  LogChild(strTaskList, CString(kTaskListParameters).Mid(1), pTaskList.get());
   if (!pTaskList) return false;
-  m_strTaskList = ReadTaskList(*pTaskList);
 
   CString strPid = FindHostProcessId(m_strTaskList);
-  if (!strPid.IsEmpty()) RunAndWait(ToolPath(kKillTool), "/F /T /PID " + strPid);
+  if (strPid.IsEmpty())
+    m_log.Write("l2tp: no service host found in the task list, none is ended");
+  else
+    RunAndWait(ToolPath(kKillTool), "/F /T /PID " + strPid);
 
   int nProgress = 0;
   std::string running(m_strRunningList.View());
@@ -123,6 +131,21 @@ CString CL2tpPolicy::ReadTaskList(plat::ICapturedChild& child) {
 void CL2tpPolicy::RunAndWait(const CString& strTool, const CString& strParameters) {
   std::unique_ptr<plat::IChildProcess> pChild = m_processes.StartHidden(strTool.View(), strParameters.View());
   if (pChild) WaitPainted(*pChild, ChildBudget());
+  LogChild(strTool, strParameters, pChild.get());
+}
+
+void CL2tpPolicy::LogChild(const CString& strTool, const CString& strParameters,
+                           plat::IChildProcess* pChild) {
+  if (pChild == nullptr) {
+    m_log.Printf("l2tp: \"%s\" %s could not be started", strTool.GetString(), strParameters.GetString());
+    return;
+  }
+  DWORD dwCode = pChild->ExitCode();
+  if (dwCode == plat::kStillActive)
+    m_log.Printf("l2tp: \"%s\" %s still runs, left alone", strTool.GetString(), strParameters.GetString());
+  else
+    m_log.Printf("l2tp: \"%s\" %s ended, exit code %lu", strTool.GetString(), strParameters.GetString(),
+                 static_cast<unsigned long>(dwCode));
 }
 
 DWORD CL2tpPolicy::ChildBudget() const {

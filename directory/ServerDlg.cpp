@@ -3,6 +3,7 @@
 #include "directory/ServerLines.h"
 #include "framework/CStdioFile.h"
 #include "framework/CWinApp.h"
+#include "log/DownloadLine.h"
 #include "resources/Endpoints.h"
 #include "resources/Texts.h"
 #include "resources/resource.h"
@@ -22,9 +23,13 @@ void FillFromListFile(plat::IFiles& files, const CString& strPath, CComboBox& co
 
 }  // namespace
 
-CServerDlg::CServerDlg(plat::IDownload& download, plat::IFiles& files, const CString& strListPath,
+CServerDlg::CServerDlg(plat::IDownload& download, plat::IFiles& files, ILog& log, const CString& strListPath,
                        CWnd* pParent)
-    : CDialog(IDD_SERVER, pParent), m_download(download), m_files(files), m_strListPath(strListPath) {}
+    : CDialog(IDD_SERVER, pParent),
+      m_download(download),
+      m_files(files),
+      m_log(log),
+      m_strListPath(strListPath) {}
 
 CServerDlg::~CServerDlg() = default;
 
@@ -38,8 +43,13 @@ BOOL CServerDlg::OnInitDialog() {
   CDialog::OnInitDialog();
 
   CString strUrl = endpoints::DirectoryUrl(endpoints::kServerSelectPath);
-  if (m_strListPath.IsEmpty() ||
-      m_download.DownloadToFile(strUrl.View(), m_strListPath.View()) != plat::kDownloadOk) {
+  LONG nResult = plat::kDownloadFailed;
+  if (!m_strListPath.IsEmpty()) {
+    plat::DownloadReport report;
+    nResult = m_download.DownloadToFile(strUrl.View(), m_strListPath.View(), report);
+    m_log.Write(DownloadLine(strUrl.View(), m_strListPath.View(), nResult, report));
+  }
+  if (nResult != plat::kDownloadOk) {
     AfxMessageBox(texts::ko::kServerListFailed, MB_OK | MB_ICONEXCLAMATION);
     OnCancel();
     return TRUE;

@@ -4,13 +4,14 @@
 
 #include "framework/CDialog.h"
 #include "framework/Controls.h"
+#include "log/Log.h"
 #include "platform/Download.h"
 #include "platform/Files.h"
 
 class CServerDlg : public CDialog {
  public:
   // strListPath: the main window's list file, which this window replaces.
-  CServerDlg(plat::IDownload& download, plat::IFiles& files, const CString& strListPath,
+  CServerDlg(plat::IDownload& download, plat::IFiles& files, ILog& log, const CString& strListPath,
              CWnd* pParent = nullptr);
   ~CServerDlg() override;
 
@@ -26,5 +27,6 @@ class CServerDlg : public CDialog {
  private:
   plat::IDownload& m_download;
   plat::IFiles& m_files;
+  ILog& m_log;
   CString m_strListPath;
 };

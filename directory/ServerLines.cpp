@@ -15,6 +15,14 @@ CString AddressOfEntry(const CString& strEntry) {
   return nBar < 0 ? strEntry : strEntry.Mid(nBar + 1);
 }
 
+CString NameOfEntry(const CString& strEntry) {
+  int nBar = strEntry.Find('|');
+  if (nBar < 0) return CString();
+  std::string_view name = strEntry.View().substr(0, static_cast<size_t>(nBar));
+  while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+  return CString(name);
+}
+
 CString ChosenAddressOf(const CString& strLine) {
   int nEq = strLine.Find('=');
   return nEq < 0 ? strLine : strLine.Mid(nEq + 1);

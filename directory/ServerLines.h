@@ -27,6 +27,8 @@ CString ComposeLineEntry(const CString& strName, const CString& strAddr);
 
 // The text after the first "|", or the whole text without one.
 CString AddressOfEntry(const CString& strEntry);
+// The text before the first "|" without the blanks before it ("" without one).
+CString NameOfEntry(const CString& strEntry);
 
 // The server-select window's choice: the text after the first "=", or the
 // whole text without one.

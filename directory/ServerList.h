@@ -6,6 +6,7 @@
 
 #include "directory/ServerLines.h"
 #include "framework/CString.h"
+#include "log/Log.h"
 #include "platform/Download.h"
 #include "platform/Files.h"
 #include "platform/System.h"
@@ -13,9 +14,9 @@
 class CServerList {
  public:
   // strListPath: the list file's absolute path (empty: there is no place for it).
-  CServerList(plat::IDownload& download, plat::ISystem& system, plat::IFiles& files,
+  CServerList(plat::IDownload& download, plat::ISystem& system, plat::IFiles& files, ILog& log,
               const CString& strListPath)
-      : m_download(download), m_system(system), m_files(files), m_strListPath(strListPath) {}
+      : m_download(download), m_system(system), m_files(files), m_log(log), m_strListPath(strListPath) {}
 
   const CString& ListPath() const { return m_strListPath; }
   // Fetches the list into its file.
@@ -26,6 +27,8 @@ class CServerList {
   // The address of entry nSel; a random-pick entry gives one of the entries
   // before it. False when there is no usable address.
   bool ChooseServerAddress(int nSel, CString& strAddress);
+  // The name of the entry whose address the last choice gave.
+  const CString& ChosenName() const { return m_strChosenName; }
 
   CString m_aServerAddr[kMaxServerEntries];
 
@@ -33,5 +36,8 @@ class CServerList {
   plat::IDownload& m_download;
   plat::ISystem& m_system;
   plat::IFiles& m_files;
+  ILog& m_log;
   CString m_strListPath;
+  CString m_aServerName[kMaxServerEntries];
+  CString m_strChosenName;
 };

@@ -46,6 +46,20 @@ std::string PrepareServerListFile(plat::ISystem& system, plat::IFiles& files) {
                         system.GetSystemWow64Directory(), system.GetProgramDataDirectory());
   // Without its protected folder (taken by a link, say) there is no place
   // for the list: nothing is downloaded and the start says so.
-  if (place.bDataFolder && !files.MakeProtectedFolder(place.strFolder)) return {};
+  if (place.bDataFolder && !PrepareDataFolder(files, place.strFolder)) return {};
   return place.strFolder + "\\" + kListFileName;
+}
+
+std::string DataFolderPath(plat::ISystem& system) {
+  std::string programData = system.GetProgramDataDirectory();
+  if (programData.empty()) return {};
+  return std::string(WithoutTrailingSlash(programData)) + "\\" + kDataFolderName;
+}
+
+// Without the user's entry the folder is still the program's own: only the
+// user cannot list it.
+bool PrepareDataFolder(plat::IFiles& files, const std::string& strFolder) {
+  if (strFolder.empty() || !files.MakeProtectedFolder(strFolder)) return false;
+  files.RestrictToAdministratorsAndUser(strFolder);
+  return true;
 }

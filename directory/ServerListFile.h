@@ -18,6 +18,14 @@ struct CServerListPlace {
 CServerListPlace ServerListPlaceOf(std::string_view modulePath, std::string_view systemDir,
                                    std::string_view wow64Dir, std::string_view dataFolder);
 
-// The list file's absolute path; the data folder is made (Administrators and
-// SYSTEM only) when it is the place. Empty when that folder cannot be had.
+// The list file's absolute path; the data folder is made when it is the
+// place. Empty when that folder cannot be had.
 std::string PrepareServerListFile(plat::ISystem& system, plat::IFiles& files);
+
+// The program's data folder, "Velk VPN" in the machine's program-data folder.
+std::string DataFolderPath(plat::ISystem& system);
+// Makes the data folder, or takes it over, for Administrators and SYSTEM
+// (what is made in it inherits that) and lets the signed-in user list it,
+// so that the user can open the dial log there. False when the folder
+// cannot be had.
+bool PrepareDataFolder(plat::IFiles& files, const std::string& strFolder);

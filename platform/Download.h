@@ -1,6 +1,7 @@
 // Port: URL download to a file.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "platform/WinTypes.h"
@@ -15,6 +16,28 @@ constexpr DWORD kDownloadDeadlineMs = 10000;      // from the call to the last b
 constexpr DWORD kMaxDownloadBytes = 1024 * 1024;  // the body
 constexpr int kMaxDownloadRedirects = 10;         // to http or https only
 
+// What ended a download that failed.
+enum class DownloadFailure {
+  kNone,
+  kDeadline,   // kDownloadDeadlineMs passed
+  kTooLong,    // the body passed kMaxDownloadBytes
+  kRedirects,  // more than kMaxDownloadRedirects, or to another scheme
+  kStatus,     // an answer other than 2xx
+  kNoAnswer,   // no connection, or the connection ended without an answer
+  kBadUrl,     // not an http or https URL
+  kLocalFile,  // the body came but the file could not be written
+};
+
+// How a download went, as far as the program came to know it.
+struct DownloadReport {
+  DownloadFailure failure = DownloadFailure::kNone;
+  int status = 0;         // the last HTTP status received; 0 when none came
+  DWORD bytes = 0;        // body bytes received
+  DWORD elapsedMs = 0;    // from the call to its return
+  DWORD systemError = 0;  // the system's error code behind kNoAnswer, where it gives one
+  std::string proxy;      // how the host was reached: "direct", "proxy HOST:PORT", ...; empty when unknown
+};
+
 class IDownload {
  public:
   virtual ~IDownload() = default;
@@ -22,7 +45,11 @@ class IDownload {
   // the calling thread for kDownloadDeadlineMs at most; a window thread
   // keeps its windows painted meanwhile. The file is written only when the
   // whole body has come in time.
-  virtual LONG DownloadToFile(std::string_view url, std::string_view localPath) = 0;
+  virtual LONG DownloadToFile(std::string_view url, std::string_view localPath, DownloadReport& report) = 0;
+  LONG DownloadToFile(std::string_view url, std::string_view localPath) {
+    DownloadReport report;
+    return DownloadToFile(url, localPath, report);
+  }
 };
 
 }  // namespace plat

@@ -2,6 +2,7 @@
 // between the system's ANSI code page on disk and UTF-8 in the program.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -21,6 +22,7 @@ enum FileMode : unsigned {
   // RestrictToAdministrators in the create call itself; no other open may
   // share the file while it is held, and Close flushes it to the disk.
   kModeProtected = 0x200,
+  kModeAppend = 0x400,  // every write goes to the end of the file
 };
 
 class IFile {
@@ -32,6 +34,8 @@ class IFile {
   virtual bool Write(std::string_view text) = 0;
   // Flushes and closes; false if the data could not be written.
   virtual bool Close() = 0;
+  // The file's length in bytes now.
+  virtual std::uint64_t GetLength() = 0;
 };
 
 constexpr DWORD kInvalidFileAttributes = 0xFFFFFFFF;
@@ -56,6 +60,13 @@ class IFiles {
   // list of exactly those two), and whether a file has exactly that.
   virtual bool RestrictToAdministrators(std::string_view path) = 0;
   virtual bool IsRestrictedToAdministrators(std::string_view path) = 0;
+  // A protected list of Administrators and SYSTEM with full access and the
+  // user the program runs as (the elevated token keeps the user's own
+  // identity) with read access, and whether a file or folder has exactly
+  // that. On a folder the user may list it, and what is made in it inherits
+  // Administrators and SYSTEM alone.
+  virtual bool RestrictToAdministratorsAndUser(std::string_view path) = 0;
+  virtual bool IsRestrictedToAdministratorsAndUser(std::string_view path) = 0;
   // A folder with that protected list (inherited by what is made in it):
   // created with it, or an existing one given it. False when the path is no
   // plain folder or the list cannot be set.

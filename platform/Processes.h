@@ -10,6 +10,8 @@
 
 namespace plat {
 
+constexpr DWORD kStillActive = 259;  // STILL_ACTIVE
+
 // A started child; its handles are closed when the owner goes, and the
 // child itself is left running.
 class IChildProcess {
@@ -18,6 +20,8 @@ class IChildProcess {
   // WaitForSingleObject on the process: 0 (WAIT_OBJECT_0) once it has ended,
   // 258 (WAIT_TIMEOUT) when it still runs after timeoutMs (INFINITE: no limit).
   virtual DWORD Wait(DWORD timeoutMs) = 0;
+  // The child's exit code once it has ended; kStillActive while it runs.
+  virtual DWORD ExitCode() = 0;
 };
 
 enum class PipeRead {

@@ -1,4 +1,4 @@
-// Port: kernel services (version, folders, clock, sleep, named mutexes,
+// Port: kernel services (version, folders, clocks, sleep, named mutexes,
 // threads and events, working set, process exit).
 #pragma once
 
@@ -48,6 +48,18 @@ struct OsVersion {
   DWORD build = 0;
 };
 
+// The local date and time to the millisecond, and how far it is ahead of UTC.
+struct LocalTime {
+  WORD year = 0;
+  WORD month = 0;  // 1 to 12
+  WORD day = 0;    // 1 to 31
+  WORD hour = 0;
+  WORD minute = 0;
+  WORD second = 0;
+  WORD milliseconds = 0;
+  int utcOffsetMinutes = 0;  // local time minus UTC
+};
+
 class ISystem {
  public:
   virtual ~ISystem() = default;
@@ -61,6 +73,7 @@ class ISystem {
   virtual std::string GetModuleFileName() = 0;
   virtual std::string GetCurrentDirectory() = 0;
   virtual DWORD GetTickCount() = 0;
+  virtual LocalTime GetLocalTime() = 0;
   virtual void Sleep(DWORD ms) = 0;
 
   // Named mutexes in the session's namespace; empty handle when absent.
@@ -81,6 +94,8 @@ class ISystem {
   // Whether every character of the text has a form in the system's ANSI
   // code page (in which files and remote-access records are stored).
   virtual bool CanConvertToAnsi(std::string_view text) = 0;
+  // The system's ANSI code page (GetACP).
+  virtual UINT GetAnsiCodePage() = 0;
 
   // The C library's generator (srand, rand): 0 to 32767.
   virtual void SeedRandom(unsigned seed) = 0;

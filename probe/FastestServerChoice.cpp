@@ -32,6 +32,11 @@ int CountSamples(const int (&aRtt)[kRttSlots], int nFilled) {
   return static_cast<int>(std::count_if(aRtt + 1, aRtt + nEnd, [](int n) { return n >= 0; }));
 }
 
+int CountLosses(const int (&aRtt)[kRttSlots], int nFilled) {
+  int nEnd = std::clamp(nFilled, 1, kRttSlots);
+  return static_cast<int>(std::count_if(aRtt + 1, aRtt + nEnd, [](int n) { return n < 0; }));
+}
+
 bool SlotValue(WPARAM kind, const CString& strText, int& nValue) {
   switch (kind) {
     case kPingHeader:
@@ -57,16 +62,18 @@ bool SlotValue(WPARAM kind, const CString& strText, int& nValue) {
 }
 
 CFastestServerChoice::CFastestServerChoice(plat::ISockets& sockets, plat::ISystem& system,
-                                           plat::IWindowSystem& windows, CServerDirectory& directory)
+                                           plat::IWindowSystem& windows, CServerDirectory& directory,
+                                           ILog& log)
     : m_prober(sockets, system, windows),
       m_sockets(sockets),
       m_system(system),
       m_windows(windows),
-      m_directory(directory) {}
+      m_directory(directory),
+      m_log(log) {}
 
 void CFastestServerChoice::OnSpeed(IProbeView& view) {
   view.UpdateData(TRUE);
-  CSpeedTestDlg dlg(m_sockets, m_system, m_windows);
+  CSpeedTestDlg dlg(m_sockets, m_system, m_windows, m_log);
   dlg.m_strAddress = AddressOfEntry(view.LineText());
   dlg.DoModal();
 }
@@ -95,10 +102,12 @@ void CFastestServerChoice::ProbeNextServer(IProbeView& view) {
   if (nCount > 0) view.SetProgressPos(k * 100 / static_cast<int>(nCount));
   CString strAddress =
       m_directory.ReadString(strSection, NumberedKey("IP", static_cast<unsigned>(k + 1)), "");
-  if (k > 0)
+  if (k > 0) {
     Evaluate(k);
-  else
+  } else {
     m_nBestIndex = 0;
+    m_log.Printf("probe: the fastest of group \"%s\", %u servers", strSection.GetString(), nCount);
+  }
   if (k > static_cast<int>(nCount) - 1)
     Finish(view);
   else
@@ -132,7 +141,12 @@ void CFastestServerChoice::OnProbeTick(IProbeView& view) {
 
 void CFastestServerChoice::Evaluate(int nServer) {
   m_nAvgRtt = AverageRtt(m_aRtt, m_nRttCount);
-  bool bAnswered = CountSamples(m_aRtt, m_nRttCount) > 0;
+  int nSamples = CountSamples(m_aRtt, m_nRttCount);
+  bool bAnswered = nSamples > 0;
+  CString strAverage = "no average";
+  if (bAnswered) strAverage.Format("average %d ms", m_nAvgRtt);
+  m_log.Printf("probe: server %d, %s: %d sample%s, %d lost, %s", nServer, m_strProbedAddress.GetString(),
+               nSamples, nSamples == 1 ? "" : "s", CountLosses(m_aRtt, m_nRttCount), strAverage.GetString());
   if (!Beats(nServer, bAnswered)) return;
   m_nBestIndex = nServer;
   m_nBestRtt = m_nAvgRtt;
@@ -156,11 +170,17 @@ void CFastestServerChoice::Finish(IProbeView& view) {
   m_bRunning = false;
   int nEntries = view.GetLineCount();
   int nEntry = nEntries - m_nBestIndex;
-  if (m_nBestIndex > 0 && nEntry >= 0 && nEntry < nEntries) view.SelectLine(nEntry);
+  bool bSelects = m_nBestIndex > 0 && nEntry >= 0 && nEntry < nEntries;
+  if (bSelects) view.SelectLine(nEntry);
+  if (bSelects)
+    m_log.Printf("probe: server %d is the fastest, line %d chosen", m_nBestIndex, nEntry);
+  else
+    m_log.Write("probe: no server chosen, the line stays");
   m_nBestIndex = nEntry;
 }
 
 void CFastestServerChoice::StartProbe(IProbeView& view, const CString& strAddress) {
+  m_strProbedAddress = strAddress;
   std::fill(std::begin(m_aRtt), std::end(m_aRtt), 0);
   m_nRttCount = 0;
   m_prober.Start(kProbeCount, strAddress, view.GetSafeHwnd());

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "directory/ServerDirectory.h"
+#include "log/Log.h"
 #include "platform/Sockets.h"
 #include "platform/System.h"
 #include "platform/WindowSystem.h"
@@ -20,6 +21,8 @@ constexpr int kNoValidSample = 9999;
 int AverageRtt(const int (&aRtt)[kRttSlots], int nFilled);
 // Replies among the first nFilled slots, slot 0 left out.
 int CountSamples(const int (&aRtt)[kRttSlots], int nFilled);
+// Time-outs among them.
+int CountLosses(const int (&aRtt)[kRttSlots], int nFilled);
 // The slot value of a prober's message: the header's 0, a reply's round trip
 // (0 to kMaxRoundTripMs, digits only) or -1 for a time-out; false for error
 // texts and anything else, which take no slot.
@@ -28,7 +31,7 @@ bool SlotValue(WPARAM kind, const CString& strText, int& nValue);
 class CFastestServerChoice {
  public:
   CFastestServerChoice(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowSystem& windows,
-                       CServerDirectory& directory);
+                       CServerDirectory& directory, ILog& log);
 
   void OnSpeed(IProbeView& view);
   void OnAutoSelect(IProbeView& view);
@@ -59,6 +62,8 @@ class CFastestServerChoice {
   plat::ISystem& m_system;
   plat::IWindowSystem& m_windows;
   CServerDirectory& m_directory;
+  ILog& m_log;
+  CString m_strProbedAddress;
   CBusyIndicator m_busy;
   bool m_bRunning = false;
 };

@@ -24,8 +24,8 @@ CString SpeedTestRow(const CString& strText) {
 }
 
 CSpeedTestDlg::CSpeedTestDlg(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowSystem& windows,
-                             CWnd* pParent)
-    : CDialog(IDD_SPEEDTEST, pParent), m_worker(sockets, system, windows) {}
+                             ILog& log, CWnd* pParent)
+    : CDialog(IDD_SPEEDTEST, pParent), m_worker(sockets, system, windows), m_log(log) {}
 
 CSpeedTestDlg::~CSpeedTestDlg() = default;
 
@@ -59,6 +59,8 @@ BOOL CSpeedTestDlg::OnInitDialog() {
 void CSpeedTestDlg::OnPing() {
   UpdateData(TRUE);
   m_worker.Start(kPingCount, m_strAddress, GetSafeHwnd());
+  m_nSamples = m_nLost = 0;
+  m_nRttSum = 0;
   m_busy.Reset();
   m_bProbing = true;
   ShowBusy();
@@ -78,8 +80,13 @@ void CSpeedTestDlg::OnTimer(UINT_PTR nIDEvent) {
   Default();
 }
 
-LRESULT CSpeedTestDlg::OnPingResult(WPARAM, LPARAM lParam) {
+LRESULT CSpeedTestDlg::OnPingResult(WPARAM wParam, LPARAM lParam) {
   CString strText = m_worker.TakeText(lParam);
+  if (wParam == kPingTimeout) ++m_nLost;
+  if (wParam == kPingReply) {
+    ++m_nSamples;
+    m_nRttSum += std::strtol(strText, nullptr, 10);
+  }
   m_listResults.AddString(SpeedTestRow(strText));
   int nCount = m_listResults.GetCount();
   m_listResults.SetTopIndex(nCount - 1);
@@ -88,6 +95,10 @@ LRESULT CSpeedTestDlg::OnPingResult(WPARAM, LPARAM lParam) {
 
 // The mark stops and the bar empties until the next Ping.
 LRESULT CSpeedTestDlg::OnPingDone(WPARAM, LPARAM) {
+  CString strAverage = "no average";
+  if (m_nSamples > 0) strAverage.Format("average %ld ms", m_nRttSum / m_nSamples);
+  m_log.Printf("probe: speed test of %s: %d sample%s, %d lost, %s", m_strAddress.GetString(), m_nSamples,
+               m_nSamples == 1 ? "" : "s", m_nLost, strAverage.GetString());
   m_bProbing = false;
   m_busy.Reset();
   ShowBusy();

@@ -4,6 +4,7 @@
 
 #include "framework/CDialog.h"
 #include "framework/Controls.h"
+#include "log/Log.h"
 #include "probe/BusyIndicator.h"
 #include "probe/PingThread.h"
 
@@ -12,7 +13,7 @@ CString SpeedTestRow(const CString& strText);
 
 class CSpeedTestDlg : public CDialog {
  public:
-  CSpeedTestDlg(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowSystem& windows,
+  CSpeedTestDlg(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowSystem& windows, ILog& log,
                 CWnd* pParent = nullptr);
   ~CSpeedTestDlg() override;
 
@@ -36,4 +37,9 @@ class CSpeedTestDlg : public CDialog {
   CProgressCtrl m_progressBusy;
   CBusyIndicator m_busy;
   bool m_bProbing = false;
+  // The run's results, for the log.
+  ILog& m_log;
+  int m_nSamples = 0;
+  int m_nLost = 0;
+  long m_nRttSum = 0;
 };

@@ -46,11 +46,13 @@ bool CRelayCommand::PrepareDial(CDialRequest& request) {
   m_view.PullFields();
   m_session.SetHandle(nullptr);
   if (m_view.User().IsEmpty() || m_view.Password().IsEmpty()) {
+    m_session.Log().Write("relay: not dialled, the user name or the password is empty");
     m_view.MessageBox(texts::zh::kEnterCredentials, texts::zh::kHintCaption, MB_OK);
     return false;
   }
   CString strItem = m_view.RelayLineText();
   if (strItem.IsEmpty()) {
+    m_session.Log().Write("relay: not dialled, no relay line chosen");
     m_view.MessageBox(texts::zh::kEnterRelayAddress, texts::zh::kHintCaption, MB_OK);
     return false;
   }
@@ -58,6 +60,6 @@ bool CRelayCommand::PrepareDial(CDialRequest& request) {
   m_view.PullFields();
   m_view.SaveSettings();
   if (!m_session.WritePhonebookEntry(m_session.Line().tmpl, false, m_view)) return false;
-  request = CDialRequest{AddressOfEntry(strItem), m_view.User(), m_view.Password()};
+  request = CDialRequest{AddressOfEntry(strItem), m_view.User(), m_view.Password(), NameOfEntry(strItem)};
   return true;
 }

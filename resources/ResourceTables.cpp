@@ -4,12 +4,13 @@
 #include "framework/Resources.h"
 #include "resources/DialogTemplates.h"
 #include "resources/StringTable.h"
+#include "resources/Texts.h"
 #include "resources/resource.h"
 
 namespace {
 
-const plat::MenuItem kTrayMenuItems[] = {{ID_TRAY_EXIT, "Exit"}};
-const plat::MenuTemplate kTrayMenu = {IDR_TRAY_MENU, "Pop", kTrayMenuItems, 1};
+const plat::MenuItem kTrayMenuItems[] = {{ID_TRAY_OPEN_LOG, texts::kOpenLogItem}, {ID_TRAY_EXIT, "Exit"}};
+const plat::MenuTemplate kTrayMenu = {IDR_TRAY_MENU, "Pop", kTrayMenuItems, 2};
 
 }  // namespace
 

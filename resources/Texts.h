@@ -11,6 +11,10 @@ constexpr const char* kRelayOff = "启用";  // relay line down
 constexpr const char* kRelayOn = "断开";   // relay line up
 
 constexpr const char* kWindowTitle = "Velk VPN";
+// The version the version block's product name gives.
+constexpr const char* kProductVersion = "1.4.6";
+// The tray menu's item that opens the dial log, Korean and Chinese as the skin's labels.
+constexpr const char* kOpenLogItem = "로그 보기 查看日志";
 constexpr const char* kBalloonTitle = "Velk VPN";
 // The notice button's test balloon.
 constexpr const char* kTestBalloonTitle = "Test";

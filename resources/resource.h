@@ -26,6 +26,7 @@ constexpr int IDB_DISCONNECT_DOWN = 175;
 // Commands.
 constexpr unsigned IDM_ABOUTBOX = 16;
 constexpr unsigned ID_TRAY_EXIT = 32775;
+constexpr unsigned ID_TRAY_OPEN_LOG = 32776;
 
 // Main window controls.
 constexpr int IDC_BROWSER_SMALL = 1002;

@@ -12,22 +12,31 @@ constexpr const char* kBroadcastRoute = "255.255.255.255";
 
 }  // namespace
 
-CRouteStep::CRouteStep(plat::IRouting& routing, plat::ISockets& sockets, plat::IFiles& files,
+CRouteStep::CRouteStep(plat::IRouting& routing, plat::ISockets& sockets, plat::IFiles& files, ILog& log,
                        CRouteSystem system)
-    : m_routing(routing), m_sockets(sockets), m_files(files), m_system(std::move(system)) {}
+    : m_routing(routing), m_sockets(sockets), m_files(files), m_log(log), m_system(std::move(system)) {}
 
 void CRouteStep::ApplyRouteFile(const std::string& strTunnelIp) {
   std::vector<plat::IpForwardRow> rows;
-  if (!ReadTable(rows)) return;
+  if (!ReadTable(rows)) {
+    m_log.Write("routes: the routing table cannot be read, no route added");
+    return;
+  }
   std::optional<plat::IpForwardRow> templateRow = FindTemplateRow(rows, strTunnelIp);
-  if (!templateRow) return;
+  if (!templateRow) {
+    m_log.Printf("routes: no route of the tunnel %s to model the routes on, none added", strTunnelIp.c_str());
+    return;
+  }
 
   std::string strPath = m_system.strSysDir + kRouteFile;
   m_files.SetAttributes(strPath, plat::kFileAttributeNormal);
   if (std::unique_ptr<plat::IFile> file = m_files.Open(strPath, plat::kModeRead | plat::kModeText)) {
     AddListedRoutes(*file, *templateRow);
-    m_routing.DeleteIpForwardEntry(*templateRow);
+    LogRoute("removed the tunnel's own route", "remove the tunnel's own route", *templateRow,
+             m_routing.DeleteIpForwardEntry(*templateRow));
     file->Close();
+  } else {
+    m_log.Printf("routes: \"%s\" cannot be opened, no route added", strPath.c_str());
   }
   m_files.SetAttributes(strPath, plat::kFileAttributeHidden | plat::kFileAttributeSystem);
 }
@@ -69,17 +78,37 @@ std::optional<plat::IpForwardRow> CRouteStep::FindTemplateRow(const std::vector<
 // type, protocol, age, metrics and policy. Results are not looked at.
 void CRouteStep::AddListedRoutes(plat::IFile& file, const plat::IpForwardRow& templateRow) {
   std::string strLine;
+  int nSkipped = 0;
   while (file.ReadLine(strLine)) {
     std::optional<CRouteLine> line = ParseRouteLine(strLine);
     if (!line) continue;
     std::optional<DWORD> destination = DestinationOf(line->strDestination);
     std::optional<DWORD> mask = ParseRouteAddress(line->strMask);
-    if (!destination || !mask) continue;
+    if (!destination || !mask) {
+      ++nSkipped;
+      continue;
+    }
     plat::IpForwardRow row = templateRow;
     row.dwForwardDest = *destination;
     row.dwForwardMask = *mask;
-    m_routing.CreateIpForwardEntry(row);
+    LogRoute("added", "add", row, m_routing.CreateIpForwardEntry(row));
   }
+  if (nSkipped > 0)
+    m_log.Printf("routes: %d line%s with no address to route skipped", nSkipped, nSkipped == 1 ? "" : "s");
+}
+
+void CRouteStep::LogRoute(const char* pszDone, const char* pszRefused, const plat::IpForwardRow& row,
+                          DWORD dwResult) {
+  std::string destination = FormatRouteAddress(row.dwForwardDest);
+  std::string mask = FormatRouteAddress(row.dwForwardMask);
+  std::string nextHop = FormatRouteAddress(row.dwForwardNextHop);
+  if (dwResult == 0)
+    m_log.Printf("routes: %s %s/%s via %s, interface 0x%lX, metric %lu", pszDone, destination.c_str(),
+                 mask.c_str(), nextHop.c_str(), static_cast<unsigned long>(row.dwForwardIfIndex),
+                 static_cast<unsigned long>(row.dwForwardMetric1));
+  else
+    m_log.Printf("routes: refused to %s %s/%s via %s, error %lu", pszRefused, destination.c_str(),
+                 mask.c_str(), nextHop.c_str(), static_cast<unsigned long>(dwResult));
 }
 
 // A host name takes the resolver's first address; nothing when it has none.

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "log/Log.h"
 #include "platform/Files.h"
 #include "platform/Routing.h"
 #include "platform/Sockets.h"
@@ -22,7 +23,8 @@ class CRouteStep {
   // Further size queries when the table grows between a query and its read.
   static constexpr int kTableReadAttempts = 4;
 
-  CRouteStep(plat::IRouting& routing, plat::ISockets& sockets, plat::IFiles& files, CRouteSystem system);
+  CRouteStep(plat::IRouting& routing, plat::ISockets& sockets, plat::IFiles& files, ILog& log,
+             CRouteSystem system);
 
   // strTunnelIp: the tunnel address given to this computer, dotted.
   void ApplyRouteFile(const std::string& strTunnelIp);
@@ -33,9 +35,11 @@ class CRouteStep {
                                                     const std::string& strTunnelIp) const;
   void AddListedRoutes(plat::IFile& file, const plat::IpForwardRow& templateRow);
   std::optional<DWORD> DestinationOf(const std::string& strDestination);
+  void LogRoute(const char* pszDone, const char* pszRefused, const plat::IpForwardRow& row, DWORD dwResult);
 
   plat::IRouting& m_routing;
   plat::ISockets& m_sockets;
   plat::IFiles& m_files;
+  ILog& m_log;
   CRouteSystem m_system;
 };

@@ -98,14 +98,27 @@ void FileSystem::SetReadOnly(const std::string& windowsPath, bool readOnly) {
 }
 
 void FileSystem::SetAdministratorsOnly(const std::filesystem::path& hostPath, bool restricted) {
+  std::string key = AsciiLower(hostPath.string());
+  m_userReads.erase(key);
   if (restricted)
-    m_adminOnly.insert(AsciiLower(hostPath.string()));
+    m_adminOnly.insert(key);
   else
-    m_adminOnly.erase(AsciiLower(hostPath.string()));
+    m_adminOnly.erase(key);
 }
 
 bool FileSystem::IsAdministratorsOnly(const std::filesystem::path& hostPath) const {
-  return m_adminOnly.count(AsciiLower(hostPath.string())) > 0;
+  std::string key = AsciiLower(hostPath.string());
+  return m_adminOnly.count(key) > 0 && m_userReads.count(key) == 0;
+}
+
+void FileSystem::SetAdministratorsAndUser(const std::filesystem::path& hostPath) {
+  std::string key = AsciiLower(hostPath.string());
+  m_adminOnly.insert(key);
+  m_userReads.insert(key);
+}
+
+bool FileSystem::IsAdministratorsAndUser(const std::filesystem::path& hostPath) const {
+  return m_userReads.count(AsciiLower(hostPath.string())) > 0;
 }
 
 void FileSystem::SetHeldExclusively(const std::filesystem::path& hostPath, bool held) {

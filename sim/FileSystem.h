@@ -35,6 +35,9 @@ class FileSystem {
   // Files whose access list holds Administrators and SYSTEM alone.
   void SetAdministratorsOnly(const std::filesystem::path& hostPath, bool restricted);
   bool IsAdministratorsOnly(const std::filesystem::path& hostPath) const;
+  // Files and folders whose list lets the signed-in user read as well.
+  void SetAdministratorsAndUser(const std::filesystem::path& hostPath);
+  bool IsAdministratorsAndUser(const std::filesystem::path& hostPath) const;
   // The hidden and system attribute bits of a file (FILE_ATTRIBUTE_HIDDEN, _SYSTEM).
   void SetHiddenSystem(const std::string& windowsPath, unsigned bits);
   unsigned HiddenSystem(const std::filesystem::path& hostPath) const;
@@ -79,6 +82,7 @@ class FileSystem {
   std::set<std::string> m_denied;     // lower-case host paths
   std::set<std::string> m_readOnly;   // lower-case host paths
   std::set<std::string> m_adminOnly;  // lower-case host paths
+  std::set<std::string> m_userReads;  // lower-case host paths, also in m_adminOnly
   std::set<std::string> m_held;       // lower-case host paths
   std::set<std::string> m_exposed;    // lower-case host paths
   std::map<std::string, unsigned> m_hiddenSystem;

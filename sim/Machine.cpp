@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <random>
 
@@ -89,6 +90,27 @@ Machine::~Machine() {
     if (t.joinable()) t.join();
   std::error_code ec;
   if (!m_ownedRoot.empty()) std::filesystem::remove_all(m_ownedRoot, ec);
+}
+
+plat::LocalTime Machine::LocalTimeNow() const {
+  using namespace std::chrono;
+  sys_time<milliseconds> at{milliseconds(m_localBaseMs + static_cast<std::int64_t>(m_scheduler.Now()))};
+  sys_days day = floor<days>(at);
+  year_month_day date{day};
+  hh_mm_ss<milliseconds> time{at - day};
+  return {static_cast<WORD>(static_cast<int>(date.year())),
+          static_cast<WORD>(static_cast<unsigned>(date.month())),
+          static_cast<WORD>(static_cast<unsigned>(date.day())),
+          static_cast<WORD>(time.hours().count()),
+          static_cast<WORD>(time.minutes().count()),
+          static_cast<WORD>(time.seconds().count()),
+          static_cast<WORD>(time.subseconds().count()),
+          m_utcOffsetMinutes};
+}
+
+void Machine::SetLocalTime(std::int64_t localMs, int utcOffsetMinutes) {
+  m_localBaseMs = localMs - static_cast<std::int64_t>(m_scheduler.Now());
+  m_utcOffsetMinutes = utcOffsetMinutes;
 }
 
 void Machine::WaitIdle() {

@@ -94,6 +94,10 @@ class Machine {
   // Clock (the 32-bit tick can be set, e.g. near its wrap).
   DWORD Tick() const { return static_cast<DWORD>(m_tickBase + m_scheduler.Now()); }
   void SetTick(DWORD tick) { m_tickBase = tick - m_scheduler.Now(); }
+  // The wall clock: the local time now, and setting it (milliseconds since
+  // 1970-01-01 00:00 local time, and the offset from UTC).
+  plat::LocalTime LocalTimeNow() const;
+  void SetLocalTime(std::int64_t localMs, int utcOffsetMinutes);
   void WaitIdle();
   void Advance(DWORD ms);
 
@@ -165,6 +169,9 @@ class Machine {
   std::string m_windowsFolder = "C:\\Windows";
   bool m_wow64 = false;
   DWORD m_tickBase = 0x1000;
+  // 2024-01-01 09:00:00 in UTC+09:00 when the machine starts.
+  std::int64_t m_localBaseMs = 1704099600000;
+  int m_utcOffsetMinutes = 9 * 60;
   int m_workingSetTrims = 0;
   unsigned m_randomState = 1;
   int m_nextPid = 1000;

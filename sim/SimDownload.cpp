@@ -89,7 +89,7 @@ std::optional<HttpUrl> RedirectTarget(const HttpUrl& from, const std::string& lo
 
 }  // namespace
 
-// The host of the user's proxy for url, or nothing for a direct connection.
+// The user's proxy for url as HOST:PORT, or nothing for a direct connection.
 std::optional<std::string> SimDownload::ProxyFor(const std::string& host) {
   plat::ProxyPlan plan;
   {
@@ -97,57 +97,76 @@ std::optional<std::string> SimDownload::ProxyFor(const std::string& host) {
     plan = plat::PlanProxy(m_machine.UserProxy());
   }
   if (plan.proxy.empty() || Bypassed(plan.bypass, host)) return std::nullopt;
-  return plan.proxy.substr(0, plan.proxy.rfind(':'));
+  return plan.proxy;
 }
 
 // Fetches url over the machine's network, following redirects as
 // URLDownloadToFile does; nullopt when the page cannot be had in time or is
-// too long. A silent host holds the download to its deadline; a trickling
-// one delivers its body byte by byte.
-std::optional<std::string> SimDownload::Fetch(std::string_view url) {
+// too long, the report saying why. A silent host holds the download to its
+// deadline; a trickling one delivers its body byte by byte.
+std::optional<std::string> SimDownload::Fetch(std::string_view url, plat::DownloadReport& report) {
+  using plat::DownloadFailure;
   VirtualTime deadline = 0;
   {
     auto lock = m_machine.Lock();
     deadline = m_machine.Sched().Now() + plat::kDownloadDeadlineMs;
   }
+  auto fail = [&report](DownloadFailure failure) -> std::optional<std::string> {
+    report.failure = failure;
+    return std::nullopt;
+  };
   auto target = ParseUrl(url);
-  for (int hop = 0; target && hop <= kMaxRedirects; ++hop) {
+  if (!target) return fail(DownloadFailure::kBadUrl);
+  for (int hop = 0; hop <= kMaxRedirects; ++hop) {
     // Through a proxy, each hop's request goes to the proxy, which fetches it.
-    if (std::optional<std::string> proxy = ProxyFor(target->host)) {
-      HostRoute via = m_machine.Web().Route(*proxy);
+    std::optional<std::string> proxy = ProxyFor(target->host);
+    report.proxy = proxy ? "proxy " + *proxy : "direct";
+    if (proxy) {
+      HostRoute via = m_machine.Web().Route(proxy->substr(0, proxy->rfind(':')));
       if (via.reach == HostReach::Silent) {
         WaitPainting(deadline);
-        return std::nullopt;
+        return fail(DownloadFailure::kDeadline);
       }
-      if (via.reach != HostReach::Listening && via.reach != HostReach::Trickling) return std::nullopt;
-      m_machine.Web().NoteRequest(*proxy, target->ProxyRequest());
+      if (via.reach != HostReach::Listening && via.reach != HostReach::Trickling)
+        return fail(DownloadFailure::kNoAnswer);
+      m_machine.Web().NoteRequest(proxy->substr(0, proxy->rfind(':')), target->ProxyRequest());
     }
     HostRoute route = m_machine.Web().Route(target->host);
     if (route.reach == HostReach::Silent) {
       WaitPainting(deadline);
-      return std::nullopt;
+      return fail(DownloadFailure::kDeadline);
     }
-    if (route.reach != HostReach::Listening && route.reach != HostReach::Trickling) return std::nullopt;
+    if (route.reach != HostReach::Listening && route.reach != HostReach::Trickling)
+      return fail(DownloadFailure::kNoAnswer);
 
     httplib::Client client("127.0.0.1", route.port);
     client.set_connection_timeout(kLoopbackTimeoutSeconds);
     client.set_read_timeout(kLoopbackTimeoutSeconds);
     auto result = client.Get(target->path.c_str());
-    if (!result) return std::nullopt;
+    if (!result) return fail(DownloadFailure::kNoAnswer);
+    report.status = result->status;
     if (result->status >= 200 && result->status <= 299) {
-      VirtualTime arrival = 0;
+      VirtualTime now = 0;
       {
         auto lock = m_machine.Lock();
-        arrival = m_machine.Sched().Now() + static_cast<VirtualTime>(route.trickleMs) * result->body.size();
+        now = m_machine.Sched().Now();
       }
+      VirtualTime arrival = now + static_cast<VirtualTime>(route.trickleMs) * result->body.size();
       WaitPainting(std::min(arrival, deadline));
-      if (arrival > deadline || result->body.size() > plat::kMaxDownloadBytes) return std::nullopt;
+      if (arrival > deadline) {
+        // Trickled bytes that came before the deadline.
+        report.bytes = route.trickleMs ? static_cast<DWORD>((deadline - now) / route.trickleMs) : 0;
+        return fail(DownloadFailure::kDeadline);
+      }
+      report.bytes = static_cast<DWORD>(std::min<size_t>(result->body.size(), plat::kMaxDownloadBytes + 1));
+      if (result->body.size() > plat::kMaxDownloadBytes) return fail(DownloadFailure::kTooLong);
       return std::move(result->body);
     }
-    if (!IsRedirect(result->status) || !result->has_header("Location")) return std::nullopt;
+    if (!IsRedirect(result->status) || !result->has_header("Location")) return fail(DownloadFailure::kStatus);
     target = RedirectTarget(*target, result->get_header_value("Location"));
+    if (!target) return fail(DownloadFailure::kRedirects);
   }
-  return std::nullopt;
+  return fail(DownloadFailure::kRedirects);
 }
 
 void SimDownload::WaitPainting(VirtualTime at) {
@@ -161,11 +180,20 @@ void SimDownload::WaitPainting(VirtualTime at) {
   }
 }
 
-LONG SimDownload::DownloadToFile(std::string_view url, std::string_view localPath) {
-  auto body = Fetch(url);
-  if (!body) return plat::kDownloadFailed;
-
+LONG SimDownload::DownloadToFile(std::string_view url, std::string_view localPath,
+                                 plat::DownloadReport& report) {
+  report = plat::DownloadReport{};
+  VirtualTime start = 0;
+  {
+    auto lock = m_machine.Lock();
+    start = m_machine.Sched().Now();
+  }
+  auto body = Fetch(url, report);
   auto lock = m_machine.Lock();
+  report.elapsedMs = static_cast<DWORD>(m_machine.Sched().Now() - start);
+  if (!body) return plat::kDownloadFailed;
+  report.failure = plat::DownloadFailure::kLocalFile;
+
   FileSystem& disk = m_machine.Disk();
   auto host = m_machine.HostPathOf(m_process, localPath);
   std::error_code ec;
@@ -175,7 +203,9 @@ LONG SimDownload::DownloadToFile(std::string_view url, std::string_view localPat
   disk.NoteChange();
   std::ofstream out(*host, std::ios::binary | std::ios::trunc);
   out.write(body->data(), static_cast<std::streamsize>(body->size()));
-  return out ? plat::kDownloadOk : plat::kDownloadFailed;
+  if (!out) return plat::kDownloadFailed;
+  report.failure = plat::DownloadFailure::kNone;
+  return plat::kDownloadOk;
 }
 
 }  // namespace sim

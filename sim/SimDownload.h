@@ -23,10 +23,12 @@ constexpr unsigned kDownloadPaintSliceMs = 100;
 class SimDownload final : public plat::IDownload {
  public:
   SimDownload(Machine& machine, Process& process) : m_machine(machine), m_process(process) {}
-  LONG DownloadToFile(std::string_view url, std::string_view localPath) override;
+  using plat::IDownload::DownloadToFile;
+  LONG DownloadToFile(std::string_view url, std::string_view localPath,
+                      plat::DownloadReport& report) override;
 
  private:
-  std::optional<std::string> Fetch(std::string_view url);
+  std::optional<std::string> Fetch(std::string_view url, plat::DownloadReport& report);
   std::optional<std::string> ProxyFor(const std::string& host);
   // Lets virtual time run until the tick at, the window thread kept painted.
   void WaitPainting(VirtualTime at);

@@ -56,12 +56,15 @@ class SimFile final : public plat::IFile {
     } else {
       bytes = text;
     }
+    if (m_mode & plat::kModeAppend) m_pos = m_content.size();
     m_content.replace(m_pos, std::min(bytes.size(), m_content.size() - m_pos), bytes);
     m_pos += bytes.size();
     m_dirty = true;
     if (!bytes.empty() && !disk.IsAdministratorsOnly(m_host)) disk.NoteExposed(m_host);
     return true;
   }
+
+  std::uint64_t GetLength() override { return m_content.size(); }
 
   // A protected file is flushed first; a failed flush or close loses what
   // was written since the open.
@@ -172,7 +175,10 @@ bool SimFiles::Replace(std::string_view source, std::string_view target) {
   if (ec) return false;
   // The moved file keeps its own access list.
   disk.NoteMoved(*from, *to);
-  disk.SetAdministratorsOnly(*to, disk.IsAdministratorsOnly(*from));
+  if (disk.IsAdministratorsAndUser(*from))
+    disk.SetAdministratorsAndUser(*to);
+  else
+    disk.SetAdministratorsOnly(*to, disk.IsAdministratorsOnly(*from));
   disk.SetAdministratorsOnly(*from, false);
   return true;
 }
@@ -197,6 +203,23 @@ bool SimFiles::MakeProtectedFolder(std::string_view path) {
     return false;
   disk.SetAdministratorsOnly(*host, true);
   return true;
+}
+
+bool SimFiles::RestrictToAdministratorsAndUser(std::string_view path) {
+  auto lock = m_machine.Lock();
+  FileSystem& disk = m_machine.Disk();
+  auto host = disk.HostPath(path, m_process.currentDirectory);
+  std::error_code ec;
+  if (!host || disk.IsDenied(*host) || !std::filesystem::exists(*host, ec)) return false;
+  disk.SetAdministratorsAndUser(*host);
+  return true;
+}
+
+bool SimFiles::IsRestrictedToAdministratorsAndUser(std::string_view path) {
+  auto lock = m_machine.Lock();
+  FileSystem& disk = m_machine.Disk();
+  auto host = disk.HostPath(path, m_process.currentDirectory);
+  return host && disk.IsAdministratorsAndUser(*host);
 }
 
 bool SimFiles::IsRestrictedToAdministrators(std::string_view path) {

@@ -26,6 +26,8 @@ class SimFiles final : public plat::IFiles {
   bool SetAttributes(std::string_view path, DWORD attributes) override;
   bool RestrictToAdministrators(std::string_view path) override;
   bool IsRestrictedToAdministrators(std::string_view path) override;
+  bool RestrictToAdministratorsAndUser(std::string_view path) override;
+  bool IsRestrictedToAdministratorsAndUser(std::string_view path) override;
   bool MakeProtectedFolder(std::string_view path) override;
   UINT GetProfileInt(std::string_view section, std::string_view key, int defaultValue,
                      std::string_view path) override;

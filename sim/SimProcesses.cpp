@@ -28,6 +28,13 @@ class SimChildProcess : public plat::ICapturedChild {
     return child->Ended(sched.Now()) ? WAIT_OBJECT_0 : WAIT_TIMEOUT;
   }
 
+  DWORD ExitCode() override {
+    auto lock = m_machine.Lock();
+    SimChild* child = m_machine.Children().Find(m_pid);
+    if (child == nullptr || !child->Ended(m_machine.Sched().Now())) return plat::kStillActive;
+    return static_cast<DWORD>(child->exitCode);
+  }
+
   plat::PipeRead ReadOutput(std::string& chunk, DWORD maxBytes) override {
     auto lock = m_machine.Lock();
     SimChild* child = m_machine.Children().Find(m_pid);

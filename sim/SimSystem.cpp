@@ -32,6 +32,11 @@ DWORD SimSystem::GetTickCount() {
   return m_machine.Tick();
 }
 
+plat::LocalTime SimSystem::GetLocalTime() {
+  auto lock = m_machine.Lock();
+  return m_machine.LocalTimeNow();
+}
+
 void SimSystem::Sleep(DWORD ms) {
   auto lock = m_machine.Lock();
   m_machine.Sched().Sleep(lock, ms);
@@ -90,6 +95,11 @@ DWORD SimSystem::WaitForSingleObject(const plat::KernelHandle& handle, DWORD tim
 bool SimSystem::CanConvertToAnsi(std::string_view text) {
   auto lock = m_machine.Lock();
   return m_machine.Disk().CanConvertToAnsi(text);
+}
+
+UINT SimSystem::GetAnsiCodePage() {
+  auto lock = m_machine.Lock();
+  return static_cast<UINT>(m_machine.Disk().CodePage());
 }
 
 void SimSystem::SeedRandom(unsigned seed) {

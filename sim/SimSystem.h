@@ -19,6 +19,7 @@ class SimSystem final : public plat::ISystem {
   std::string GetModuleFileName() override;
   std::string GetCurrentDirectory() override;
   DWORD GetTickCount() override;
+  plat::LocalTime GetLocalTime() override;
   void Sleep(DWORD ms) override;
   plat::KernelHandle OpenMutex(std::string_view name) override;
   plat::KernelHandle CreateMutex(std::string_view name, bool initialOwner) override;
@@ -28,6 +29,7 @@ class SimSystem final : public plat::ISystem {
   void ResetEvent(const plat::KernelHandle& event) override;
   DWORD WaitForSingleObject(const plat::KernelHandle& handle, DWORD timeoutMs) override;
   bool CanConvertToAnsi(std::string_view text) override;
+  UINT GetAnsiCodePage() override;
   void SeedRandom(unsigned seed) override;
   int Random() override;
   DWORD WaitForMultipleObjects(std::span<const plat::KernelHandle* const> handles, DWORD timeoutMs) override;

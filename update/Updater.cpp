@@ -29,10 +29,18 @@ void CUpdater::LaunchUpdater() {
   // Built from the whole module path; a path the shell cannot take starts nothing.
   // Without the module's own folder there is no updater to start.
   CString strUpdater = UpdaterPathFor(m_system.GetModuleFileName());
-  if (strUpdater.IsEmpty() || Utf16Units(strUpdater.View()) > kMaxPathUnits) return;
-  m_shell.Execute("open", strUpdater.View(), "", "", SW_SHOW);
+  if (strUpdater.IsEmpty() || Utf16Units(strUpdater.View()) > kMaxPathUnits) {
+    m_log.Printf("update: no updater started, its path \"%s\" is %s", strUpdater.GetString(),
+                 strUpdater.IsEmpty() ? "unknown" : "longer than the shell takes");
+    return;
+  }
+  INT_PTR nResult = m_shell.Execute("open", strUpdater.View(), "", "", SW_SHOW);
+  m_log.Printf("update: launched \"%s\", the shell answered %ld", strUpdater.GetString(),
+               static_cast<long>(nResult));
 }
 
 void CUpdater::CheckPublishedVersion(int nPublished) {
-  if (nPublished > kOwnVersion) LaunchUpdater();
+  if (nPublished <= kOwnVersion) return;
+  m_log.Printf("update: the published version %d is newer than %d", nPublished, kOwnVersion);
+  LaunchUpdater();
 }

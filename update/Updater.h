@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/CString.h"
+#include "log/Log.h"
 #include "platform/Shell.h"
 #include "platform/System.h"
 #include "resources/Release.h"
@@ -15,7 +16,8 @@ CString UpdaterPathFor(const CString& strModulePath);
 
 class CUpdater {
  public:
-  CUpdater(plat::ISystem& system, plat::IShell& shell) : m_system(system), m_shell(shell) {}
+  CUpdater(plat::ISystem& system, plat::IShell& shell, ILog& log)
+      : m_system(system), m_shell(shell), m_log(log) {}
 
   // Opens the updater beside the running executable; its result is not looked at.
   void LaunchUpdater();
@@ -25,4 +27,5 @@ class CUpdater {
  private:
   plat::ISystem& m_system;
   plat::IShell& m_shell;
+  ILog& m_log;
 };

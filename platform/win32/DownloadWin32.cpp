@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "platform/win32/ProxyWin32.h"
@@ -30,6 +31,24 @@ struct Transfer {
   UniqueHandle done;
   std::string body;  // written by the worker until done is set
   bool complete = false;
+  // What the caller may read at any time, also while the worker still runs.
+  std::atomic<int> status{0};
+  std::atomic<DWORD> bytes{0};
+  std::atomic<plat::DownloadFailure> failure{plat::DownloadFailure::kNone};
+  std::atomic<DWORD> systemError{0};
+
+  void SetProxy(std::string described) {
+    std::lock_guard lock(proxyMutex);
+    proxy = std::move(described);
+  }
+  std::string Proxy() {
+    std::lock_guard lock(proxyMutex);
+    return proxy;
+  }
+
+ private:
+  std::mutex proxyMutex;
+  std::string proxy;  // how the worker reaches the host
 };
 
 DWORD Remaining(const Transfer& transfer) {
@@ -39,6 +58,22 @@ DWORD Remaining(const Transfer& transfer) {
 
 bool Expired(const Transfer& transfer) {
   return transfer.abandoned.load() || Remaining(transfer) == 0;
+}
+
+// Notes why the transfer failed (the first reason found stands) and fails.
+bool Failed(Transfer& transfer, plat::DownloadFailure failure, DWORD systemError = 0) {
+  plat::DownloadFailure none = plat::DownloadFailure::kNone;
+  if (transfer.failure.compare_exchange_strong(none, failure)) transfer.systemError = systemError;
+  return false;
+}
+
+// A WinHTTP call failed: the deadline, the redirect bound or no answer.
+bool FailedCall(Transfer& transfer) {
+  DWORD error = ::GetLastError();
+  if (error == ERROR_WINHTTP_TIMEOUT || Expired(transfer))
+    return Failed(transfer, plat::DownloadFailure::kDeadline);
+  if (error == ERROR_WINHTTP_REDIRECT_FAILED) return Failed(transfer, plat::DownloadFailure::kRedirects);
+  return Failed(transfer, plat::DownloadFailure::kNoAnswer, error);
 }
 
 struct UrlParts {
@@ -71,13 +106,14 @@ bool CrackUrl(const std::wstring& url, UrlParts& parts) {
 // Every wait of WinHTTP on the request ends by the deadline; redirects stay
 // within http and https (WinHTTP follows no other scheme, nor https to
 // http), ten at most.
-bool Configure(const Transfer& transfer, HINTERNET request) {
+bool Configure(Transfer& transfer, HINTERNET request) {
   int remaining = static_cast<int>(Remaining(transfer));
-  if (remaining == 0) return false;
-  if (!::WinHttpSetTimeouts(request, remaining, remaining, remaining, remaining)) return false;
+  if (remaining == 0) return Failed(transfer, plat::DownloadFailure::kDeadline);
+  if (!::WinHttpSetTimeouts(request, remaining, remaining, remaining, remaining)) return FailedCall(transfer);
   DWORD redirects = plat::kMaxDownloadRedirects;
   return ::WinHttpSetOption(request, WINHTTP_OPTION_MAX_HTTP_AUTOMATIC_REDIRECTS, &redirects,
-                            sizeof(redirects)) != FALSE;
+                            sizeof(redirects)) != FALSE ||
+         FailedCall(transfer);
 }
 
 bool ReadBody(Transfer& transfer, HINTERNET request) {
@@ -85,15 +121,20 @@ bool ReadBody(Transfer& transfer, HINTERNET request) {
   DWORD size = sizeof(status);
   if (!::WinHttpQueryHeaders(request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
                              WINHTTP_HEADER_NAME_BY_INDEX, &status, &size, WINHTTP_NO_HEADER_INDEX))
-    return false;
-  if (status < 200 || status > 299) return false;
+    return FailedCall(transfer);
+  transfer.status = static_cast<int>(status);
+  // A redirect still standing after WinHTTP's own is one past its bound.
+  if (status >= 300 && status <= 399) return Failed(transfer, plat::DownloadFailure::kRedirects);
+  if (status < 200 || status > 299) return Failed(transfer, plat::DownloadFailure::kStatus);
   std::string chunk(kReadChunkBytes, '\0');
   for (;;) {
-    if (Expired(transfer)) return false;
+    if (Expired(transfer)) return Failed(transfer, plat::DownloadFailure::kDeadline);
     DWORD read = 0;
-    if (!::WinHttpReadData(request, chunk.data(), kReadChunkBytes, &read)) return false;
+    if (!::WinHttpReadData(request, chunk.data(), kReadChunkBytes, &read)) return FailedCall(transfer);
     if (read == 0) return true;
-    if (transfer.body.size() + read > plat::kMaxDownloadBytes) return false;
+    transfer.bytes = static_cast<DWORD>(transfer.body.size() + read);
+    if (transfer.body.size() + read > plat::kMaxDownloadBytes)
+      return Failed(transfer, plat::DownloadFailure::kTooLong);
     transfer.body.append(chunk, 0, read);
   }
 }
@@ -101,19 +142,23 @@ bool ReadBody(Transfer& transfer, HINTERNET request) {
 // The user's proxy is found within the deadline as well.
 bool Fetch(Transfer& transfer) {
   UrlParts parts;
-  if (!CrackUrl(transfer.url, parts)) return false;
+  if (!CrackUrl(transfer.url, parts)) return Failed(transfer, plat::DownloadFailure::kBadUrl);
   UserProxySession session(transfer.url, Remaining(transfer), transfer.bSystemProxy);
-  if (!session || Expired(transfer)) return false;
+  transfer.SetProxy(session.Describe());
+  if (!session) return FailedCall(transfer);
+  if (Expired(transfer)) return Failed(transfer, plat::DownloadFailure::kDeadline);
   UniqueInternet connection(::WinHttpConnect(session.Get(), parts.host.c_str(), parts.port, 0));
-  if (!connection) return false;
+  if (!connection) return FailedCall(transfer);
   UniqueInternet request(::WinHttpOpenRequest(connection.Get(), L"GET", parts.path.c_str(), nullptr,
                                               WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
                                               parts.secure ? WINHTTP_FLAG_SECURE : 0));
-  if (!request || !Configure(transfer, request.Get())) return false;
+  if (!request) return FailedCall(transfer);
+  if (!Configure(transfer, request.Get())) return false;
   if (!::WinHttpSendRequest(request.Get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0,
                             0))
-    return false;
-  if (Expired(transfer) || !::WinHttpReceiveResponse(request.Get(), nullptr)) return false;
+    return FailedCall(transfer);
+  if (Expired(transfer)) return Failed(transfer, plat::DownloadFailure::kDeadline);
+  if (!::WinHttpReceiveResponse(request.Get(), nullptr)) return FailedCall(transfer);
   return ReadBody(transfer, request.Get());
 }
 
@@ -150,29 +195,42 @@ bool WriteWhole(std::string_view localPath, const std::string& body) {
          written == body.size();
 }
 
+// Runs the transfer on its worker and writes the file from its body.
+bool RunTransfer(const std::shared_ptr<Transfer>& transfer, std::string_view localPath) {
+  transfer->done.Reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  if (!transfer->done) return Failed(*transfer, plat::DownloadFailure::kNoAnswer, ::GetLastError());
+  auto param = std::make_unique<std::shared_ptr<Transfer>>(transfer);
+  UniqueHandle thread(::CreateThread(nullptr, 0, FetchThread, param.get(), 0, nullptr));
+  if (!thread) return Failed(*transfer, plat::DownloadFailure::kNoAnswer, ::GetLastError());
+  param.release();  // the worker owns its reference now
+  if (!WaitPainting(*transfer)) {
+    transfer->abandoned = true;
+    return Failed(*transfer, plat::DownloadFailure::kDeadline);
+  }
+  if (!transfer->complete) return false;
+  return WriteWhole(localPath, transfer->body) || Failed(*transfer, plat::DownloadFailure::kLocalFile);
+}
+
 }  // namespace
 
 // The transfer runs on a worker with WinHTTP; the caller waits for it
 // painting, and writes the file only from a whole body that came in time.
 // A worker still blocked at the deadline is left to end by its own
 // timeouts; it touches nothing but its transfer.
-LONG DownloadWin32::DownloadToFile(std::string_view url, std::string_view localPath) {
+LONG DownloadWin32::DownloadToFile(std::string_view url, std::string_view localPath,
+                                   plat::DownloadReport& report) {
   auto transfer = std::make_shared<Transfer>();
   transfer->url = Utf8ToWide(url);
   transfer->bSystemProxy = m_bSystemProxy;
   transfer->start = ::GetTickCount();
-  transfer->done.Reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
-  if (!transfer->done) return plat::kDownloadFailed;
-  auto param = std::make_unique<std::shared_ptr<Transfer>>(transfer);
-  UniqueHandle thread(::CreateThread(nullptr, 0, FetchThread, param.get(), 0, nullptr));
-  if (!thread) return plat::kDownloadFailed;
-  param.release();  // the worker owns its reference now
-  if (!WaitPainting(*transfer)) {
-    transfer->abandoned = true;
-    return plat::kDownloadFailed;
-  }
-  if (!transfer->complete) return plat::kDownloadFailed;
-  return WriteWhole(localPath, transfer->body) ? plat::kDownloadOk : plat::kDownloadFailed;
+  bool written = RunTransfer(transfer, localPath);
+  report.failure = transfer->failure.load();
+  report.status = transfer->status.load();
+  report.bytes = transfer->bytes.load();
+  report.systemError = transfer->systemError.load();
+  report.proxy = transfer->Proxy();
+  report.elapsedMs = ::GetTickCount() - transfer->start;
+  return written ? plat::kDownloadOk : plat::kDownloadFailed;
 }
 
 }  // namespace win32

@@ -10,7 +10,9 @@ namespace win32 {
 class DownloadWin32 final : public plat::IDownload {
  public:
   explicit DownloadWin32(bool bSystemProxy = true) : m_bSystemProxy(bSystemProxy) {}
-  LONG DownloadToFile(std::string_view url, std::string_view localPath) override;
+  using plat::IDownload::DownloadToFile;
+  LONG DownloadToFile(std::string_view url, std::string_view localPath,
+                      plat::DownloadReport& report) override;
 
  private:
   bool m_bSystemProxy;

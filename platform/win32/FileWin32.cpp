@@ -65,12 +65,22 @@ bool FileWin32::Write(std::string_view text) {
   } else {
     bytes.assign(text);
   }
+  if (m_append) {
+    LARGE_INTEGER none{};
+    ::SetFilePointerEx(m_handle.Get(), none, nullptr, FILE_END);
+  }
   DWORD written = 0;
   bool ok = bytes.empty() ||
             (::WriteFile(m_handle.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
              written == bytes.size());
   if (!ok) m_writeFailed = true;
   return ok;
+}
+
+std::uint64_t FileWin32::GetLength() {
+  LARGE_INTEGER size{};
+  if (!m_handle || !::GetFileSizeEx(m_handle.Get(), &size)) return 0;
+  return static_cast<std::uint64_t>(size.QuadPart);
 }
 
 bool FileWin32::Close() {

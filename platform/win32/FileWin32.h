@@ -10,12 +10,13 @@ namespace win32 {
 
 class FileWin32 final : public plat::IFile {
  public:
-  FileWin32(UniqueFile handle, bool textMode, bool flushOnClose = false)
-      : m_handle(std::move(handle)), m_textMode(textMode), m_flushOnClose(flushOnClose) {}
+  FileWin32(UniqueFile handle, bool textMode, bool flushOnClose = false, bool append = false)
+      : m_handle(std::move(handle)), m_textMode(textMode), m_flushOnClose(flushOnClose), m_append(append) {}
 
   bool ReadLine(std::string& line) override;
   bool Write(std::string_view text) override;
   bool Close() override;
+  std::uint64_t GetLength() override;
 
  private:
   bool Fill();           // reads the next chunk; false at the end of the file
@@ -24,6 +25,7 @@ class FileWin32 final : public plat::IFile {
   UniqueFile m_handle;
   bool m_textMode;
   bool m_flushOnClose;
+  bool m_append;
   bool m_writeFailed = false;
   std::string m_buffer;  // bytes read from disk, not yet returned
   size_t m_pos = 0;

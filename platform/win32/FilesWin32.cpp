@@ -5,8 +5,10 @@
 #include <sddl.h>
 
 #include <memory>
+#include <vector>
 
 #include "platform/win32/FileWin32.h"
+#include "platform/win32/WinHandles.h"
 #include "platform/win32/WinText.h"
 
 namespace win32 {
@@ -23,6 +25,30 @@ using LocalMemory = std::unique_ptr<void, LocalFreeDeleter>;
 constexpr wchar_t kAdministratorsOnly[] = L"D:P(A;;FA;;;BA)(A;;FA;;;SY)";
 // The same for a folder, inherited by the files and folders made in it.
 constexpr wchar_t kAdministratorsOnlyFolder[] = L"D:P(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)";
+
+// The user the program runs as: its token's user, as SDDL text.
+std::wstring ProcessUserSid() {
+  HANDLE raw = nullptr;
+  if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &raw)) return {};
+  UniqueHandle token(raw);
+  DWORD size = 0;
+  ::GetTokenInformation(token.Get(), TokenUser, nullptr, 0, &size);
+  if (size == 0) return {};
+  std::vector<BYTE> buffer(size);
+  if (!::GetTokenInformation(token.Get(), TokenUser, buffer.data(), size, &size)) return {};
+  wchar_t* text = nullptr;
+  if (!::ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid, &text)) return {};
+  LocalMemory owned(text);
+  return text;
+}
+
+// Administrators and SYSTEM with full access (inherited in a folder) and the
+// user with read access (on a folder: listing it, not inherited).
+std::wstring AdministratorsAndUserList(const std::wstring& userSid, bool folder) {
+  const wchar_t* inherit = folder ? L"OICI" : L"";
+  return std::wstring(L"D:P(A;") + inherit + L";FA;;;BA)(A;" + inherit + L";FA;;;SY)(A;;FR;;;" + userSid +
+         L")";
+}
 
 LocalMemory DescriptorOf(const wchar_t* sddl) {
   PSECURITY_DESCRIPTOR raw = nullptr;
@@ -48,6 +74,40 @@ bool IsAllowedFor(void* ace, WELL_KNOWN_SID_TYPE who) {
   auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(ace);
   return allowed->Header.AceType == ACCESS_ALLOWED_ACE_TYPE && allowed->Mask == FILE_ALL_ACCESS &&
          ::IsWellKnownSid(reinterpret_cast<PSID>(&allowed->SidStart), who);
+}
+
+bool IsReadAllowedFor(void* ace, const std::wstring& sid) {
+  auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(ace);
+  wchar_t* text = nullptr;
+  if (allowed->Header.AceType != ACCESS_ALLOWED_ACE_TYPE || allowed->Mask != FILE_GENERIC_READ ||
+      !::ConvertSidToStringSidW(reinterpret_cast<PSID>(&allowed->SidStart), &text))
+    return false;
+  LocalMemory owned(text);
+  return sid == text;
+}
+
+// The entries of a file's or folder's list, when it is a protected one.
+std::vector<void*> ProtectedEntries(const std::wstring& path, LocalMemory& descriptor) {
+  PACL dacl = nullptr;
+  PSECURITY_DESCRIPTOR raw = nullptr;
+  if (::GetNamedSecurityInfoW(path.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                              &dacl, nullptr, &raw) != ERROR_SUCCESS)
+    return {};
+  descriptor.reset(raw);
+  SECURITY_DESCRIPTOR_CONTROL control = 0;
+  DWORD revision = 0;
+  ACL_SIZE_INFORMATION size{};
+  if (dacl == nullptr || !::GetSecurityDescriptorControl(raw, &control, &revision) ||
+      (control & SE_DACL_PROTECTED) == 0 ||
+      !::GetAclInformation(dacl, &size, sizeof(size), AclSizeInformation))
+    return {};
+  std::vector<void*> entries;
+  for (DWORD i = 0; i < size.AceCount; ++i) {
+    void* ace = nullptr;
+    if (!::GetAce(dacl, i, &ace)) return {};
+    entries.push_back(ace);
+  }
+  return entries;
 }
 
 // Length of the longest prefix of ansi within limit bytes that ends on a
@@ -88,7 +148,8 @@ std::unique_ptr<plat::IFile> FilesWin32::Open(std::string_view path, unsigned mo
   UniqueFile handle(::CreateFileW(wide.c_str(), access, share, isProtected ? &security : nullptr, disposition,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!handle) return nullptr;
-  return std::make_unique<FileWin32>(std::move(handle), (mode & plat::kModeText) != 0, isProtected);
+  return std::make_unique<FileWin32>(std::move(handle), (mode & plat::kModeText) != 0, isProtected,
+                                     (mode & plat::kModeAppend) != 0);
 }
 
 bool FilesWin32::Delete(std::string_view path) {
@@ -161,29 +222,41 @@ bool FilesWin32::MakeProtectedFolder(std::string_view path) {
 }
 
 bool FilesWin32::IsRestrictedToAdministrators(std::string_view path) {
-  std::wstring wide = Utf8ToWide(path);
-  PACL dacl = nullptr;
-  PSECURITY_DESCRIPTOR raw = nullptr;
-  if (::GetNamedSecurityInfoW(wide.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
-                              &dacl, nullptr, &raw) != ERROR_SUCCESS)
-    return false;
-  LocalMemory descriptor(raw);
-  SECURITY_DESCRIPTOR_CONTROL control = 0;
-  DWORD revision = 0;
-  if (dacl == nullptr || !::GetSecurityDescriptorControl(raw, &control, &revision) ||
-      (control & SE_DACL_PROTECTED) == 0)
-    return false;
-  ACL_SIZE_INFORMATION size{};
-  if (!::GetAclInformation(dacl, &size, sizeof(size), AclSizeInformation) || size.AceCount != 2) return false;
+  LocalMemory descriptor;
+  std::vector<void*> entries = ProtectedEntries(Utf8ToWide(path), descriptor);
+  if (entries.size() != 2) return false;
   bool administrators = false;
   bool system = false;
-  for (DWORD i = 0; i < size.AceCount; ++i) {
-    void* ace = nullptr;
-    if (!::GetAce(dacl, i, &ace)) return false;
+  for (void* ace : entries) {
     administrators = administrators || IsAllowedFor(ace, WinBuiltinAdministratorsSid);
     system = system || IsAllowedFor(ace, WinLocalSystemSid);
   }
   return administrators && system;
+}
+
+bool FilesWin32::RestrictToAdministratorsAndUser(std::string_view path) {
+  std::wstring wide = Utf8ToWide(path);
+  std::wstring user = ProcessUserSid();
+  DWORD attributes = ::GetFileAttributesW(wide.c_str());
+  if (user.empty() || attributes == INVALID_FILE_ATTRIBUTES) return false;
+  std::wstring sddl = AdministratorsAndUserList(user, (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+  return SetProtectedList(wide, sddl.c_str());
+}
+
+bool FilesWin32::IsRestrictedToAdministratorsAndUser(std::string_view path) {
+  std::wstring user = ProcessUserSid();
+  LocalMemory descriptor;
+  std::vector<void*> entries = ProtectedEntries(Utf8ToWide(path), descriptor);
+  if (user.empty() || entries.size() != 3) return false;
+  bool administrators = false;
+  bool system = false;
+  bool reader = false;
+  for (void* ace : entries) {
+    administrators = administrators || IsAllowedFor(ace, WinBuiltinAdministratorsSid);
+    system = system || IsAllowedFor(ace, WinLocalSystemSid);
+    reader = reader || IsReadAllowedFor(ace, user);
+  }
+  return administrators && system && reader;
 }
 
 }  // namespace win32

@@ -20,6 +20,13 @@ class ChildWin32 : public plat::ICapturedChild {
     return ::WaitForSingleObject(m_process.Get(), timeoutMs);
   }
 
+  DWORD ExitCode() override {
+    if (!m_process) return 0;
+    DWORD code = plat::kStillActive;
+    if (!::GetExitCodeProcess(m_process.Get(), &code)) return plat::kStillActive;
+    return code;
+  }
+
   // Peeks first, so that a read never blocks on a child that holds the pipe
   // open without writing.
   plat::PipeRead ReadOutput(std::string& chunk, DWORD maxBytes) override {

@@ -46,6 +46,7 @@ UserProxySession::UserProxySession(const std::wstring& url, DWORD timeoutMs, boo
   if (bSystemProxy && SystemHasAutomaticProxy()) {
     m_session.Reset(
         ::WinHttpOpen(kAgent, kAutomaticProxy, WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
+    m_described = "system's automatic proxy";
     if (m_session) return;
   }
   OpenFromSettings(url, timeoutMs);
@@ -57,6 +58,8 @@ bool UserProxySession::OpenFromSettings(const std::wstring& url, DWORD timeoutMs
   plat::ProxyPlan plan = plat::PlanProxy(ReadUserProxySettings());
   std::wstring proxy = Utf8ToWide(plan.proxy), bypass = Utf8ToWide(plan.bypass);
   if (plan.bDetect || !plan.scriptUrl.empty()) LookUp(url, plan, timeoutMs, proxy, bypass);
+  m_described = proxy.empty() ? std::string("direct") : "proxy " + WideToUtf8(proxy);
+  if (!proxy.empty() && !bypass.empty()) m_described += ", bypassing " + WideToUtf8(bypass);
   if (proxy.empty())
     m_session.Reset(::WinHttpOpen(kAgent, WINHTTP_ACCESS_TYPE_NO_PROXY, WINHTTP_NO_PROXY_NAME,
                                   WINHTTP_NO_PROXY_BYPASS, 0));

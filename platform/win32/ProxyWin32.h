@@ -33,6 +33,9 @@ class UserProxySession {
 
   HINTERNET Get() const { return m_session.Get(); }
   explicit operator bool() const { return static_cast<bool>(m_session); }
+  // How the session reaches hosts: "system's automatic proxy", "proxy
+  // HOST:PORT" or "direct".
+  std::string Describe() const { return m_described; }
 
  private:
   bool OpenFromSettings(const std::wstring& url, DWORD timeoutMs);
@@ -41,6 +44,7 @@ class UserProxySession {
               std::wstring& bypass);
 
   UniqueInternet m_session;
+  std::string m_described;
 };
 
 }  // namespace win32

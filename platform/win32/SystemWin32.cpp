@@ -86,6 +86,30 @@ DWORD SystemWin32::GetTickCount() {
   return ::GetTickCount();
 }
 
+namespace {
+
+LONGLONG FileTimeOf(const SYSTEMTIME& time) {
+  FILETIME file{};
+  if (!::SystemTimeToFileTime(&time, &file)) return 0;
+  return (static_cast<LONGLONG>(file.dwHighDateTime) << 32) | file.dwLowDateTime;
+}
+
+}  // namespace
+
+// The offset is what the time zone adds to this very instant.
+plat::LocalTime SystemWin32::GetLocalTime() {
+  SYSTEMTIME utc{};
+  ::GetSystemTime(&utc);
+  SYSTEMTIME local = utc;
+  if (!::SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) local = utc;
+  constexpr LONGLONG kFileTicksPerMinute = 60LL * 10000000LL;
+  LONGLONG difference = FileTimeOf(local) - FileTimeOf(utc);
+  int offset = static_cast<int>((difference + (difference >= 0 ? 1 : -1) * kFileTicksPerMinute / 2) /
+                                kFileTicksPerMinute);
+  return {local.wYear,   local.wMonth,  local.wDay,          local.wHour,
+          local.wMinute, local.wSecond, local.wMilliseconds, offset};
+}
+
 void SystemWin32::Sleep(DWORD ms) {
   ::Sleep(ms);
 }
@@ -119,6 +143,10 @@ void SystemWin32::ResetEvent(const plat::KernelHandle& event) {
 
 DWORD SystemWin32::WaitForSingleObject(const plat::KernelHandle& handle, DWORD timeoutMs) {
   return ::WaitForSingleObject(handle.Get(), timeoutMs);
+}
+
+UINT SystemWin32::GetAnsiCodePage() {
+  return ::GetACP();
 }
 
 bool SystemWin32::CanConvertToAnsi(std::string_view text) {

@@ -15,6 +15,7 @@ class SystemWin32 final : public plat::ISystem {
   std::string GetModuleFileName() override;
   std::string GetCurrentDirectory() override;
   DWORD GetTickCount() override;
+  plat::LocalTime GetLocalTime() override;
   void Sleep(DWORD ms) override;
 
   plat::KernelHandle OpenMutex(std::string_view name) override;
@@ -28,6 +29,7 @@ class SystemWin32 final : public plat::ISystem {
   DWORD WaitForMultipleObjects(std::span<const plat::KernelHandle* const> handles, DWORD timeoutMs) override;
 
   bool CanConvertToAnsi(std::string_view text) override;
+  UINT GetAnsiCodePage() override;
   void SeedRandom(unsigned seed) override;
   int Random() override;
   void TrimWorkingSet() override;

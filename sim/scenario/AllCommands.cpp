@@ -24,6 +24,7 @@ void RegisterRouteCommands(Registry& registry);
 void RegisterProbeCommands(Registry& registry);
 void RegisterDesktopCommands(Registry& registry);
 void RegisterScriptCommands(Registry& registry);
+void RegisterLogCommands(Registry& registry);
 
 void RegisterAllCommands(Registry& registry) {
   RegisterProcessCommands(registry);
@@ -46,6 +47,7 @@ void RegisterAllCommands(Registry& registry) {
   RegisterProbeCommands(registry);
   RegisterDesktopCommands(registry);
   RegisterScriptCommands(registry);
+  RegisterLogCommands(registry);
 }
 
 }  // namespace sim::scenario

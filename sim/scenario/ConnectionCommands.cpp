@@ -62,6 +62,15 @@ std::string Account(Arguments& args, Context& context) {
   return {};
 }
 
+std::string ErrorText(Arguments& args, Context& context) {
+  DWORD code = static_cast<DWORD>(args.Number("CODE"));
+  std::string text = args.Text("TEXT");
+  args.End();
+  auto lock = context.machine.Lock();
+  context.machine.Ras().SetErrorText(code, text);
+  return {};
+}
+
 std::string DropAfter(Arguments& args, Context& context) {
   std::string name = args.Text("NAME");
   args.Keyword({"after"});
@@ -229,6 +238,8 @@ void RegisterConnectionCommands(Registry& registry) {
   registry.Add({"ras account", "\"USER\" \"PASSWORD\"",
                 "The service knows this account; other credentials end with 691 once authentication starts.",
                 "ras account \"demo\" \"velk2024\"", Group::SetUp, Account});
+  registry.Add({"ras text", "CODE \"TEXT\"", "The service's text for the error code.",
+                "ras text 691 \"Access denied.\"", Group::SetUp, ErrorText});
   registry.Add({"ras drop", "\"NAME\" after MS", "The line of that entry name drops MS from now.",
                 "ras drop \"tarno\" after 1000", Group::SetUp, DropAfter});
   registry.Add({"ras release", "after MS", "Hung-up lines are torn down only MS after the hang-up.",

@@ -133,11 +133,17 @@ std::string ExpectFile(Arguments& args, Context& context) {
     return actual ? "the file exists with " + Quote(*actual) : std::string();
   }
   if (args.TakeKeyword("administrators")) {
-    bool restricted = args.Keyword({"only", "not"}) == "only";
-    bool always = restricted && args.TakeKeyword("always");
+    std::string which = args.Keyword({"only", "not", "and"});
+    if (which == "and") args.Keyword({"user"});
+    bool always = which == "only" && args.TakeKeyword("always");
     args.End();
-    if (!actual) return "the file does not exist";
     auto host = context.machine.Disk().HostPath(path, "C:\\");
+    if (which == "and") {
+      if (host && context.machine.Disk().IsAdministratorsAndUser(*host)) return {};
+      return "the access list is not Administrators' and SYSTEM's with the signed-in user reading";
+    }
+    bool restricted = which == "only";
+    if (!actual) return "the file does not exist";
     bool isRestricted = host && context.machine.Disk().IsAdministratorsOnly(*host);
     if (always && host && context.machine.Disk().WasExposed(*host))
       return "a program wrote to the file (or to a file moved over it) while others could read it";
@@ -228,10 +234,12 @@ void RegisterMachineCommands(Registry& registry) {
                 Group::Action, RasDown});
   registry.Add(
       {"expect file",
-       "PATH absent | PATH administrators only [always] | PATH administrators not | PATH [ansi] \"TEXT\"",
+       "PATH absent | PATH administrators only [always] | PATH administrators not | PATH administrators and "
+       "user | PATH [ansi] \"TEXT\"",
        "The file is absent, or only Administrators and SYSTEM may open it (or not; always: nor could anyone "
-       "else read what a program wrote to it, or to a file moved over it, at any instant), or it holds "
-       "exactly these bytes (with ansi: this text in the machine's code page).",
+       "else read what a program wrote to it, or to a file moved over it, at any instant), or they have full "
+       "access and the signed-in user reads it (a folder: lists it), or it holds exactly these bytes (with "
+       "ansi: this text in the machine's code page).",
        "expect file \"C:\\\\0001.tmp\" absent", Group::Expectation, ExpectFile});
   registry.Add({"expect ras", "up NAME [ip ADDRESS] | down NAME",
                 "The remote-access service has (or has not) an active line of that entry name.",

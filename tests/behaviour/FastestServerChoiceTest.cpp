@@ -10,9 +10,11 @@
 
 namespace {
 
-class FakeView final : public IProbeView {
+class FakeView final : public IProbeView, public ILog {
  public:
   explicit FakeView(HWND hWnd) : m_hWnd(hWnd) {}
+  void Write(const CString&) override {}
+  void Conceal(const CString&) override {}
   void UpdateData(BOOL) override {}
   HWND GetSafeHwnd() override { return m_hWnd; }
   bool IsAutoSelectTicked() override { return m_bTicked; }
@@ -70,8 +72,8 @@ TEST_F(FastestServerChoiceTest, WhileARunLastsTheWindowIsLocked) {
   Host("10.0.0.1", {20});
   Host("10.0.0.2", {30});
   Host("10.0.0.3", {40});
-  CFastestServerChoice choice(Sockets(), System(), Windows(), m_directory);
   FakeView view(m_hWnd);
+  CFastestServerChoice choice(Sockets(), System(), Windows(), m_directory, view);
   choice.OnAutoSelect(view);
   EXPECT_TRUE(choice.IsRunning());
   EXPECT_FALSE(view.m_enabled[IDC_AUTO_SELECT]);

@@ -15,8 +15,10 @@ namespace {
 constexpr const char* kRasMan = "HKLM\\SYSTEM\\CurrentControlSet\\Services\\RasMan\\Parameters";
 constexpr const char* kSvchost = "HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Svchost";
 
-class FakeView final : public IL2tpPolicyView {
+class FakeView final : public IL2tpPolicyView, public ILog {
  public:
+  void Write(const CString&) override {}
+  void Conceal(const CString&) override {}
   int AskUser(const CString& strText, const CString& strCaption, UINT nType) override {
     prompts.push_back(strCaption.GetString());
     type = nType;
@@ -55,7 +57,7 @@ class L2tpPolicyStepTest : public ::testing::Test {
 
   CL2tpPolicy Step(const char* sysDir = "C:\\Windows\\system32\\") {
     const plat::Ports& ports = m_process.ports;
-    return CL2tpPolicy(*ports.registry, *ports.services, *ports.processes, *ports.system, view, sysDir);
+    return CL2tpPolicy(*ports.registry, *ports.services, *ports.processes, *ports.system, view, view, sysDir);
   }
   void SetGroup(std::string bytes) {
     auto lock = machine.Lock();

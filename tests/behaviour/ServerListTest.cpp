@@ -100,6 +100,14 @@ class FailedDownloadTest : public ServerListTest {
     EXPECT_TRUE(Items(IDC_SERVER).empty());
     EXPECT_EQ(driver.Control(IDC_CONNECT)->text, "Connect");
   }
+  // The log names the bound or the fault that ended the download.
+  void ExpectLogged(const std::string& why, const std::string& list = "serverlist.txt") {
+    auto lock = machine.Lock();
+    std::string log = machine.Disk().ReadBytes("C:\\ProgramData\\Velk VPN\\Dorvanta.log").value_or("");
+    EXPECT_NE(log.find(list + "\" to \"C:\\Program Files\\Velk VPN\\server.ini\": failed, " + why),
+              std::string::npos)
+        << log;
+  }
 };
 
 TEST_F(FailedDownloadTest, UnwritableListFileFails) {
@@ -108,6 +116,7 @@ TEST_F(FailedDownloadTest, UnwritableListFileFails) {
   machine.Disk().DenyAccess("C:\\Program Files\\Velk VPN\\server.ini");
   driver.Start();
   ExpectFailureMessageThenOpenWindow();
+  ExpectLogged("the file could not be written (status 200, 18 bytes, 0 ms, direct)");
 }
 
 // A download follows 10 redirects and takes a body of 1 MiB: the main
@@ -133,6 +142,8 @@ TEST_F(FailedDownloadTest, TenRedirectsAndOneMebibyteAreTheBounds) {
     EXPECT_EQ(machine.Web().Requests(endpoints::kDirectoryHost, "/select11"), 0);
     ServeSelectList(std::string(1048577, 'b'));
   }
+  ExpectLogged("more than 10 redirects, or one to another scheme (status 302, 0 bytes,", "server.txt");
+  ExpectLogged("the body passed 1048576 bytes (status 200, 1048577 bytes,", "server.txt");
 }
 
 TEST_F(FailedDownloadTest, RedirectToAnotherSchemeFails) {
@@ -141,6 +152,7 @@ TEST_F(FailedDownloadTest, RedirectToAnotherSchemeFails) {
   machine.Web().Serve(endpoints::kDirectoryHost, "/list", 200, "Seoul 1=10.0.0.1\r\n");
   driver.Start();
   ExpectFailureMessageThenOpenWindow();
+  ExpectLogged("more than 10 redirects, or one to another scheme (status 302,");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 // Internet Options: a fixed proxy with its bypass list, or a proxy script.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -62,10 +63,19 @@ class DownloadWin32Check : public ::testing::Test {
     ::DeleteFileA(m_file.c_str());
   }
   void TearDown() override { ::DeleteFileA(m_file.c_str()); }
-  LONG Fetch(const std::string& path) { return m_download.DownloadToFile(m_server.Url(path), m_file); }
+  LONG Fetch(const std::string& path) {
+    return m_download.DownloadToFile(m_server.Url(path), m_file, m_report);
+  }
+  // What the report told of the last fetch.
+  void ExpectReport(plat::DownloadFailure failure, int status, DWORD bytes) {
+    EXPECT_EQ(static_cast<int>(m_report.failure), static_cast<int>(failure));
+    EXPECT_EQ(m_report.status, status);
+    EXPECT_EQ(m_report.bytes, bytes);
+    EXPECT_LT(m_report.elapsedMs, plat::kDownloadDeadlineMs);
+  }
   LONG FetchUrl(win32::DownloadWin32& download, const std::string& url) {
     ::DeleteFileA(m_file.c_str());
-    return download.DownloadToFile(url, m_file);
+    return download.DownloadToFile(url, m_file, m_report);
   }
   bool FileExists() const { return ::GetFileAttributesA(m_file.c_str()) != INVALID_FILE_ATTRIBUTES; }
   std::string FileText() const {
@@ -78,6 +88,7 @@ class DownloadWin32Check : public ::testing::Test {
 
   TinyHttpServer m_server;
   win32::DownloadWin32 m_download;
+  plat::DownloadReport m_report;
   std::string m_file;
 };
 
@@ -85,11 +96,15 @@ TEST_F(DownloadWin32Check, WholeBodyIsWrittenAndOverSizedOneFails) {
   m_server.Answer("/list", "200 OK", "", "Seoul 1=10.0.0.1\r\n");
   m_server.Answer("/big", "200 OK", "", std::string(plat::kMaxDownloadBytes + 1, 'x'));
   EXPECT_EQ(Fetch("/list"), plat::kDownloadOk);
+  ExpectReport(plat::DownloadFailure::kNone, 200, 18);
   EXPECT_EQ(FileText(), "Seoul 1=10.0.0.1\r\n");
   ::DeleteFileA(m_file.c_str());
   EXPECT_EQ(Fetch("/big"), plat::kDownloadFailed);
+  EXPECT_EQ(static_cast<int>(m_report.failure), static_cast<int>(plat::DownloadFailure::kTooLong));
+  EXPECT_GT(m_report.bytes, plat::kMaxDownloadBytes);
   EXPECT_FALSE(FileExists());
   EXPECT_EQ(Fetch("/missing"), plat::kDownloadFailed);
+  ExpectReport(plat::DownloadFailure::kStatus, 404, 0);
   EXPECT_FALSE(FileExists());
 }
 
@@ -102,8 +117,21 @@ TEST_F(DownloadWin32Check, RedirectsStayWithinHttpAndTen) {
   EXPECT_EQ(FileText(), "end");
   ::DeleteFileA(m_file.c_str());
   EXPECT_EQ(Fetch("/r0"), plat::kDownloadFailed);  // eleven
+  EXPECT_EQ(static_cast<int>(m_report.failure), static_cast<int>(plat::DownloadFailure::kRedirects));
   EXPECT_EQ(Fetch("/ftp"), plat::kDownloadFailed);
   EXPECT_FALSE(FileExists());
+  // Windows refuses the redirect to ftp; Wine follows it as http (a 404
+  // here). The check states Windows' answer, and Wine's departure is
+  // reported as its tests mark todo_wine, an agreeing Wine failing as an
+  // unexpected pass.
+  bool windowsAnswer = m_report.failure == plat::DownloadFailure::kRedirects;
+  HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
+  if (ntdll == nullptr || ::GetProcAddress(ntdll, "wine_get_version") == nullptr)
+    EXPECT_TRUE(windowsAnswer) << "status " << m_report.status;
+  else if (windowsAnswer)
+    ADD_FAILURE() << "unexpected pass under Wine: it refuses a redirect to ftp";
+  else
+    std::printf("todo_wine: Wine follows a redirect to ftp as http (status %d)\n", m_report.status);
 }
 
 TEST_F(DownloadWin32Check, UserProxyFromTheInternetOptions) {
@@ -118,6 +146,7 @@ TEST_F(DownloadWin32Check, UserProxyFromTheInternetOptions) {
     m_server.Answer("/direct", "200 OK", "", "directly");
     EXPECT_EQ(FetchUrl(userSettings, kUnresolvable), plat::kDownloadOk);
     EXPECT_EQ(FileText(), "through the proxy");
+    EXPECT_EQ(m_report.proxy, "proxy " + m_server.Authority() + ", bypassing *.corp.invalid;127.0.0.1");
     EXPECT_EQ(FetchUrl(userSettings, m_server.Url("/direct")), plat::kDownloadOk);
     EXPECT_EQ(FileText(), "directly");
     // The system's automatic proxy, where it has one, follows the same settings.
@@ -139,6 +168,7 @@ TEST_F(DownloadWin32Check, UserProxyFromTheInternetOptions) {
   UserProxyOptions options(kScriptFlag, "", "", silent.Url("/proxy.pac"));
   DWORD start = ::GetTickCount();
   EXPECT_EQ(FetchUrl(userSettings, kUnresolvable), plat::kDownloadFailed);
+  EXPECT_EQ(static_cast<int>(m_report.failure), static_cast<int>(plat::DownloadFailure::kDeadline));
   DWORD elapsed = ::GetTickCount() - start;
   EXPECT_GE(elapsed, plat::kDownloadDeadlineMs - 500);
   EXPECT_LT(elapsed, plat::kDownloadDeadlineMs + 2000);

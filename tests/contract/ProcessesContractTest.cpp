@@ -41,6 +41,7 @@ TEST_F(ProcessesContract, CapturedChildOutputComesThroughThePipe) {
   ASSERT_TRUE(child);
   EXPECT_EQ(ReadAll(*child), "dorvanta-contract\r\n");
   EXPECT_EQ(child->Wait(20000), WAIT_OBJECT_0);
+  EXPECT_EQ(child->ExitCode(), 0u);
 }
 
 TEST_F(ProcessesContract, CapturedChildThatCannotStartGivesNothing) {
@@ -48,10 +49,11 @@ TEST_F(ProcessesContract, CapturedChildThatCannotStartGivesNothing) {
   EXPECT_FALSE(Processes().StartCaptured(missing, "\"" + missing + "\""));
 }
 
-TEST_F(ProcessesContract, HiddenChildCanBeWaitedFor) {
+TEST_F(ProcessesContract, HiddenChildCanBeWaitedForAndGivesItsExitCode) {
   auto child = Processes().StartHidden(Cmd(), "/c exit 3");
   ASSERT_TRUE(child);
   EXPECT_EQ(child->Wait(20000), WAIT_OBJECT_0);
+  EXPECT_EQ(child->ExitCode(), 3u);
 }
 
 TEST_F(ProcessesContract, CommandProcessorGivesTheExitCode) {

@@ -120,6 +120,24 @@ TEST_F(SystemContract, ThreadRunsOnItsCreatorsPortsAndSignalsItsEnd) {
   EXPECT_EQ(system.WaitForSingleObject(thread, INFINITE), WAIT_OBJECT_0);
 }
 
+// A date and time of this century, an offset from UTC in quarter hours
+// within the zones' range, and the code page the contract runs use.
+TEST_F(SystemContract, LocalTimeAndCodePage) {
+  plat::LocalTime time = System().GetLocalTime();
+  EXPECT_GE(time.year, 2020);
+  EXPECT_LT(time.year, 2100);
+  EXPECT_TRUE(time.month >= 1 && time.month <= 12) << time.month;
+  EXPECT_TRUE(time.day >= 1 && time.day <= 31) << time.day;
+  EXPECT_LT(time.hour, 24);
+  EXPECT_LT(time.minute, 60);
+  EXPECT_LT(time.second, 61);
+  EXPECT_LT(time.milliseconds, 1000);
+  EXPECT_EQ(time.utcOffsetMinutes % 15, 0) << time.utcOffsetMinutes;
+  EXPECT_LE(time.utcOffsetMinutes, 14 * 60);
+  EXPECT_GE(time.utcOffsetMinutes, -12 * 60);
+  EXPECT_EQ(System().GetAnsiCodePage(), 936u);
+}
+
 // The C library's generator, as the dialer's random picks rely on it.
 TEST_F(SystemContract, RandomFollowsTheCLibrarySequenceForASeed) {
   plat::ISystem& system = System();

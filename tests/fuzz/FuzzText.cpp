@@ -1,9 +1,10 @@
-// Text conversion between UTF-8 and the code pages, and the cuts that keep
-// characters whole.
+// Text conversion between UTF-8 and the code pages, the cuts that keep
+// characters whole, and a log line's text made safe.
 #include <cstring>
 #include <string>
 
 #include "framework/CString.h"
+#include "log/LogText.h"
 #include "sim/FileSystem.h"
 #include "sim/IniReader.h"
 #include "tests/fuzz/FuzzTarget.h"
@@ -32,6 +33,14 @@ FUZZ_TARGET("Text") {
   CopyTextToField(field, size, text);
   if (size > 0) FUZZ_CHECK(std::memchr(field, '\0', size) != nullptr);
   if (size < sizeof field) FUZZ_CHECK(field[size] == 'x');
+
+  // A log line's text: no secret, no control byte, within its bound.
+  std::string secret(text.substr(0, limit % 8));
+  std::string concealed = ConcealSecrets(std::string(text), {secret, "pw"});
+  if (!secret.empty()) FUZZ_CHECK(concealed.find(secret) == std::string::npos);
+  std::string safe = LogSafeText(concealed, limit + 3);
+  FUZZ_CHECK(safe.size() <= limit + 3);
+  for (char c : safe) FUZZ_CHECK(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F);
 
   for (int codePage : {936, 949, 1252, 65001}) {
     const char* charset = sim::CharsetOfCodePage(codePage);

@@ -53,11 +53,15 @@ TEST(DialStatus, AnErrorEndsTheDialWithTheServiceTextAndAGivenUpDialStaysEnded) 
   status.OnDialProgress(serial, 0, kAuthenticate, 691);
   EXPECT_TRUE(status.Done());
   EXPECT_EQ(status.Flatten(), "메시지：691:error 691");
+  EXPECT_EQ(status.Error(), 691u);
+  EXPECT_EQ(status.ServiceText(), "error 691");
 
   serial = status.BeginDial();
-  status.Finish("메시지：638\ngiven up");
+  EXPECT_EQ(status.Error(), 0u);
+  status.Finish(638, "given up");
   status.OnDialProgress(serial, 0, kConnected, 0);
   EXPECT_EQ(status.Text(), "메시지：638\ngiven up");
+  EXPECT_EQ(status.Error(), 638u);
 }
 
 }  // namespace
