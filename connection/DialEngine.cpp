@@ -53,5 +53,5 @@ CString CDialEngine::RasErrorString(DWORD code) {
 
 bool CDialEngine::IsLineUp(HRASCONN conn) {
   DWORD state = 0;
-  return m_ras.GetConnectStatus(conn, state) == 0 && state == RASCS_Connected;
+  return m_ras.GetConnectStatus(conn, state) == 0 && state == plat::kRasConnected;
 }
