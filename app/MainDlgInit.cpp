@@ -73,9 +73,8 @@ void CMainDlg::BuildSubsystems() {
   IConnectView& connectView = *this;
   IRelayView& relayView = *this;
   IMonitorView& monitorView = *this;
-  m_connect = std::make_unique<CConnectCommand>(*m_mainLine,
-                                                CConnectSteps{*m_serverList, *m_l2tpPolicy, *m_routeStep},
-                                                connectView, m_bVistaOrLater != 0);
+  m_connect = std::make_unique<CConnectCommand>(
+      *m_mainLine, CConnectSteps{*m_serverList, *m_l2tpPolicy, *m_routeStep}, connectView, m_bVistaOrLater);
   m_relay = std::make_unique<CRelayCommand>(*m_relayLine, relayView);
   m_monitor = std::make_unique<CConnectionMonitor>(*m_mainLine, *m_relayLine, *m_dialEngine, monitorView);
   m_chrome = std::make_unique<CSkinChrome>(*m_ports.windows, m_hWnd);

@@ -3,7 +3,7 @@
 #include "resources/Texts.h"
 
 CConnectCommand::CConnectCommand(CDialSession& session, CConnectSteps steps, IConnectView& view,
-                                 bool bVistaOrLater)
+                                 BOOL bVistaOrLater)
     : m_session(session), m_steps(steps), m_view(view), m_bVistaOrLater(bVistaOrLater) {}
 
 void CConnectCommand::OnConnect() {

@@ -39,7 +39,7 @@ struct CConnectSteps {
 
 class CConnectCommand final : private IDialAttempt {
  public:
-  CConnectCommand(CDialSession& session, CConnectSteps steps, IConnectView& view, bool bVistaOrLater);
+  CConnectCommand(CDialSession& session, CConnectSteps steps, IConnectView& view, BOOL bVistaOrLater);
 
   void OnConnect();
   // Start-up: a main line left up by an earlier run is taken over.
@@ -64,7 +64,7 @@ class CConnectCommand final : private IDialAttempt {
   CDialSession& m_session;
   CConnectSteps m_steps;
   IConnectView& m_view;
-  bool m_bVistaOrLater;
+  BOOL m_bVistaOrLater;
   CString m_strAddress;
   bool m_bServerChosen = false;  // the first attempt's choice is already made
   int m_bSplitRoute = 0;         // the route mode of the last dial

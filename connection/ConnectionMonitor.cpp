@@ -23,7 +23,7 @@ bool CConnectionMonitor::IsDown(CDialSession& session) {
   if (session.Handle() == nullptr) return false;
   DWORD dwState = 0;
   DWORD dwResult = m_engine.LineStatus(session.Handle(), dwState);
-  if (dwResult == 0 && dwState == RASCS_Connected) return false;
+  if (dwResult == 0 && dwState == plat::kRasConnected) return false;
   if (dwResult != 0)
     session.Log().Printf("monitor: the line \"%s\" is gone, status %lu, the service says \"%s\"",
                          session.EntryName().GetString(), static_cast<unsigned long>(dwResult),

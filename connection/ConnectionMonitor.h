@@ -1,4 +1,4 @@
-// The connection monitor: timer 1 watches the main line, timer 12 the relay
+// The connection monitor: one timer watches the main line, one the relay
 // line. A line that is no longer connected returns the window to its idle
 // state; nothing is hung up or redialled.
 #pragma once

@@ -40,7 +40,7 @@ HRASCONN CDialEngine::FindLineToHangUp(const CString& entryName) {
   for (const plat::RasConnection& connection : connections) {
     if (connection.entryName != entryName.Str()) continue;
     DWORD state = 0;
-    if (LineStatus(connection.handle, state) == 0 && state == RASCS_Connected) return connection.handle;
+    if (LineStatus(connection.handle, state) == 0 && state == plat::kRasConnected) return connection.handle;
     if (first == nullptr) first = connection.handle;
   }
   return first;

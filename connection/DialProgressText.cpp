@@ -1,5 +1,6 @@
 #include "connection/DialProgressText.h"
 
+#include "platform/RemoteAccess.h"
 #include "resources/Texts.h"
 
 namespace {
@@ -34,8 +35,8 @@ constexpr StateText kStateTexts[] = {
     {0x1001, "This state corresponds to the retry authentication state supported by RASPHONE.EXE"},
     {0x1002, "This state corresponds to the callback state supported by RASPHONE.EXE"},
     {0x1003, "This state corresponds to the change password state supported by RASPHONE.EXE"},
-    {RASCS_Connected, texts::ko::kDialSucceeded},
-    {RASCS_Disconnected, texts::ko::kDialFailed},
+    {plat::kRasConnected, texts::ko::kDialSucceeded},
+    {plat::kRasDisconnected, texts::ko::kDialFailed},
 };
 
 }  // namespace

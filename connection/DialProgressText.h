@@ -4,9 +4,6 @@
 #include "framework/CString.h"
 #include "platform/WinTypes.h"
 
-constexpr DWORD RASCS_Connected = 0x2000;
-constexpr DWORD RASCS_Disconnected = 0x2001;
-
 // The status text of a progress state; a state outside the table gives its number.
 CString DialProgressText(DWORD state);
 

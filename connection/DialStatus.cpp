@@ -21,7 +21,7 @@ void CDialStatus::OnDialProgress(unsigned serial, UINT, DWORD state, DWORD error
   } else {
     strText = DialProgressText(state);
   }
-  bool bFinal = error != 0 || state == RASCS_Connected;
+  bool bFinal = error != 0 || state == plat::kRasConnected;
   std::lock_guard guard(m_lock);
   if (serial != m_serial || Done()) return;
   m_strText = strText;

@@ -31,6 +31,10 @@ struct RasConnection {
   std::string entryName;
 };
 
+// Connection states the service reports (RASCONNSTATE).
+constexpr DWORD kRasConnected = 0x2000;
+constexpr DWORD kRasDisconnected = 0x2001;
+
 constexpr DWORD kRasErrorBufferTooSmall = 603;
 constexpr DWORD kRasErrorInvalidHandle = 6;
 constexpr DWORD kRasErrorAlreadyDialing = 756;

@@ -22,5 +22,5 @@ class IProbeView {
   virtual void SetProgressRange(int nLow, int nHigh) = 0;
   virtual void SetProgressPos(int nPos) = 0;
   virtual void SetBusyPos(int nPos) = 0;
-  virtual void SetProbeTimer(bool bRun) = 0;  // timer 4099, 100 ms
+  virtual void SetProbeTimer(bool bRun) = 0;  // the indicator's tick, 100 ms
 };

@@ -13,9 +13,9 @@
 
 // The system the step runs on, as the main window knows it.
 struct CRouteSystem {
-  int bVistaOrLater = 0;  // major version above 5
-  int bWindows7 = 0;      // version 6.1
-  std::string strSysDir;  // the system directory followed by "\"
+  BOOL bVistaOrLater = 0;  // major version above 5
+  BOOL bWindows7 = 0;      // version 6.1
+  std::string strSysDir;   // the system directory followed by "\"
 };
 
 class CRouteStep {

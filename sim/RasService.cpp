@@ -41,7 +41,7 @@ HRASCONN RasService::AddConnection(const std::string& entryName, const std::stri
 }
 
 void RasService::NoteConnected(RasLine& line, const std::string& ipAddress) {
-  line.state = kRasConnected;
+  line.state = plat::kRasConnected;
   line.ipAddress = ipAddress;
   if (m_observer) m_observer(line, true);
 }
@@ -148,7 +148,7 @@ DWORD RasService::HangUp(HRASCONN handle) {
     return 0;
   }
   line->releasing = true;
-  line->state = kRasDisconnected;
+  line->state = plat::kRasDisconnected;
   m_scheduler.ScheduleAt(m_scheduler.Now() + m_releaseDelayMs, [this, handle] { Remove(handle); });
   return 0;
 }

@@ -11,13 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/RemoteAccess.h"
 #include "platform/WinTypes.h"
 #include "sim/Scheduler.h"
 
 namespace sim {
 
-constexpr DWORD kRasConnected = 0x2000;
-constexpr DWORD kRasDisconnected = 0x2001;
 constexpr DWORD kRasAuthenticate = 5;
 constexpr DWORD kRasErrorCannotOpenPhonebook = 621;
 constexpr DWORD kRasErrorCannotFindEntry = 623;
@@ -28,7 +27,7 @@ constexpr DWORD kRasErrorPortDisconnected = 628;
 struct RasLine {
   HRASCONN handle = nullptr;
   std::string entryName;
-  DWORD state = kRasConnected;
+  DWORD state = plat::kRasConnected;
   std::string ipAddress;
   bool releasing = false;  // hung up, not yet torn down
 };
@@ -52,7 +51,7 @@ struct RasDialPlan {
   HRASCONN handle = nullptr;
   std::vector<RasDialStep> steps;
   DWORD outcomeAtMs = 0;
-  DWORD outcomeState = kRasConnected;
+  DWORD outcomeState = plat::kRasConnected;
   DWORD error = 0;
   std::string ipAddress;
 };

@@ -28,20 +28,21 @@ void RunNotifier(Machine& machine, RasDialPlan plan, plat::RasDialNotifier notif
     if (line->releasing) return StepResult::HungUp;
     line->state = state;
     if (outcome && plan.error == 0) ras.NoteConnected(*line, plan.ipAddress);
-    if (outcome && plan.error != 0) line->state = kRasDisconnected;
+    if (outcome && plan.error != 0) line->state = plat::kRasDisconnected;
     machine.Sched().Notify();
     return StepResult::Reached;
   };
   auto ended = [&](StepResult result) {
-    if (result == StepResult::Dropped) notifier(0, kRasDisconnected, kRasErrorPortDisconnected);
+    if (result == StepResult::Dropped) notifier(0, plat::kRasDisconnected, kRasErrorPortDisconnected);
     return result != StepResult::Reached;
   };
   for (const RasDialStep& step : plan.steps) {
     if (ended(waitUntil(step.atMs, step.state, false))) return;
     notifier(0, step.state, 0);
   }
-  if (ended(waitUntil(plan.outcomeAtMs, plan.error == 0 ? kRasConnected : plan.outcomeState, true))) return;
-  notifier(0, plan.error == 0 ? kRasConnected : plan.outcomeState, plan.error);
+  if (ended(waitUntil(plan.outcomeAtMs, plan.error == 0 ? plat::kRasConnected : plan.outcomeState, true)))
+    return;
+  notifier(0, plan.error == 0 ? plat::kRasConnected : plan.outcomeState, plan.error);
 }
 
 // A text field as the service receives it: in the machine's code page, cut
@@ -105,7 +106,7 @@ DWORD SimRemoteAccess::GetIpAddress(HRASCONN conn, std::string& address) {
   auto lock = m_machine.Lock();
   RasLine* line = m_machine.Ras().Find(conn);
   if (line == nullptr) return plat::kRasErrorInvalidHandle;
-  if (line->state != kRasConnected) return 731;  // ERROR_PROTOCOL_NOT_CONFIGURED
+  if (line->state != plat::kRasConnected) return 731;  // ERROR_PROTOCOL_NOT_CONFIGURED
   address = line->ipAddress;
   return 0;
 }

@@ -12,6 +12,8 @@
 
 namespace win32 {
 
+static_assert(plat::kRasConnected == RASCS_Connected && plat::kRasDisconnected == RASCS_Disconnected);
+
 namespace {
 // Each dial's notifier under the callback id of its dial record; RasDial
 // hands the id back with every notification (notifier type 2).

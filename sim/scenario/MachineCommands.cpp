@@ -188,7 +188,7 @@ std::string ExpectRas(Arguments& args, Context& context) {
   const RasLine* line = context.machine.Ras().FindByName(name);
   if (state == "down") return line ? "the line " + Quote(name) + " is up" : std::string();
   if (line == nullptr) return "the line " + Quote(name) + " is down";
-  if (line->state != kRasConnected)
+  if (line->state != plat::kRasConnected)
     return "the line " + Quote(name) + " is in state " + std::to_string(line->state);
   if (ip && line->ipAddress != *ip) return Differs("its address", line->ipAddress, *ip);
   return {};

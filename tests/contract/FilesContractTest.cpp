@@ -8,6 +8,7 @@
 
 #include "platform/Ports.h"
 #include "tests/contract/ContractEnvironment.h"
+#include "tests/contract/WineDeparture.h"
 
 namespace {
 
@@ -47,13 +48,11 @@ class FilesContract : public ContractTest {
 
   bool Exists(const std::string& path) { return Files().GetAttributes(path) != plat::kInvalidFileAttributes; }
 
-  // Wine accepts an access list but keeps none: it reports one made from the
-  // file's Unix permissions. Windows keeps it.
+  // Windows keeps the access list a file is given. Wine accepts one and
+  // keeps none: it reports one made from the file's Unix permissions.
   void ExpectRestricted(const std::string& path) {
-    if (m_env->IsWine())
-      EXPECT_FALSE(Files().IsRestrictedToAdministrators(path)) << "known gap of Wine: file access lists";
-    else
-      EXPECT_TRUE(Files().IsRestrictedToAdministrators(path));
+    EXPECT_WINDOWS_ANSWER(*m_env, true, "file access lists are not kept",
+                          Files().IsRestrictedToAdministrators(path));
   }
 
   // Windows' answer: Administrators and SYSTEM in full, the user reading.

@@ -12,6 +12,7 @@
 #include "platform/WinConstants.h"
 #include "tests/contract/ContractEnvironment.h"
 #include "tests/contract/ScriptedSink.h"
+#include "tests/contract/WineDeparture.h"
 
 namespace {
 
@@ -380,23 +381,16 @@ TEST_F(WindowSystemContract, NamesRolesAndStatesReachTheReader) {
     for (const Expected& e : expected) {
       SCOPED_TRACE(e.id);
       plat::AccessibleFacts facts = Facts(dlg, e.id);
-      if (!m_env->IsWine()) {
-        EXPECT_EQ(facts.name, e.name);
-        EXPECT_EQ(facts.role, e.role);
-        EXPECT_EQ(facts.state & kComparedStates, e.state);
-        continue;
-      }
       // Wine's accessibility library takes the annotations and keeps none;
       // its proxies know the edit field's role only (the others get a plain
       // window's) and tell no check box's checked state.
-      if (e.annotated)
-        EXPECT_NE(facts.name, e.name) << "known gap of Wine: annotated names";
-      else
-        EXPECT_EQ(facts.name, e.name);
-      EXPECT_EQ(facts.role, e.role == plat::kRoleText ? e.role : plat::kRoleClient)
-          << "known gap of Wine: roles";
-      EXPECT_EQ(facts.state & kComparedStates, e.state & ~plat::kStateChecked)
-          << "known gap of Wine: checked";
+      EXPECT_WINDOWS_ANSWER(*m_env, e.annotated, "annotated names are not kept",
+                            contract::Same(facts.name, e.name));
+      EXPECT_WINDOWS_ANSWER(*m_env, e.role != plat::kRoleText,
+                            "controls other than edits get a window's role",
+                            contract::Same(facts.role, e.role));
+      EXPECT_WINDOWS_ANSWER(*m_env, (e.state & plat::kStateChecked) != 0, "no checked state",
+                            contract::Same(facts.state & kComparedStates, e.state));
     }
   }});
 }

@@ -9,7 +9,7 @@ TEST(DialTextTest, StatesOutsideTheTableShowTheirNumber) {
   EXPECT_EQ(DialProgressText(18), "18");
   EXPECT_EQ(DialProgressText(23), "23");
   EXPECT_EQ(DialProgressText(0x1004), "4100");
-  EXPECT_EQ(DialProgressText(RASCS_Disconnected), "연결실패");
+  EXPECT_EQ(DialProgressText(0x2001), "연결실패");
 }
 
 }  // namespace

@@ -36,7 +36,6 @@ constexpr const char* kConfigTemp = "C:\\Windows\\system32\\Config.dat.tmp";
 constexpr const char* kServerIni = "C:\\Windows\\system32\\Server.ini";
 constexpr UINT_PTR kMainMonitor = 1;
 constexpr UINT_PTR kRelayMonitor = 12;
-constexpr DWORD kRasConnected = 0x2000;
 
 std::string Ms(VirtualTime ms) {
   return std::to_string(ms) + " ms";
@@ -230,7 +229,7 @@ void Oracle::CheckHangUps() {
     lines.push_back(pending.record.handle);
     for (HRASCONN handle : lines) {
       const sim::RasLine* line = m_machine.Ras().Find(handle);
-      if (!Check(line == nullptr || line->state != kRasConnected))
+      if (!Check(line == nullptr || line->state != plat::kRasConnected))
         Fail("hang-up", "the line " + Q(pending.record.entryName) + " hung up at " + Ms(pending.record.at) +
                             " leaves a line of that name up");
     }
@@ -300,7 +299,7 @@ std::string Oracle::EntryInUse(const Watch& watch, const char* phonebook, const 
 
 bool Oracle::LineUp(const std::string& name) const {
   for (const sim::RasLine& line : m_machine.Ras().Lines())
-    if (line.entryName == name && line.state == kRasConnected && !line.releasing) return true;
+    if (line.entryName == name && line.state == plat::kRasConnected && !line.releasing) return true;
   return false;
 }
 
@@ -453,13 +452,13 @@ void Oracle::CheckEndedLines(Watch& watch) {
   };
   for (const sim::RasLine& line : m_machine.Ras().Lines()) {
     if (dialledLater(line.handle)) continue;
-    if (watch.linesEnded && !Check(line.entryName != watch.mainName || line.state != kRasConnected))
+    if (watch.linesEnded && !Check(line.entryName != watch.mainName || line.state != plat::kRasConnected))
       Fail("close-paths",
            "the program hung the line up on its way out and " + Q(line.entryName) + " is still up");
     bool ownDial = false;
     for (size_t i = watch.firstDial; i < watch.dialsAtEnd; ++i)
       ownDial = ownDial || dials[i].handle == line.handle;
-    if (ownDial && !Check(line.state == kRasConnected || line.releasing))
+    if (ownDial && !Check(line.state == plat::kRasConnected || line.releasing))
       Fail("close-paths",
            "a dial of " + Q(line.entryName) + " under way is left behind by the program's end");
   }

@@ -31,7 +31,7 @@ bool IsPlaced(const std::string& line) {
 
 std::string LineState(const sim::RasLine& line) {
   if (line.releasing) return "releasing";
-  return line.state == 0x2000 ? "up" : "dialling";
+  return line.state == plat::kRasConnected ? "up" : "dialling";
 }
 
 // A short account of what the machine shows, after each step.
