@@ -32,7 +32,25 @@ def run(command, cwd, log):
         return subprocess.run(command, cwd=cwd, stdout=out, stderr=subprocess.STDOUT).returncode
 
 
+def is_stale(fault, src):
+    target = src / fault["file"]
+    original = target.read_text(encoding="utf-8") if target.exists() else ""
+    old = "\n".join(fault["old"])
+    return not old or original.count(old) != 1
+
+
+def check_stale(fault_file, src, pattern):
+    faults = [f for f in read_faults(fault_file) if pattern in f["what"] or pattern in f["file"]]
+    stale = [f for f in faults if is_stale(f, src)]
+    for fault in stale:
+        print(f"STALE   {fault_file}:{fault['line']} {fault['file']}: {fault['what']}")
+    print(f"mutate: {len(faults) - len(stale)} of {len(faults)} faults stand in the code; {len(stale)} stale")
+    return 1 if stale else 0
+
+
 def main():
+    if sys.argv[1] == "--stale":
+        return check_stale(sys.argv[2], Path(sys.argv[3]), sys.argv[4] if len(sys.argv) > 4 else "")
     fault_file, src, work, pattern = sys.argv[1], Path(sys.argv[2]), Path(sys.argv[3]), sys.argv[4]
     build_target = sys.argv[5] if len(sys.argv) > 5 else "all"  # what each fault rebuilds
     selection = sys.argv[6:]  # ctest's -R REGEX, when only some tests are to run
