@@ -11,14 +11,14 @@ CString ValueOf(const CString& strLine) {
 
 }  // namespace
 
-CString ComposeConfig(const CConfigValues& values) {
+CString ComposeConfig(const CLoginFields& values) {
   CString strMode;
   strMode.Format("%d", values.nRouteMode);
   return "user" + values.strUser + "\npass" + values.strPassword.View() + "\nmode" + strMode.View() +
          "\nl2tp" + (values.bL2tp ? "1" : "0") + "\n";
 }
 
-void ApplyConfigLine(const CString& strLine, CConfigValues& values) {
+void ApplyConfigLine(const CString& strLine, CLoginFields& values) {
   if (strLine.GetLength() < 4) return;
   CString strKey = strLine.Left(4);
   CString strValue = ValueOf(strLine);

@@ -1,19 +1,11 @@
 // The settings file's lines: four-byte keys written directly before their values.
 #pragma once
 
-#include "framework/CString.h"
-
-struct CConfigValues {
-  CString strUser;
-  CString strPassword;
-  int nRouteMode = 0;
-  int bL2tp = 0;
-  int bRemember = 0;
-};
+#include "connection/LoginFields.h"
 
 // The four lines a save writes, each ended by "\n" (CR LF on disk in text mode).
-CString ComposeConfig(const CConfigValues& values);
+CString ComposeConfig(const CLoginFields& values);
 
 // Applies one loaded line (without its break): the first of "user", "pass",
 // "mode", "l2tp" that starts the line wins; any other line changes nothing.
-void ApplyConfigLine(const CString& strLine, CConfigValues& values);
+void ApplyConfigLine(const CString& strLine, CLoginFields& values);

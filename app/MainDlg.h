@@ -131,23 +131,34 @@ class CMainDlg : public CDialog,
   int MessageBox(const CString& strText, const CString& strCaption, UINT nType) override;
   int AppMessageBox(const CString& strText, UINT nType) override;
   int AppNamedMessageBox(const CString& strText) override;
-  CConnectFields ConnectFields() override;
-  CString ConnectCaption() override;
-  void ShowConnectLook(bool bConnected) override;
+  int ServerSelection() override;
+  CLoginFields LoginFields() override;
+  void SetLoginFields(const CLoginFields& login);
   void LockControls(bool bLock) override;
-  void SaveSettings() override;
+  void SaveSettings(const CLoginFields& login) override;
   void HideWindow() override;
   void StartTimer(UINT_PTR nId, UINT nPeriodMs) override;
   void StopTimer(UINT_PTR nId) override;
   bool IsTimerRunning(UINT_PTR nId) override;
-  CString User() override { return m_strUser; }
-  CString Password() override { return m_strPassword; }
   CString RelayLineText() override;
-  CString RelayCaption() override;
-  void SetRelayCaption(const CString& strCaption) override;
   int AskUser(const CString& strText, const CString& strCaption, UINT nType) override;
   void ShowRestartProgress(int nPos) override;
   void HideRestartProgress() override;
+
+  // The lines' looks, drawn by their sessions.
+  void ShowConnectLook(bool bConnected);
+  void ShowRelayLook(bool bOn);
+  class CLineLook final : public ILineLook {
+   public:
+    CLineLook(CMainDlg& dlg, void (CMainDlg::*pfnShow)(bool)) : m_dlg(dlg), m_pfnShow(pfnShow) {}
+    void ShowLineUp(bool bUp) override { (m_dlg.*m_pfnShow)(bUp); }
+
+   private:
+    CMainDlg& m_dlg;
+    void (CMainDlg::*m_pfnShow)(bool);
+  };
+  CLineLook m_connectLook{*this, &CMainDlg::ShowConnectLook};
+  CLineLook m_relayLook{*this, &CMainDlg::ShowRelayLook};
 
   // The probing's view: an object of its own, since its UpdateData and
   // GetSafeHwnd would clash with the window's own.

@@ -10,7 +10,7 @@
 void CMainDlg::OnClose() {
   m_mainLine->DiscardPhonebookFile();
   m_relayLine->DiscardPhonebookFile();
-  bool bLineUp = m_connect->IsLineUp();
+  bool bLineUp = m_mainLine->IsUp();
   if (MessageBox(texts::ko::kCloseQuestion, texts::ko::kExitCaption, MB_YESNO | MB_ICONQUESTION) != IDYES) {
     ShowWindow(SW_HIDE);
     return;
@@ -29,7 +29,7 @@ void CMainDlg::OnClose() {
 
 void CMainDlg::OnTrayExit() {
   UpdateData(TRUE);
-  bool bLineUp = m_connect->IsLineUp();
+  bool bLineUp = m_mainLine->IsUp();
   UpdateData(FALSE);
   if (!bLineUp) {
     OnOK();

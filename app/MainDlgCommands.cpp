@@ -18,16 +18,12 @@ void CMainDlg::OnTimer(UINT_PTR nIDEvent) {
 
 void CMainDlg::LoadSaveConfig(BOOL bLoad) {
   UpdateData(TRUE);
-  CConfigValues values{m_strUser, m_strPassword, m_nRouteMode, m_bL2tp, m_bRemember};
+  CLoginFields login = LoginFields();
   if (bLoad) {
-    m_settings->Load(values);
-    m_strUser = values.strUser;
-    m_strPassword = values.strPassword;
-    m_nRouteMode = values.nRouteMode;
-    m_bL2tp = values.bL2tp;
-    m_bRemember = values.bRemember;
+    m_settings->Load(login);
+    SetLoginFields(login);
   } else {
-    m_settings->Save(values);
+    m_settings->Save(login);
   }
   UpdateData(FALSE);
 }

@@ -61,10 +61,10 @@ void CMainDlg::BuildSubsystems() {
       std::make_unique<CFastestServerChoice>(*m_ports.sockets, system, *m_ports.windows, *m_directory, log);
   m_updater = std::make_unique<CUpdater>(system, *m_ports.shell, log);
   m_dialEngine = std::make_unique<CDialEngine>(*m_ports.ras, system);
-  m_mainLine =
-      std::make_unique<CDialSession>(kMainLine, *m_dialEngine, *m_ports.files, m_dialLog.SharedLog());
-  m_relayLine =
-      std::make_unique<CDialSession>(kRelayLine, *m_dialEngine, *m_ports.files, m_dialLog.SharedLog());
+  m_mainLine = std::make_unique<CDialSession>(kMainLine, *m_dialEngine, *m_ports.files, m_dialLog.SharedLog(),
+                                              m_connectLook);
+  m_relayLine = std::make_unique<CDialSession>(kRelayLine, *m_dialEngine, *m_ports.files,
+                                               m_dialLog.SharedLog(), m_relayLook);
   IL2tpPolicyView& l2tpView = *this;
   m_l2tpPolicy = std::make_unique<CL2tpPolicy>(*m_ports.registry, *m_ports.services, *m_ports.processes,
                                                system, l2tpView, log, m_strSysDir);

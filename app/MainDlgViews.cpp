@@ -8,9 +8,6 @@ namespace {
 
 constexpr UINT kProbeTickMs = 100;
 
-// Buttons' captions are read into a buffer of this many characters.
-constexpr int kCaptionMax = 256;
-
 constexpr int kLockedControls[] = {IDC_LINE,     IDC_GROUP, IDC_USER, IDC_PASSWORD,
                                    IDC_REMEMBER, IDC_SPEED, IDC_RELAY};
 
@@ -44,12 +41,20 @@ int CMainDlg::AppNamedMessageBox(const CString& strText) {
   return CDialog::MessageBox(strText, AfxGetAppName(), MB_OK);
 }
 
-CConnectFields CMainDlg::ConnectFields() {
-  return CConnectFields{m_strUser, m_strPassword, m_nRouteMode, m_bL2tp, m_comboServer.GetCurSel()};
+int CMainDlg::ServerSelection() {
+  return m_comboServer.GetCurSel();
 }
 
-CString CMainDlg::ConnectCaption() {
-  return m_btnConnect.GetWindowText(kCaptionMax);
+CLoginFields CMainDlg::LoginFields() {
+  return CLoginFields{m_strUser, m_strPassword, m_nRouteMode, m_bL2tp, m_bRemember};
+}
+
+void CMainDlg::SetLoginFields(const CLoginFields& login) {
+  m_strUser = login.strUser;
+  m_strPassword = login.strPassword;
+  m_nRouteMode = login.nRouteMode;
+  m_bL2tp = login.bL2tp;
+  m_bRemember = login.bRemember;
 }
 
 void CMainDlg::ShowConnectLook(bool bConnected) {
@@ -68,8 +73,9 @@ void CMainDlg::LockControls(bool bLock) {
   for (int id : kLockedControls) Windows().EnableWindow(GetDlgItem(id), !bLock);
 }
 
-void CMainDlg::SaveSettings() {
-  LoadSaveConfig(FALSE);
+// The attempt's own fields, as its one pull read them.
+void CMainDlg::SaveSettings(const CLoginFields& login) {
+  m_settings->Save(login);
 }
 
 void CMainDlg::HideWindow() {
@@ -95,12 +101,8 @@ CString CMainDlg::RelayLineText() {
   return nSel >= 0 ? m_comboRelay.GetItemText(nSel) : m_comboRelay.GetWindowText();
 }
 
-CString CMainDlg::RelayCaption() {
-  return m_btnRelay.GetWindowText(kCaptionMax);
-}
-
-void CMainDlg::SetRelayCaption(const CString& strCaption) {
-  m_btnRelay.SetWindowText(strCaption);
+void CMainDlg::ShowRelayLook(bool bOn) {
+  m_btnRelay.SetWindowText(bOn ? texts::kRelayOn : texts::kRelayOff);
 }
 
 int CMainDlg::AskUser(const CString& strText, const CString& strCaption, UINT nType) {

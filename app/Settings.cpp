@@ -14,7 +14,7 @@ CSettings::CSettings(plat::IFiles& files, ILog& log, const CString& strSysDir)
       m_strPath(strSysDir + kConfigName),
       m_strTempPath(strSysDir + kConfigTempName) {}
 
-void CSettings::Load(CConfigValues& values) {
+void CSettings::Load(CLoginFields& values) {
   CStdioFile file(m_files);
   if (file.Open(m_strPath,
                 CFile::modeReadWrite | CFile::modeCreate | CFile::modeNoTruncate | CFile::typeText)) {
@@ -36,7 +36,7 @@ void CSettings::Load(CConfigValues& values) {
   m_log.Conceal(values.strPassword);
 }
 
-void CSettings::Save(const CConfigValues& values) {
+void CSettings::Save(const CLoginFields& values) {
   m_log.Conceal(values.strPassword);
   if (!values.bRemember) {
     bool bRemoved = CFile::Remove(m_files, m_strPath);

@@ -12,9 +12,9 @@ class CSettings {
 
   // Loading creates an empty file when there is none; only the lines found
   // change the values.
-  void Load(CConfigValues& values);
+  void Load(CLoginFields& values);
   // With the remember box set the four lines are written, else the file is deleted.
-  void Save(const CConfigValues& values);
+  void Save(const CLoginFields& values);
 
  private:
   plat::IFiles& m_files;

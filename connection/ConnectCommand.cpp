@@ -9,7 +9,7 @@ CConnectCommand::CConnectCommand(CDialSession& session, CConnectSteps steps, ICo
 void CConnectCommand::OnConnect() {
   if (!ChooseServer()) return;
   m_view.PullFields();
-  if (IsLineUp())
+  if (m_session.IsUp())
     DisconnectMainLine();
   else
     ConnectMainLine();
@@ -17,32 +17,31 @@ void CConnectCommand::OnConnect() {
 
 void CConnectCommand::AdoptRunningLine() {
   if (!m_session.AdoptRunningLine()) {
-    m_view.ShowConnectLook(false);
+    m_session.ShowLook();
     return;
   }
   m_view.PullFields();
   m_view.SetStatus(texts::ko::kAdoptedLine);
   m_view.StartTimer(m_session.Line().nTimerId, kMonitorPeriodMs);
-  m_view.ShowConnectLook(true);
   m_view.PushFields();
 }
 
 void CConnectCommand::EndWithSession() {
-  if (!IsLineUp()) m_session.HangUpWithoutWaiting();
+  if (!m_session.IsUp()) m_session.HangUpWithoutWaiting();
   m_session.RemovePhonebookFile();
 }
 
 // The user has asked to disconnect before the program ends: the line goes
 // whatever entry the server list shows, valid or not.
 void CConnectCommand::DisconnectIfUp() {
-  if (!IsLineUp()) return;
+  if (!m_session.IsUp()) return;
   m_view.PullFields();
   DisconnectMainLine();
 }
 
-// The selected entry's address, checked before the caption is looked at.
+// The selected entry's address, checked before the line's state is looked at.
 bool CConnectCommand::ChooseServer() {
-  int nSel = m_view.ConnectFields().nServerSel;
+  int nSel = m_view.ServerSelection();
   if (m_steps.serverList.ChooseServerAddress(nSel, m_strAddress)) return true;
   m_session.Log().Printf("connect: entry %d of the server list has no address to dial", nSel);
   m_view.AppMessageBox(texts::ko::kChooseValidServer, MB_OK);
@@ -50,7 +49,6 @@ bool CConnectCommand::ChooseServer() {
 }
 
 void CConnectCommand::ConnectMainLine() {
-  m_bServerChosen = true;
   DialOutcome outcome = m_session.Run(*this, m_view);
   if (outcome == DialOutcome::Stopped) return;
   if (outcome == DialOutcome::Connected) OnMainLineConnected();
@@ -58,39 +56,40 @@ void CConnectCommand::ConnectMainLine() {
   m_session.RemovePhonebookFile();
 }
 
-// Each attempt, a 756 retry included, runs from the server choice on.
+// The press has chosen the server and pulled the fields.
 bool CConnectCommand::PrepareDial(CDialRequest& request) {
-  if (!m_bServerChosen) {
-    if (!ChooseServer()) return false;
-    m_view.PullFields();
-  }
-  m_bServerChosen = false;
+  return PrepareAttempt(m_view.LoginFields(), request);
+}
+
+// A 756 refusal runs the command again from the server choice on.
+bool CConnectCommand::PrepareRedial(CDialRequest& request) {
+  if (!ChooseServer()) return false;
+  m_view.PullFields();
+  return PrepareAttempt(m_view.LoginFields(), request);
+}
+
+bool CConnectCommand::PrepareAttempt(const CLoginFields& login, CDialRequest& request) {
   m_session.SetHandle(nullptr);
-  CConnectFields fields = m_view.ConnectFields();
-  if (fields.strUser.IsEmpty() || fields.strPassword.IsEmpty()) {
+  if (login.strUser.IsEmpty() || login.strPassword.IsEmpty()) {
     m_session.Log().Write("connect: not dialled, the user name or the password is empty");
     m_view.MessageBox(texts::zh::kEnterCredentials, texts::zh::kHintCaption, MB_OK);
     return false;
   }
-  if (!m_session.AcceptsCredentials(fields.strUser, fields.strPassword, m_view)) return false;
-  m_view.PullFields();
-  m_view.SaveSettings();
+  if (!m_session.AcceptsCredentials(login, m_view)) return false;
+  m_view.SaveSettings(login);
   if (!m_session.CreatePhonebookFile(m_view)) return false;
   PhonebookTemplate tmpl = m_session.Line().tmpl;
-  if (m_view.ConnectFields().bL2tp > 0) {
+  if (login.bL2tp > 0) {
     if (m_steps.policy.ApplyL2tpPolicy() != CL2tpPolicy::kContinue) return false;
     tmpl = PhonebookTemplate::L;
   }
-  m_view.PullFields();
-  fields = m_view.ConnectFields();
-  m_bSplitRoute = fields.nRouteMode != 0 ? 1 : 0;
+  m_bSplitRoute = login.nRouteMode != 0 ? 1 : 0;
   if (!m_session.WritePhonebookEntry(tmpl, m_bSplitRoute && m_bVistaOrLater, m_view)) return false;
-  request = CDialRequest{m_strAddress, fields.strUser, fields.strPassword, m_steps.serverList.ChosenName()};
+  request = CDialRequest{m_strAddress, login, m_steps.serverList.ChosenName()};
   return true;
 }
 
 void CConnectCommand::OnMainLineConnected() {
-  m_view.ShowConnectLook(true);
   m_view.LockControls(true);
   CString strTunnelIp = m_session.TunnelAddress();
   m_session.Log().Printf("connect: tunnel address %s, %s routing", strTunnelIp.GetString(),
@@ -105,7 +104,6 @@ void CConnectCommand::OnMainLineConnected() {
 void CConnectCommand::DisconnectMainLine() {
   m_view.StopTimer(m_session.Line().nTimerId);
   if (m_session.HangUp(m_view)) {
-    m_view.ShowConnectLook(false);
     m_view.SetStatus(texts::ko::kDisconnected);
     m_view.LockControls(false);
   }

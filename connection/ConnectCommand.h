@@ -4,23 +4,12 @@
 #include "connection/DialSession.h"
 #include "connection/L2tpPolicyStep.h"
 #include "directory/ServerList.h"
-#include "resources/Texts.h"
 #include "routing/RouteStep.h"
-
-// The main window's fields the command reads, as the controls hold them.
-struct CConnectFields {
-  CString strUser;
-  CString strPassword;
-  int nRouteMode = 0;
-  int bL2tp = 0;
-  int nServerSel = -1;
-};
 
 class IConnectView : public IDialView {
  public:
-  virtual CConnectFields ConnectFields() = 0;
-  virtual CString ConnectCaption() = 0;
-  virtual void ShowConnectLook(bool bConnected) = 0;
+  // The server list's selected entry, or -1.
+  virtual int ServerSelection() = 0;
   virtual void LockControls(bool bLock) = 0;
   virtual int AppMessageBox(const CString& strText, UINT nType) = 0;
   virtual void ShowBalloon(const CString& strText) = 0;
@@ -52,12 +41,13 @@ class CConnectCommand final : private IDialAttempt {
   // The session's end: a dial under way is hung up unwaited and its
   // phonebook file removed; a line that is up is left as it is.
   void EndWithSession();
-  bool IsLineUp() { return m_view.ConnectCaption() == texts::kDisconnect; }
 
  private:
   bool ChooseServer();
   void ConnectMainLine();
   bool PrepareDial(CDialRequest& request) override;
+  bool PrepareRedial(CDialRequest& request) override;
+  bool PrepareAttempt(const CLoginFields& login, CDialRequest& request);
   void OnMainLineConnected();
   void DisconnectMainLine();
 
@@ -66,6 +56,5 @@ class CConnectCommand final : private IDialAttempt {
   IConnectView& m_view;
   BOOL m_bVistaOrLater;
   CString m_strAddress;
-  bool m_bServerChosen = false;  // the first attempt's choice is already made
-  int m_bSplitRoute = 0;         // the route mode of the last dial
+  int m_bSplitRoute = 0;  // the route mode of the last dial
 };

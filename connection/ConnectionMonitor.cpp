@@ -37,23 +37,21 @@ bool CConnectionMonitor::IsDown(CDialSession& session) {
 void CConnectionMonitor::CheckMainLine() {
   if (!IsDown(m_mainLine)) return;
   m_view.StopTimer(m_mainLine.Line().nTimerId);
-  m_mainLine.SetHandle(nullptr);
-  m_view.ShowConnectLook(false);
+  m_mainLine.MarkDown();
   m_view.SetStatus(texts::ko::kLineDropped);
   m_view.LockControls(false);
   m_view.PushFields();
   m_view.AppNamedMessageBox(texts::ko::kLineDropped);
 }
 
-// A relay drop resets the main line's side of the window too.
+// A relay drop resets the main line's side of the window too, unwatched
+// and counted idle, whether the main line is up or not.
 void CConnectionMonitor::CheckRelayLine() {
   if (!IsDown(m_relayLine)) return;
   m_view.StopTimer(m_mainLine.Line().nTimerId);
   m_view.StopTimer(m_relayLine.Line().nTimerId);
-  m_relayLine.SetHandle(nullptr);
-  m_mainLine.SetHandle(nullptr);
-  m_view.ShowConnectLook(false);
-  m_view.SetRelayCaption(texts::kRelayOff);
+  m_mainLine.MarkDown();
+  m_relayLine.MarkDown();
   m_view.SetStatus(texts::ko::kRelayLineDropped);
   m_view.LockControls(false);
   m_view.PushFields();

@@ -9,8 +9,6 @@ class IMonitorView {
  public:
   virtual void StopTimer(UINT_PTR nId) = 0;
   virtual bool IsTimerRunning(UINT_PTR nId) = 0;
-  virtual void ShowConnectLook(bool bConnected) = 0;
-  virtual void SetRelayCaption(const CString& strCaption) = 0;
   virtual void SetStatus(const CString& strText) = 0;
   virtual void LockControls(bool bLock) = 0;
   virtual void PushFields() = 0;

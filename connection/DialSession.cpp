@@ -30,28 +30,56 @@ void LogProgress(ILog& log, const CString& strEntry, DWORD state, DWORD error) {
 }  // namespace
 
 CDialSession::CDialSession(const CDialLine& line, CDialEngine& engine, plat::IFiles& files,
-                           std::shared_ptr<ILog> log)
+                           std::shared_ptr<ILog> log, ILineLook& look)
     : m_line(line),
       m_engine(engine),
       m_files(files),
       m_log(std::move(log)),
+      m_look(look),
       m_strEntryName(line.pszEntryBase),
       m_writtenTmpl(line.tmpl),
       m_status(std::make_shared<CDialStatus>(engine.Ras())) {}
 
 bool CDialSession::AdoptRunningLine() {
   m_hConn = m_engine.FindConnection(m_strEntryName);
-  if (m_hConn)
-    m_log->Printf("start: the line \"%s\" is up and taken over", m_strEntryName.GetString());
-  else
+  if (!m_hConn) {
     m_log->Printf("start: no line \"%s\" is up", m_strEntryName.GetString());
-  return m_hConn != nullptr;
+    return false;
+  }
+  m_log->Printf("start: the line \"%s\" is up and taken over", m_strEntryName.GetString());
+  Enter(LineState::Up);
+  return true;
 }
 
+void CDialSession::MarkDown() {
+  m_hConn = nullptr;
+  m_state = LineState::Idle;
+  ShowLook();
+}
+
+void CDialSession::Enter(LineState state) {
+  bool bWasUp = IsUp();
+  m_state = state;
+  if (IsUp() != bWasUp) ShowLook();
+}
+
+// The line is dialling until the outcome; a dial that ends without a line
+// returns it to idle, unless a drop's reset has done so meanwhile.
 DialOutcome CDialSession::Run(IDialAttempt& attempt, IDialView& view) {
+  Enter(LineState::Dialling);
+  DialOutcome outcome = DialUntilNotRefused(attempt, view);
+  if (outcome == DialOutcome::Connected)
+    Enter(LineState::Up);
+  else if (m_state == LineState::Dialling)
+    Enter(LineState::Idle);
+  return outcome;
+}
+
+DialOutcome CDialSession::DialUntilNotRefused(IDialAttempt& attempt, IDialView& view) {
   for (int nRefusals = 0;; ++nRefusals) {
     CDialRequest request;
-    if (!attempt.PrepareDial(request)) return DialOutcome::Stopped;
+    bool bPrepared = nRefusals == 0 ? attempt.PrepareDial(request) : attempt.PrepareRedial(request);
+    if (!bPrepared) return DialOutcome::Stopped;
     DWORD result = DialEntry(request);
     if (result == plat::kRasErrorAlreadyDialing && nRefusals < kMaxDialRefusals) {
       CString strRefused = m_strEntryName;
@@ -68,10 +96,10 @@ DialOutcome CDialSession::Run(IDialAttempt& attempt, IDialView& view) {
   }
 }
 
-bool CDialSession::AcceptsCredentials(const CString& strUser, const CString& strPassword, IDialView& view) {
+bool CDialSession::AcceptsCredentials(const CLoginFields& login, IDialView& view) {
   plat::ISystem& system = m_engine.System();
-  bool bUserFits = system.CanConvertToAnsi(strUser.View());
-  if (bUserFits && system.CanConvertToAnsi(strPassword.View())) return true;
+  bool bUserFits = system.CanConvertToAnsi(login.strUser.View());
+  if (bUserFits && system.CanConvertToAnsi(login.strPassword.View())) return true;
   m_log->Printf("dial \"%s\": not dialled, the %s has characters the code page cannot hold",
                 m_strEntryName.GetString(), bUserFits ? "password" : "user name");
   view.MessageBox(texts::ko::kCredentialsNotStorable, texts::ko::kInputErrorCaption,
@@ -103,16 +131,16 @@ void CDialSession::DiscardPhonebookFile() {
 }
 
 DWORD CDialSession::DialEntry(const CDialRequest& request) {
-  m_log->Conceal(request.strPassword);
+  m_log->Conceal(request.login.strPassword);
   m_log->Printf("dial \"%s\": server \"%s\" %s, %s, phonebook \"%s\", user %s", m_strEntryName.GetString(),
                 request.strServerName.GetString(), request.strPhone.GetString(),
                 m_writtenTmpl == PhonebookTemplate::L ? "L2TP" : "PPTP", m_line.pszPhonebookPath,
-                UserNameNote(request.strUser, [this](std::string_view text) {
+                UserNameNote(request.login.strUser, [this](std::string_view text) {
                   return m_engine.System().CanConvertToAnsi(text);
                 }).GetString());
   // Each field is cut to its record's size at the remote-access boundary.
-  plat::RasDialParams params{m_strEntryName.Str(), request.strPhone.Str(), request.strUser.Str(),
-                             request.strPassword.Str(), std::string()};
+  plat::RasDialParams params{m_strEntryName.Str(), request.strPhone.Str(), request.login.strUser.Str(),
+                             request.login.strPassword.Str(), std::string()};
   unsigned serial = m_status->BeginDial();
   m_hConn = nullptr;
   auto notifier = [status = m_status, serial, log = m_log, entry = m_strEntryName](UINT message, DWORD state,
@@ -124,12 +152,15 @@ DWORD CDialSession::DialEntry(const CDialRequest& request) {
 }
 
 BOOL CDialSession::HangUp(IDialView& view) {
+  Enter(LineState::HangingUp);
   if (!m_engine.HangUpEntry(m_strEntryName, [&view] { view.KeepPainted(); })) {
     m_log->Printf("hang-up \"%s\": refused, no such line", m_strEntryName.GetString());
+    Enter(LineState::Up);
     return FALSE;
   }
   m_log->Printf("hang-up \"%s\": done", m_strEntryName.GetString());
   m_hConn = nullptr;
+  Enter(LineState::Idle);
   return TRUE;
 }
 

@@ -5,7 +5,7 @@
 
 void CRelayCommand::OnRelay() {
   m_view.PullFields();
-  if (m_view.RelayCaption() == texts::kRelayOn)
+  if (m_session.IsUp())
     DisconnectRelayLine();
   else
     ConnectRelayLine();
@@ -14,16 +14,12 @@ void CRelayCommand::OnRelay() {
 void CRelayCommand::AdoptRunningLine() {
   if (!m_session.AdoptRunningLine()) return;
   m_view.PullFields();
-  m_view.SetRelayCaption(texts::kRelayOn);
   m_view.PushFields();
 }
 
 void CRelayCommand::DisconnectRelayLine() {
   m_view.StopTimer(m_session.Line().nTimerId);
-  if (m_session.HangUp(m_view)) {
-    m_view.SetRelayCaption(texts::kRelayOff);
-    m_view.SetStatus(texts::zh::kRelayDisconnected);
-  }
+  if (m_session.HangUp(m_view)) m_view.SetStatus(texts::zh::kRelayDisconnected);
   m_view.PushFields();
 }
 
@@ -32,7 +28,6 @@ void CRelayCommand::ConnectRelayLine() {
   if (outcome == DialOutcome::Stopped) return;
   if (outcome == DialOutcome::Connected) {
     CString strText = m_session.StatusText();
-    m_view.SetRelayCaption(texts::kRelayOn);
     m_view.SetStatus(strText);
     m_view.MessageBox(strText, texts::ko::kDialSucceeded, MB_OK | MB_ICONINFORMATION);
     m_view.StartTimer(m_session.Line().nTimerId, kMonitorPeriodMs);
@@ -41,11 +36,13 @@ void CRelayCommand::ConnectRelayLine() {
   m_session.RemovePhonebookFile();
 }
 
-// Each attempt, a 756 retry included, runs the whole press again.
+// Each attempt, a 756 retry included, runs the whole press again and reads
+// the fields once.
 bool CRelayCommand::PrepareDial(CDialRequest& request) {
   m_view.PullFields();
+  CLoginFields login = m_view.LoginFields();
   m_session.SetHandle(nullptr);
-  if (m_view.User().IsEmpty() || m_view.Password().IsEmpty()) {
+  if (login.strUser.IsEmpty() || login.strPassword.IsEmpty()) {
     m_session.Log().Write("relay: not dialled, the user name or the password is empty");
     m_view.MessageBox(texts::zh::kEnterCredentials, texts::zh::kHintCaption, MB_OK);
     return false;
@@ -56,10 +53,9 @@ bool CRelayCommand::PrepareDial(CDialRequest& request) {
     m_view.MessageBox(texts::zh::kEnterRelayAddress, texts::zh::kHintCaption, MB_OK);
     return false;
   }
-  if (!m_session.AcceptsCredentials(m_view.User(), m_view.Password(), m_view)) return false;
-  m_view.PullFields();
-  m_view.SaveSettings();
+  if (!m_session.AcceptsCredentials(login, m_view)) return false;
+  m_view.SaveSettings(login);
   if (!m_session.WritePhonebookEntry(m_session.Line().tmpl, false, m_view)) return false;
-  request = CDialRequest{AddressOfEntry(strItem), m_view.User(), m_view.Password(), NameOfEntry(strItem)};
+  request = CDialRequest{AddressOfEntry(strItem), login, NameOfEntry(strItem)};
   return true;
 }

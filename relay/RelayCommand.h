@@ -5,12 +5,8 @@
 
 class IRelayView : public IDialView {
  public:
-  virtual CString User() = 0;
-  virtual CString Password() = 0;
   // The chosen relay line's entry text.
   virtual CString RelayLineText() = 0;
-  virtual CString RelayCaption() = 0;
-  virtual void SetRelayCaption(const CString& strCaption) = 0;
 
  protected:
   ~IRelayView() = default;

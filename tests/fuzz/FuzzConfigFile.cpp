@@ -9,8 +9,8 @@ namespace {
 
 // The file as the text-mode reader hands its lines over: split at LF, a CR
 // at the end of a line dropped (the last line's too).
-CConfigValues Load(std::string_view bytes) {
-  CConfigValues values;
+CLoginFields Load(std::string_view bytes) {
+  CLoginFields values;
   while (!bytes.empty()) {
     size_t end = bytes.find('\n');
     std::string_view line = bytes.substr(0, end);
@@ -22,7 +22,7 @@ CConfigValues Load(std::string_view bytes) {
 }
 
 // The bytes the text-mode writer puts on disk: LF as CR LF.
-std::string Save(const CConfigValues& values) {
+std::string Save(const CLoginFields& values) {
   CString strText = ComposeConfig(values);
   std::string bytes;
   for (char c : strText.View()) {
@@ -35,10 +35,10 @@ std::string Save(const CConfigValues& values) {
 }  // namespace
 
 FUZZ_TARGET("ConfigFile") {
-  CConfigValues first = Load(input);
+  CLoginFields first = Load(input);
   FUZZ_CHECK(first.nRouteMode == 0);
   FUZZ_CHECK(first.bL2tp == 0 || first.bL2tp == 1);
-  CConfigValues second = Load(Save(first));
+  CLoginFields second = Load(Save(first));
   FUZZ_CHECK(second.bL2tp == first.bL2tp);
   FUZZ_CHECK(second.nRouteMode == first.nRouteMode);
   FUZZ_CHECK(second.bRemember == 1);
