@@ -10,7 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/WindowSystem.h"
+#include "platform/Accessibility.h"
+#include "platform/BoxesAndMenus.h"
+#include "platform/BrowserHost.h"
+#include "platform/NotificationArea.h"
+#include "platform/Windowing.h"
 #include "sim/ResponseWatch.h"
 #include "sim/Scheduler.h"
 #include "sim/SimBrowser.h"
