@@ -31,7 +31,7 @@ const plat::DialogTemplate* CClientApp::FindDialogTemplate(int id) const {
 BOOL CClientApp::InitInstance() {
   plat::ISystem& system = *Ports().system;
   if (plat::KernelHandle running = system.OpenMutex(kInstanceMutex)) {
-    plat::IWindowSystem& windows = *Ports().windows;
+    plat::IWindowing& windows = *Ports().windows;
     HWND owner = windows.FindWindow(texts::kWindowTitle);
     windows.ShowWindow(owner, SW_RESTORE);
     windows.SetForegroundWindow(owner);

@@ -77,8 +77,8 @@ void CMainDlg::BuildSubsystems() {
       *m_mainLine, CConnectSteps{*m_serverList, *m_l2tpPolicy, *m_routeStep}, connectView, m_bVistaOrLater);
   m_relay = std::make_unique<CRelayCommand>(*m_relayLine, relayView);
   m_monitor = std::make_unique<CConnectionMonitor>(*m_mainLine, *m_relayLine, *m_dialEngine, monitorView);
-  m_chrome = std::make_unique<CSkinChrome>(*m_ports.windows, m_hWnd);
-  m_access = std::make_unique<CSkinAccess>(*m_ports.windows, m_hWnd);
+  m_chrome = std::make_unique<CSkinChrome>(*m_ports.windows, *m_ports.boxesAndMenus, m_hWnd);
+  m_access = std::make_unique<CSkinAccess>(*m_ports.windows, *m_ports.accessibility, m_hWnd);
   m_access->NameControls();
   m_links = std::make_unique<CWebLinks>(*m_ports.shell, m_browserBanner, m_trayIcon);
 }

@@ -16,8 +16,9 @@ target_link_libraries(dorvanta_sim PRIVATE PkgConfig::RE2)
 target_precompile_headers(dorvanta_sim PRIVATE
   <condition_variable> <filesystem> <functional> <list> <map> <memory> <mutex> <optional> <string> <thread> <vector>)
 
-# The console and its demo service world: the dialer handed to the machine.
-file(GLOB DEMO_SOURCES CONFIGURE_DEPENDS console/Demo*.cpp console/DialerProgram.cpp)
+# The console, its text screen and its demo service world: the dialer
+# handed to the machine.
+file(GLOB DEMO_SOURCES CONFIGURE_DEPENDS console/Demo*.cpp console/DialerProgram.cpp console/TextScreen.cpp)
 add_library(dorvanta_demo STATIC ${DEMO_SOURCES})
 dorvanta_layer_root(dorvanta_demo console)
 target_link_libraries(dorvanta_demo PUBLIC dorvanta_sim dorvanta_dialer)

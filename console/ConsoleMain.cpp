@@ -9,8 +9,8 @@
 
 #include "console/DemoWorld.h"
 #include "console/DialerProgram.h"
+#include "console/TextScreen.h"
 #include "sim/Driver.h"
-#include "sim/TextScreen.h"
 #include "sim/scenario/Runner.h"
 #include "sim/scenario/Tokens.h"
 

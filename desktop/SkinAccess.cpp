@@ -17,8 +17,8 @@ constexpr int kStops = static_cast<int>(std::size(kTabOrder));
 void CSkinAccess::Name(int nId, const char* pszName, long nRole) {
   HWND hwnd = m_windows.GetDlgItem(m_hwndMain, nId);
   if (hwnd == nullptr) return;
-  m_windows.SetAccessibleName(hwnd, pszName);
-  if (nRole) m_windows.SetAccessibleRole(hwnd, nRole);
+  m_accessibility.SetAccessibleName(hwnd, pszName);
+  if (nRole) m_accessibility.SetAccessibleRole(hwnd, nRole);
 }
 
 void CSkinAccess::NameControls() {

@@ -3,11 +3,13 @@
 // (the controls keep the template's order, which the skin's layering needs).
 #pragma once
 
-#include "platform/WindowSystem.h"
+#include "platform/Accessibility.h"
+#include "platform/Windowing.h"
 
 class CSkinAccess {
  public:
-  CSkinAccess(plat::IWindowSystem& windows, HWND hwndMain) : m_windows(windows), m_hwndMain(hwndMain) {}
+  CSkinAccess(plat::IWindowing& windows, plat::IAccessibility& accessibility, HWND hwndMain)
+      : m_windows(windows), m_accessibility(accessibility), m_hwndMain(hwndMain) {}
 
   // Names every control a user reaches, and the skin's close and hide spots.
   void NameControls();
@@ -20,6 +22,7 @@ class CSkinAccess {
  private:
   void Name(int nId, const char* pszName, long nRole = 0);
 
-  plat::IWindowSystem& m_windows;
+  plat::IWindowing& m_windows;
+  plat::IAccessibility& m_accessibility;
   HWND m_hwndMain;
 };

@@ -21,10 +21,10 @@ void CSkinChrome::BeginDrag(LPARAM lClientPoint) {
 }
 
 bool CSkinChrome::SetHandCursor() {
-  plat::Point cursor = m_windows.GetCursorPos();
+  plat::Point cursor = m_pointer.GetCursorPos();
   for (int nId : kHandCursorSpots) {
     if (!CursorOver(nId, cursor)) continue;
-    m_windows.SetCursorShape(IDC_HAND);
+    m_pointer.SetCursorShape(IDC_HAND);
     return true;
   }
   return false;

@@ -3,11 +3,13 @@
 // buttons.
 #pragma once
 
-#include "platform/WindowSystem.h"
+#include "platform/BoxesAndMenus.h"
+#include "platform/Windowing.h"
 
 class CSkinChrome {
  public:
-  CSkinChrome(plat::IWindowSystem& windows, HWND hwndMain) : m_windows(windows), m_hwndMain(hwndMain) {}
+  CSkinChrome(plat::IWindowing& windows, plat::IBoxesAndMenus& pointer, HWND hwndMain)
+      : m_windows(windows), m_pointer(pointer), m_hwndMain(hwndMain) {}
 
   // A press on the bare window: the system drags the window as by its
   // caption, from the client point the press carried.
@@ -22,6 +24,7 @@ class CSkinChrome {
  private:
   bool CursorOver(int nControlId, plat::Point cursor);
 
-  plat::IWindowSystem& m_windows;
+  plat::IWindowing& m_windows;
+  plat::IBoxesAndMenus& m_pointer;
   HWND m_hwndMain;
 };

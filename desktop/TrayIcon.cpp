@@ -1,5 +1,6 @@
 #include "desktop/TrayIcon.h"
 
+#include "framework/CWinApp.h"
 #include "framework/Resources.h"
 #include "resources/resource.h"
 
@@ -8,6 +9,10 @@ namespace {
 constexpr UINT kBalloonTimeoutMs = 1000;
 // Sent to every top-level window when the shell's taskbar has been created.
 constexpr const char* kShellRestartMessage = "TaskbarCreated";
+
+plat::INotificationArea& NotificationArea() {
+  return *AfxGetApp()->Ports().notificationArea;
+}
 
 void LoadTip(UINT uID, char (&tip)[128]) {
   CString text;
@@ -54,7 +59,7 @@ BOOL CTrayIcon::ShowIcon(HICON hIcon, const char* pszTip) {
   if (pszTip) CopyTextToField(m_nid.szTip, sizeof m_nid.szTip, pszTip);
   if (m_nid.szTip[0] != '\0') m_nid.uFlags |= NIF_TIP;
   if (m_nid.uCallbackMessage && m_nid.hWnd) m_nid.uFlags |= NIF_MESSAGE;
-  BOOL result = CWnd::Windows().NotifyIcon(operation, m_nid) ? TRUE : FALSE;
+  BOOL result = NotificationArea().NotifyIcon(operation, m_nid) ? TRUE : FALSE;
   if (operation == NIM_DELETE || !result) m_nid.hIcon = nullptr;
   return result;
 }
@@ -66,7 +71,7 @@ BOOL CTrayIcon::ShowBalloon(const CString& strTitle, const CString& strText, con
   CopyTextToField(m_nid.szInfoTitle, sizeof m_nid.szInfoTitle, strTitle.View());
   CopyTextToField(m_nid.szInfo, sizeof m_nid.szInfo, strText.View());
   CopyTextToField(m_nid.szTip, sizeof m_nid.szTip, strTip.View());
-  return CWnd::Windows().NotifyIcon(NIM_MODIFY, m_nid) ? TRUE : FALSE;
+  return NotificationArea().NotifyIcon(NIM_MODIFY, m_nid) ? TRUE : FALSE;
 }
 
 LRESULT CTrayIcon::HandleNotify(WPARAM wID, LPARAM lEvent) {
@@ -75,20 +80,20 @@ LRESULT CTrayIcon::HandleNotify(WPARAM wID, LPARAM lEvent) {
   const plat::MenuTemplate* menu = AfxFindMenu(IDR_TRAY_MENU);
   if (menu == nullptr || menu->itemCount == 0) return 0;
   if (lEvent == WM_RBUTTONUP) {
-    plat::IWindowSystem& windows = CWnd::Windows();
-    plat::Point at = windows.GetCursorPos();
-    windows.SetForegroundWindow(m_nid.hWnd);
-    windows.TrackPopupMenu(*menu, 0, at, m_nid.hWnd);
+    plat::IBoxesAndMenus& menus = CWnd::BoxesAndMenus();
+    plat::Point at = menus.GetCursorPos();
+    CWnd::Windows().SetForegroundWindow(m_nid.hWnd);
+    menus.TrackPopupMenu(*menu, 0, at, m_nid.hWnd);
   }
   return 1;
 }
 
 void CTrayIcon::ListenForShellRestart() {
-  plat::IWindowSystem& windows = CWnd::Windows();
-  m_uShellRestart = windows.RegisterWindowMessage(kShellRestartMessage);
+  plat::INotificationArea& area = NotificationArea();
+  m_uShellRestart = area.RegisterWindowMessage(kShellRestartMessage);
   if (m_nid.hWnd == nullptr) return;
-  if (m_uShellRestart) windows.AllowMessageFromShell(m_nid.hWnd, m_uShellRestart);
-  if (m_nid.uCallbackMessage) windows.AllowMessageFromShell(m_nid.hWnd, m_nid.uCallbackMessage);
+  if (m_uShellRestart) area.AllowMessageFromShell(m_nid.hWnd, m_uShellRestart);
+  if (m_nid.uCallbackMessage) area.AllowMessageFromShell(m_nid.hWnd, m_nid.uCallbackMessage);
 }
 
 // Also an icon whose add the old shell refused (it was not up yet, say).

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "framework/CWnd.h"
-#include "platform/WindowSystem.h"
+#include "platform/NotificationArea.h"
 
 class CTrayIcon : public CCmdTarget {
  public:

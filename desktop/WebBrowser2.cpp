@@ -1,21 +1,27 @@
 #include "desktop/WebBrowser2.h"
 
+#include "framework/CWinApp.h"
+
+plat::IBrowserHost& CWebBrowser2::Host() {
+  return *AfxGetApp()->Ports().browser;
+}
+
 void CWebBrowser2::Navigate(const CString& strUrl) {
-  Windows().Navigate(m_hWnd, strUrl.View());
+  Host().Navigate(m_hWnd, strUrl.View());
 }
 
 std::unique_ptr<plat::IBrowserDocument> CWebBrowser2::GetDocument() const {
-  return Windows().GetBrowserDocument(m_hWnd);
+  return Host().GetBrowserDocument(m_hWnd);
 }
 
 void CWebBrowser2::SetVisible(BOOL bVisible) {
-  Windows().SetBrowserVisible(m_hWnd, bVisible != FALSE);
+  Host().SetBrowserVisible(m_hWnd, bVisible != FALSE);
 }
 
 void CWebBrowser2::Confine(std::vector<std::string> hosts) {
-  Windows().ConfineBrowser(m_hWnd, std::move(hosts));
+  Host().ConfineBrowser(m_hWnd, std::move(hosts));
 }
 
 std::optional<std::string> CWebBrowser2::NextRefusedNavigation() {
-  return Windows().NextRefusedNavigation(m_hWnd);
+  return Host().NextRefusedNavigation(m_hWnd);
 }

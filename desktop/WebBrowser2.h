@@ -22,4 +22,7 @@ class CWebBrowser2 : public CWnd {
   void Confine(std::vector<std::string> hosts);
   // The oldest refused address not yet taken.
   std::optional<std::string> NextRefusedNavigation();
+
+ private:
+  static plat::IBrowserHost& Host();
 };

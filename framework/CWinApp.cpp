@@ -41,7 +41,7 @@ int AfxMessageBox(const CString& text, UINT type) {
   CWinApp* app = AfxGetApp();
   if (app == nullptr) return 0;
   HWND owner = app->m_pMainWnd ? app->m_pMainWnd->GetSafeHwnd() : nullptr;
-  return app->Ports().windows->MessageBox(owner, text.View(), AfxGetAppName().View(), type);
+  return app->Ports().boxesAndMenus->MessageBox(owner, text.View(), AfxGetAppName().View(), type);
 }
 
 void AfxEnableControlContainer() {}

@@ -9,8 +9,8 @@ HWND CWnd::GetDlgItem(int id) const {
 void CWnd::SetAccessibleName(int id, const CString& name, long role) const {
   HWND control = GetDlgItem(id);
   if (control == nullptr) return;
-  Windows().SetAccessibleName(control, name.View());
-  if (role) Windows().SetAccessibleRole(control, role);
+  Accessibility().SetAccessibleName(control, name.View());
+  if (role) Accessibility().SetAccessibleRole(control, role);
 }
 
 void CWnd::SetWindowText(const CString& text) {
@@ -67,7 +67,7 @@ LRESULT CWnd::SendMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 int CWnd::MessageBox(const CString& text, const CString& caption, UINT type) {
-  return Windows().MessageBox(m_hWnd, text.View(), caption.View(), type);
+  return BoxesAndMenus().MessageBox(m_hWnd, text.View(), caption.View(), type);
 }
 
 LRESULT CWnd::OnWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) {
@@ -110,9 +110,17 @@ bool CWnd::OnCommand(UINT id, UINT code, bool& handled) {
 }
 
 void CMenu::AppendMenu(UINT flags, UINT id, const CString& text) {
-  CWnd::Windows().AppendSystemMenu(m_owner, flags, id, text.View());
+  CWnd::BoxesAndMenus().AppendSystemMenu(m_owner, flags, id, text.View());
 }
 
-plat::IWindowSystem& CWnd::Windows() {
+plat::IWindowing& CWnd::Windows() {
   return *AfxGetApp()->Ports().windows;
+}
+
+plat::IBoxesAndMenus& CWnd::BoxesAndMenus() {
+  return *AfxGetApp()->Ports().boxesAndMenus;
+}
+
+plat::IAccessibility& CWnd::Accessibility() {
+  return *AfxGetApp()->Ports().accessibility;
 }

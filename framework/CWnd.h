@@ -37,8 +37,10 @@ class CWnd : public CCmdTarget, public plat::IWindowSink {
   LRESULT SendMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
   int MessageBox(const CString& text, const CString& caption, UINT type = MB_OK);
 
-  // The window system of the application object that runs on this thread.
-  static plat::IWindowSystem& Windows();
+  // The ports of the application object that runs on this thread.
+  static plat::IWindowing& Windows();
+  static plat::IBoxesAndMenus& BoxesAndMenus();
+  static plat::IAccessibility& Accessibility();
 
   // plat::IWindowSink
   LRESULT OnWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) override;

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "framework/CString.h"
+#include "platform/BoxesAndMenus.h"
 #include "platform/DialogTemplate.h"
-#include "platform/WindowSystem.h"
 
 const plat::DialogTemplate* AfxFindDialogTemplate(int id);
 // False when the string table has no entry with that id.

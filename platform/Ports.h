@@ -1,8 +1,12 @@
 // The set of ports one process of the dialer runs on.
 #pragma once
 
+#include "platform/Accessibility.h"
+#include "platform/BoxesAndMenus.h"
+#include "platform/BrowserHost.h"
 #include "platform/Download.h"
 #include "platform/Files.h"
+#include "platform/NotificationArea.h"
 #include "platform/Processes.h"
 #include "platform/Registry.h"
 #include "platform/RemoteAccess.h"
@@ -11,12 +15,16 @@
 #include "platform/Shell.h"
 #include "platform/Sockets.h"
 #include "platform/System.h"
-#include "platform/WindowSystem.h"
+#include "platform/Windowing.h"
 
 namespace plat {
 
 struct Ports {
-  IWindowSystem* windows = nullptr;
+  IWindowing* windows = nullptr;
+  IBoxesAndMenus* boxesAndMenus = nullptr;
+  INotificationArea* notificationArea = nullptr;
+  IBrowserHost* browser = nullptr;
+  IAccessibility* accessibility = nullptr;
   ISystem* system = nullptr;
   IFiles* files = nullptr;
   IRemoteAccess* ras = nullptr;

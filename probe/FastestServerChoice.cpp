@@ -62,8 +62,7 @@ bool SlotValue(WPARAM kind, const CString& strText, int& nValue) {
 }
 
 CFastestServerChoice::CFastestServerChoice(plat::ISockets& sockets, plat::ISystem& system,
-                                           plat::IWindowSystem& windows, CServerDirectory& directory,
-                                           ILog& log)
+                                           plat::IWindowing& windows, CServerDirectory& directory, ILog& log)
     : m_prober(sockets, system, windows),
       m_sockets(sockets),
       m_system(system),

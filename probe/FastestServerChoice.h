@@ -7,7 +7,7 @@
 #include "log/Log.h"
 #include "platform/Sockets.h"
 #include "platform/System.h"
-#include "platform/WindowSystem.h"
+#include "platform/Windowing.h"
 #include "probe/BusyIndicator.h"
 #include "probe/PingThread.h"
 #include "probe/ProbeView.h"
@@ -30,7 +30,7 @@ bool SlotValue(WPARAM kind, const CString& strText, int& nValue);
 
 class CFastestServerChoice {
  public:
-  CFastestServerChoice(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowSystem& windows,
+  CFastestServerChoice(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowing& windows,
                        CServerDirectory& directory, ILog& log);
 
   void OnSpeed(IProbeView& view);
@@ -60,7 +60,7 @@ class CFastestServerChoice {
 
   plat::ISockets& m_sockets;
   plat::ISystem& m_system;
-  plat::IWindowSystem& m_windows;
+  plat::IWindowing& m_windows;
   CServerDirectory& m_directory;
   ILog& m_log;
   CString m_strProbedAddress;

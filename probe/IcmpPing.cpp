@@ -12,7 +12,7 @@ constexpr DWORD kPauseAfterReplyMs = 1000;
 
 }  // namespace
 
-CIcmpPing::CIcmpPing(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowSystem& windows,
+CIcmpPing::CIcmpPing(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowing& windows,
                      CPingTexts& texts)
     : m_sockets(sockets), m_system(system), m_windows(windows), m_texts(texts) {}
 

@@ -6,14 +6,14 @@
 
 #include "platform/Sockets.h"
 #include "platform/System.h"
-#include "platform/WindowSystem.h"
+#include "platform/Windowing.h"
 #include "probe/EchoRequest.h"
 #include "probe/PingMessages.h"
 #include "probe/PingTexts.h"
 
 class CIcmpPing {
  public:
-  CIcmpPing(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowSystem& windows, CPingTexts& texts);
+  CIcmpPing(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowing& windows, CPingTexts& texts);
 
   // Blocks for about a second per request; reports only by posting. Once
   // the stop event is set, the probe ends within kStopCheckMs, sending no
@@ -39,7 +39,7 @@ class CIcmpPing {
 
   plat::ISockets& m_sockets;
   plat::ISystem& m_system;
-  plat::IWindowSystem& m_windows;
+  plat::IWindowing& m_windows;
   CPingTexts& m_texts;
   const plat::KernelHandle* m_pStop = nullptr;
   CEchoRequest::Stamp m_stamp{};

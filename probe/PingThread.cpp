@@ -1,6 +1,6 @@
 #include "probe/PingThread.h"
 
-CPingThread::CPingThread(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowSystem& windows)
+CPingThread::CPingThread(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowing& windows)
     : m_system(system), m_prober(sockets, system, windows, m_texts) {
   m_hStopEvent = m_system.CreateEvent(true, false);
   m_hRequestEvent = m_system.CreateEvent(false, false);

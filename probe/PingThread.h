@@ -8,13 +8,13 @@
 #include "framework/CString.h"
 #include "platform/Sockets.h"
 #include "platform/System.h"
-#include "platform/WindowSystem.h"
+#include "platform/Windowing.h"
 #include "probe/IcmpPing.h"
 #include "probe/PingTexts.h"
 
 class CPingThread {
  public:
-  CPingThread(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowSystem& windows);
+  CPingThread(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowing& windows);
   CPingThread(const CPingThread&) = delete;
   CPingThread& operator=(const CPingThread&) = delete;
   // Stops a running probe, which ends within CIcmpPing::kStopCheckMs (a

@@ -23,7 +23,7 @@ CString SpeedTestRow(const CString& strText) {
   return strText + texts::kPingMilliseconds;
 }
 
-CSpeedTestDlg::CSpeedTestDlg(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowSystem& windows,
+CSpeedTestDlg::CSpeedTestDlg(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowing& windows,
                              ILog& log, CWnd* pParent)
     : CDialog(IDD_SPEEDTEST, pParent), m_worker(sockets, system, windows), m_log(log) {}
 

@@ -13,7 +13,7 @@ CString SpeedTestRow(const CString& strText);
 
 class CSpeedTestDlg : public CDialog {
  public:
-  CSpeedTestDlg(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowSystem& windows, ILog& log,
+  CSpeedTestDlg(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowing& windows, ILog& log,
                 CWnd* pParent = nullptr);
   ~CSpeedTestDlg() override;
 

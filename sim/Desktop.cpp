@@ -1,7 +1,6 @@
 #include "sim/Desktop.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "platform/WinConstants.h"
 #include "sim/Machine.h"
@@ -33,28 +32,6 @@ void FitPictures(SimWnd& dialog, std::vector<SimWnd*>& controls, const Program& 
     dialog.rect.right = std::max(dialog.rect.right, control->rect.right);
     dialog.rect.bottom = std::max(dialog.rect.bottom, control->rect.bottom);
   }
-}
-
-bool Contains(const plat::Rect& rect, plat::Point point) {
-  return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
-}
-
-// Statics and pictures let a press through to the window beneath.
-bool TakesClicks(const SimWnd& control) {
-  return control.kind != plat::ControlKind::Static && control.kind != plat::ControlKind::Picture;
-}
-
-bool IsPushButton(const SimWnd& control) {
-  using plat::ControlKind;
-  return control.kind == ControlKind::PushButton || control.kind == ControlKind::DefPushButton ||
-         control.kind == ControlKind::OwnerDrawButton;
-}
-
-constexpr size_t kAnsweredBoxesKept = 64;
-
-LPARAM PackPoint(int x, int y) {
-  return static_cast<LPARAM>((static_cast<std::uint32_t>(y & 0xFFFF) << 16) |
-                             static_cast<std::uint32_t>(x & 0xFFFF));
 }
 
 }  // namespace
@@ -239,94 +216,6 @@ void Desktop::NoteCompletionHandled(const SimMessage& msg) {
   }
 }
 
-void Desktop::MouseDown(SimWnd& window, plat::Point at) {
-  cursor = at;
-  m_mouse = Mouse{};
-  m_mouse.down = true;
-  m_mouse.window = window.hwnd;
-  for (HWND child : window.controls) {
-    SimWnd* control = Find(child);
-    if (control == nullptr || !control->visible || !Contains(control->rect, at)) continue;
-    // A disabled control's press goes to the window, as a static's does.
-    if (!TakesClicks(*control) || !control->enabled) continue;
-    if (IsTabStop(*control)) SetFocus(window, control->hwnd);
-    if (IsPushButton(*control)) {
-      control->pressed = true;
-      m_mouse.pressed = control->hwnd;
-    }
-    return;
-  }
-  Post(window.hwnd, WM_LBUTTONDOWN, 1, PackPoint(at.x - window.rect.left, at.y - window.rect.top));
-}
-
-void Desktop::MouseMove(plat::Point to) {
-  cursor = to;
-  if (SimWnd* dragged = Find(m_mouse.dragged)) {
-    MoveWindowTo(*dragged, m_mouse.windowFrom.x + to.x - m_mouse.dragFrom.x,
-                 m_mouse.windowFrom.y + to.y - m_mouse.dragFrom.y);
-    return;
-  }
-  // A pressed button has the pointer captured; it looks pressed while the pointer is over it.
-  if (SimWnd* button = Find(m_mouse.pressed)) {
-    button->pressed = Contains(button->rect, to);
-    return;
-  }
-  SimWnd* under = nullptr;
-  for (SimWnd* window : TopLevelWindows())
-    if (window->visible && Contains(window->rect, to) && (under == nullptr || window->hwnd == m_foreground))
-      under = window;
-  if (under == nullptr) return;
-  HWND hit = under->hwnd;
-  for (HWND child : under->controls) {
-    SimWnd* control = Find(child);
-    if (control && control->visible && Contains(control->rect, to)) {
-      hit = child;
-      break;
-    }
-  }
-  // Controls pass the request on to their window, which answers it first.
-  Post(under->hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hit), PackPoint(HTCLIENT, WM_MOUSEMOVE));
-}
-
-void Desktop::MouseUp() {
-  if (SimWnd* button = Find(m_mouse.pressed); button && button->pressed) {
-    button->pressed = false;
-    WPARAM command = (static_cast<WPARAM>(BN_CLICKED) << 16) | static_cast<WPARAM>(button->id & 0xFFFF);
-    Post(button->parent, WM_COMMAND, command, reinterpret_cast<LPARAM>(button->hwnd));
-  }
-  m_mouse = Mouse{};
-}
-
-void Desktop::MoveWindowTo(SimWnd& window, int left, int top) {
-  int dx = left - window.rect.left, dy = top - window.rect.top;
-  auto shift = [dx, dy](plat::Rect& rect) {
-    rect = {rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
-  };
-  shift(window.rect);
-  for (HWND child : window.controls)
-    if (SimWnd* control = Find(child)) shift(control->rect);
-}
-
-void Desktop::ShowPage(SimWnd& browser, std::vector<SimDocument> documents) {
-  SimBrowser& state = browser.browser;
-  state.documents = std::move(documents);
-  ++state.generation;
-  if (state.documents.empty()) return;
-  std::vector<std::string> completed;
-  for (size_t i = 1; i < state.documents.size(); ++i) completed.push_back(state.documents[i].url);
-  completed.push_back(state.documents.front().url);
-  for (std::string& url : completed) {
-    state.completions.push_back({std::move(url), std::nullopt});
-    Post(browser.parent, plat::kWmControlEvent, static_cast<WPARAM>(browser.id),
-         plat::kEventDocumentComplete);
-  }
-}
-
-void Desktop::RefuseNavigation(SimWnd& browser, std::string url) {
-  browser.browser.refused.push_back(std::move(url));
-  Post(browser.parent, plat::kWmControlEvent, static_cast<WPARAM>(browser.id), plat::kEventNavigationRefused);
-}
-
 int Desktop::ShownBitmap(const SimWnd& button) {
   if (button.pressed && button.bitmaps[1]) return button.bitmaps[1];
   if (!button.enabled && button.bitmaps[3]) return button.bitmaps[3];
@@ -388,107 +277,6 @@ void Desktop::DefaultProcessing(SimWnd& wnd, const SimMessage& msg) {
   }
 }
 
-UINT_PTR Desktop::SetTimer(HWND hwnd, UINT_PTR id, UINT period) {
-  if (Find(hwnd) == nullptr) return 0;
-  period = std::max<UINT>(period, 10);
-  VirtualTime due = m_scheduler.Now() + period;
-  for (SimTimer& t : m_timers) {
-    if (t.hwnd == hwnd && t.id == id) {
-      t.period = period;
-      t.nextDue = due;
-      m_scheduler.Notify();
-      return id;
-    }
-  }
-  m_timers.push_back({hwnd, id, period, due, false});
-  m_scheduler.Notify();
-  return id;
-}
-
-bool Desktop::KillTimer(HWND hwnd, UINT_PTR id) {
-  return std::erase_if(m_timers, [&](const SimTimer& t) { return t.hwnd == hwnd && t.id == id; }) > 0;
-}
-
-std::vector<SimTimer> Desktop::TimersOf(HWND hwnd) const {
-  std::vector<SimTimer> result;
-  for (const SimTimer& t : m_timers)
-    if (t.hwnd == hwnd) result.push_back(t);
-  return result;
-}
-
-std::optional<VirtualTime> Desktop::NextDue() const {
-  std::optional<VirtualTime> next;
-  for (const SimTimer& t : m_timers)
-    if (!m_asleep && (!next || t.nextDue < *next)) next = t.nextDue;
-  for (const SimTrayIcon& icon : m_trayIcons)
-    if (icon.balloonUntil && (!next || *icon.balloonUntil < *next)) next = icon.balloonUntil;
-  return next;
-}
-
-void Desktop::FireDue(VirtualTime now) {
-  for (SimTimer& t : m_timers) {
-    if (!m_asleep && t.nextDue <= now) {
-      t.pending = true;
-      t.nextDue = now + t.period;
-    }
-  }
-  for (SimTrayIcon& icon : m_trayIcons)
-    if (icon.balloonUntil && *icon.balloonUntil <= now) ClearBalloon(icon);
-}
-
-void Desktop::ClearBalloon(SimTrayIcon& icon) {
-  icon.balloonText.clear();
-  icon.balloonTitle.clear();
-  icon.balloonUntil.reset();
-}
-
-int Desktop::RunMessageBox(std::unique_lock<std::mutex>& lock, int pid, HWND owner, std::string text,
-                           std::string caption, UINT type) {
-  auto box = std::make_unique<SimMessageBox>();
-  SimMessageBox* record = box.get();
-  record->serial = m_nextBoxSerial++;
-  record->pid = pid;
-  record->owner = owner;
-  record->text = std::move(text);
-  record->caption = std::move(caption);
-  record->type = type;
-  record->shownAt = m_scheduler.Now();
-  m_boxes.push_back(std::move(box));
-  // The box is modal to its owner: the owner takes no input while it is open.
-  SimWnd* ownerWnd = Find(owner);
-  bool reenable = ownerWnd && ownerWnd->enabled;
-  if (reenable) ownerWnd->enabled = false;
-  m_scheduler.Notify();
-  RunModalLoop(lock, [&] { return record->answer.has_value(); });
-  int answer = *record->answer;
-  record->answeredAt = m_scheduler.Now();
-  record->answeredOrder = m_scheduler.NextOrder();
-  m_answeredBoxes.push_back(*record);
-  if (m_answeredBoxes.size() > kAnsweredBoxesKept) m_answeredBoxes.pop_front();
-  std::erase_if(m_boxes, [record](const auto& b) { return b.get() == record; });
-  if (SimWnd* still = reenable ? Find(owner) : nullptr) still->enabled = true;
-  return answer;
-}
-
-std::vector<SimMessageBox*> Desktop::OpenMessageBoxes() {
-  std::vector<SimMessageBox*> result;
-  for (auto& box : m_boxes) result.push_back(box.get());
-  return result;
-}
-
-void Desktop::RunPopupMenu(std::unique_lock<std::mutex>& lock, int pid, const plat::MenuTemplate& menu,
-                           plat::Point at, HWND owner) {
-  auto popup = std::make_unique<SimPopupMenu>();
-  SimPopupMenu* record = popup.get();
-  *record = {pid, owner, &menu, at, std::nullopt};
-  m_menus.push_back(std::move(popup));
-  m_scheduler.Notify();
-  RunModalLoop(lock, [&] { return record->chosen.has_value(); });
-  UINT chosen = *record->chosen;
-  std::erase_if(m_menus, [record](const auto& m) { return m.get() == record; });
-  if (chosen != 0) Post(owner, WM_COMMAND, chosen, 0);
-}
-
 void Desktop::NoteProgress(const SimWnd& bar, VirtualTime at) {
   // Enough for every position a scenario follows; a bar left swinging for
   // hours keeps only its latest.
@@ -503,88 +291,6 @@ void Desktop::NoteTextChange(const SimWnd& control, VirtualTime at) {
   m_textChanges.push_back({at, control.pid, control.id, control.text});
   if (m_textChanges.size() > kKept) m_textChanges.pop_front();
   ++m_textChangeCount;
-}
-
-SimTrayIcon* Desktop::FindTrayIcon(HWND hwnd, UINT id) {
-  for (SimTrayIcon& icon : m_trayIcons)
-    if (icon.hwnd == hwnd && icon.id == id) return &icon;
-  return nullptr;
-}
-
-bool Desktop::NotifyIcon(int pid, DWORD operation, const plat::NotifyIconRecord& record) {
-  SimTrayIcon* icon = FindTrayIcon(record.hWnd, record.uID);
-  if (operation == NIM_DELETE) {
-    if (icon == nullptr) return false;
-    std::erase_if(m_trayIcons, [&](const SimTrayIcon& t) { return &t == icon; });
-    return true;
-  }
-  if (operation == NIM_ADD) {
-    if (icon != nullptr || record.hWnd == nullptr) return false;
-    icon =
-        &m_trayIcons.emplace_back(SimTrayIcon{pid, record.hWnd, record.uID, 0, 0, nullptr, {}, {}, {}, 0, 0});
-  } else if (operation != NIM_MODIFY || icon == nullptr) {
-    return false;
-  }
-  if (record.uFlags & NIF_MESSAGE) icon->callbackMessage = record.uCallbackMessage;
-  if (record.uFlags & NIF_ICON) icon->icon = record.hIcon;
-  if (record.uFlags & NIF_TIP) icon->tip = record.szTip;
-  if (record.uFlags & NIF_INFO) {
-    // An empty text takes the balloon down; any other shows it for its timeout.
-    icon->balloonText = record.szInfo;
-    icon->balloonTitle = record.szInfoTitle;
-    icon->balloonTimeout = record.uTimeout;
-    icon->balloonFlags = record.dwInfoFlags;
-    if (icon->balloonText.empty())
-      ClearBalloon(*icon);
-    else
-      icon->balloonUntil = m_scheduler.Now() + record.uTimeout;
-    m_scheduler.Notify();
-  }
-  icon->flags |= record.uFlags;
-  return true;
-}
-
-UINT Desktop::RegisterMessage(std::string_view name) {
-  if (name.empty()) return 0;
-  std::string key;
-  for (char ch : name) key += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-  auto [it, added] = m_registeredMessages.emplace(key, 0);
-  if (added) it->second = 0xC000 + static_cast<UINT>(m_registeredMessages.size() - 1);
-  return it->second;
-}
-
-void Desktop::RestartShell(bool filtered) {
-  m_trayIcons.clear();
-  UINT created = RegisterMessage("TaskbarCreated");
-  for (SimWnd* window : TopLevelWindows()) {
-    bool allowed = std::ranges::find(window->allowedFromShell, created) != window->allowedFromShell.end();
-    if (!filtered || allowed) Post(window->hwnd, created, 0, 0);
-  }
-  m_scheduler.Notify();
-}
-
-void Desktop::Broadcast(UINT msg, WPARAM wParam, LPARAM lParam) {
-  for (SimWnd* window : TopLevelWindows()) Post(window->hwnd, msg, wParam, lParam);
-}
-
-void Desktop::Suspend() {
-  if (m_asleep) return;
-  m_asleep = true;
-  m_timerLeft.clear();
-  VirtualTime now = m_scheduler.Now();
-  for (const SimTimer& t : m_timers) m_timerLeft[{t.hwnd, t.id}] = t.nextDue > now ? t.nextDue - now : 0;
-}
-
-void Desktop::Resume() {
-  if (!m_asleep) return;
-  m_asleep = false;
-  VirtualTime now = m_scheduler.Now();
-  for (SimTimer& t : m_timers) {
-    auto left = m_timerLeft.find({t.hwnd, t.id});
-    if (left != m_timerLeft.end()) t.nextDue = now + left->second;
-  }
-  m_timerLeft.clear();
-  m_scheduler.Notify();
 }
 
 }  // namespace sim

@@ -1,8 +1,12 @@
 #include "sim/ProcessPorts.h"
 
 #include "sim/Machine.h"
+#include "sim/SimAccessibility.h"
+#include "sim/SimBoxesAndMenus.h"
+#include "sim/SimBrowserHost.h"
 #include "sim/SimDownload.h"
 #include "sim/SimFiles.h"
+#include "sim/SimNotificationArea.h"
 #include "sim/SimProcesses.h"
 #include "sim/SimRegistry.h"
 #include "sim/SimRemoteAccess.h"
@@ -11,7 +15,7 @@
 #include "sim/SimShell.h"
 #include "sim/SimSockets.h"
 #include "sim/SimSystem.h"
-#include "sim/SimWindowSystem.h"
+#include "sim/SimWindowing.h"
 
 namespace sim {
 
@@ -27,7 +31,11 @@ Port* Adapter(Machine& machine, Process& process) {
 }  // namespace
 
 void InstallProcessPorts(Machine& machine, Process& process) {
-  process.ports.windows = Adapter<SimWindowSystem>(machine, process);
+  process.ports.windows = Adapter<SimWindowing>(machine, process);
+  process.ports.boxesAndMenus = Adapter<SimBoxesAndMenus>(machine, process);
+  process.ports.notificationArea = Adapter<SimNotificationArea>(machine, process);
+  process.ports.browser = Adapter<SimBrowserHost>(machine, process);
+  process.ports.accessibility = Adapter<SimAccessibility>(machine, process);
   process.ports.system = Adapter<SimSystem>(machine, process);
   process.ports.files = Adapter<SimFiles>(machine, process);
   process.ports.ras = Adapter<SimRemoteAccess>(machine, process);

@@ -44,7 +44,7 @@ IAccPropServices* AccessibilityWin32::Services() {
   return m_services.Get();
 }
 
-void AccessibilityWin32::SetName(HWND control, std::string_view name) {
+void AccessibilityWin32::SetAccessibleName(HWND control, std::string_view name) {
   if (IAccPropServices* services = Services()) {
     std::wstring wide = Utf8ToWide(name);
     services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, kPropIdName,
@@ -52,7 +52,7 @@ void AccessibilityWin32::SetName(HWND control, std::string_view name) {
   }
 }
 
-void AccessibilityWin32::SetRole(HWND control, long role) {
+void AccessibilityWin32::SetAccessibleRole(HWND control, long role) {
   if (IAccPropServices* services = Services()) {
     VARIANT value;
     ::VariantInit(&value);
@@ -62,7 +62,7 @@ void AccessibilityWin32::SetRole(HWND control, long role) {
   }
 }
 
-bool AccessibilityWin32::Read(HWND control, plat::AccessibleFacts& facts) {
+bool AccessibilityWin32::GetAccessibleFacts(HWND control, plat::AccessibleFacts& facts) {
   if (!m_oleacc) m_oleacc.Reset(::LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
   if (!m_oleacc) return false;
   auto fromWindow = reinterpret_cast<AccessibleObjectFromWindowFn>(

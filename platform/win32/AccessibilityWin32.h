@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "platform/WindowSystem.h"
+#include "platform/Accessibility.h"
 #include "platform/win32/ComPtr.h"
 #include "platform/win32/WinApi.h"
 #include "platform/win32/WinHandles.h"
@@ -16,11 +16,11 @@
 
 namespace win32 {
 
-class AccessibilityWin32 {
+class AccessibilityWin32 final : public plat::IAccessibility {
  public:
-  void SetName(HWND control, std::string_view name);
-  void SetRole(HWND control, long role);
-  bool Read(HWND control, plat::AccessibleFacts& facts);
+  void SetAccessibleName(HWND control, std::string_view name) override;
+  void SetAccessibleRole(HWND control, long role) override;
+  bool GetAccessibleFacts(HWND control, plat::AccessibleFacts& facts) override;
 
  private:
   IAccPropServices* Services();

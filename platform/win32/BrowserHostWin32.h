@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/WindowSystem.h"
+#include "platform/BrowserHost.h"
 #include "platform/win32/ComPtr.h"
 
 namespace win32 {

@@ -4,8 +4,12 @@
 
 namespace win32 {
 
-Win32Ports::Win32Ports() : m_windows(::GetModuleHandleW(nullptr)) {
+Win32Ports::Win32Ports() : m_windows(::GetModuleHandleW(nullptr), m_browserHosts), m_browser(m_browserHosts) {
   m_ports.windows = &m_windows;
+  m_ports.boxesAndMenus = &m_boxesAndMenus;
+  m_ports.notificationArea = &m_notificationArea;
+  m_ports.browser = &m_browser;
+  m_ports.accessibility = &m_accessibility;
   m_ports.system = &m_system;
   m_ports.files = &m_files;
   m_ports.ras = &m_ras;

@@ -2,8 +2,12 @@
 #pragma once
 
 #include "platform/Ports.h"
+#include "platform/win32/AccessibilityWin32.h"
+#include "platform/win32/BoxesAndMenusWin32.h"
+#include "platform/win32/BrowserPortWin32.h"
 #include "platform/win32/DownloadWin32.h"
 #include "platform/win32/FilesWin32.h"
+#include "platform/win32/NotificationAreaWin32.h"
 #include "platform/win32/ProcessesWin32.h"
 #include "platform/win32/RegistryWin32.h"
 #include "platform/win32/RemoteAccessWin32.h"
@@ -12,7 +16,7 @@
 #include "platform/win32/ShellWin32.h"
 #include "platform/win32/SocketsWin32.h"
 #include "platform/win32/SystemWin32.h"
-#include "platform/win32/WindowSystemWin32.h"
+#include "platform/win32/WindowingWin32.h"
 
 namespace win32 {
 
@@ -26,7 +30,12 @@ class Win32Ports {
   const plat::Ports& Ports() const { return m_ports; }
 
  private:
-  WindowSystemWin32 m_windows;
+  BrowserHosts m_browserHosts;  // the windows' dialogs and the browser port share them
+  WindowingWin32 m_windows;
+  BoxesAndMenusWin32 m_boxesAndMenus;
+  NotificationAreaWin32 m_notificationArea;
+  BrowserPortWin32 m_browser;
+  AccessibilityWin32 m_accessibility;
   SystemWin32 m_system;
   FilesWin32 m_files;
   RemoteAccessWin32 m_ras;

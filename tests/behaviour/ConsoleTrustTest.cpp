@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "console/DialerProgram.h"
-#include "sim/TextScreen.h"
+#include "console/TextScreen.h"
 #include "sim/scenario/Runner.h"
 
 namespace {

@@ -42,7 +42,7 @@ class ProbeMachine : public ::testing::Test {
 
   plat::ISockets& Sockets() { return *m_process.ports.sockets; }
   plat::ISystem& System() { return *m_process.ports.system; }
-  plat::IWindowSystem& Windows() { return *m_process.ports.windows; }
+  plat::IWindowing& Windows() { return *m_process.ports.windows; }
 
   void Host(const char* address, std::initializer_list<std::optional<DWORD>> rtts, bool options = false) {
     sim::IcmpHost host;

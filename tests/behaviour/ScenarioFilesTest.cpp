@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "console/DialerProgram.h"
-#include "sim/TextScreen.h"
+#include "console/TextScreen.h"
 #include "sim/scenario/Runner.h"
 
 namespace {

@@ -23,7 +23,7 @@ class BitmapButtonContract : public ContractTest {
 };
 
 TEST_F(BitmapButtonContract, ButtonsAndSkinTakeTheirBitmapsSizesAtTheWindowsScale) {
-  plat::IWindowSystem& windows = *plat::Current().windows;
+  plat::IWindowing& windows = *plat::Current().windows;
   struct {
     plat::Rect client, background, connect, connectPressedSet, selectServer;
   } seen;

@@ -26,7 +26,7 @@ class ScriptedSink final : public plat::IWindowSink {
   using Step = std::function<void(HWND)>;
   using TimerHandler = std::function<void(HWND, UINT_PTR)>;
 
-  ScriptedSink(plat::IWindowSystem& windows, std::vector<Step> steps)
+  ScriptedSink(plat::IWindowing& windows, std::vector<Step> steps)
       : m_windows(windows), m_steps(std::move(steps)) {}
 
   LRESULT OnWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) override {
@@ -83,7 +83,7 @@ class ScriptedSink final : public plat::IWindowSink {
       m_windows.EndDialog(hwnd, kEndResult);
   }
 
-  plat::IWindowSystem& m_windows;
+  plat::IWindowing& m_windows;
   std::vector<Step> m_steps;
   size_t m_next = 0;
   bool m_held = false;

@@ -65,7 +65,10 @@ using contract::ScriptedSink;
 
 class WindowSystemContract : public ContractTest {
  protected:
-  plat::IWindowSystem& Windows() { return *plat::Current().windows; }
+  plat::IWindowing& Windows() { return *plat::Current().windows; }
+  plat::IBoxesAndMenus& Boxes() { return *plat::Current().boxesAndMenus; }
+  plat::INotificationArea& Tray() { return *plat::Current().notificationArea; }
+  plat::IAccessibility& Access() { return *plat::Current().accessibility; }
   HWND Item(HWND dlg, int id) { return Windows().GetDlgItem(dlg, id); }
   // Runs the dialog; every step ran when it ends with the script's result.
   void Run(ScriptedSink& sink) { ASSERT_EQ(Windows().DialogBox(kTemplate, nullptr, sink), kEndResult); }
@@ -82,7 +85,7 @@ class WindowSystemContract : public ContractTest {
   plat::AccessibleFacts Facts(HWND dlg, int id) {
     plat::AccessibleFacts facts;
     facts.name = kSentinel;
-    EXPECT_TRUE(Windows().GetAccessibleFacts(Item(dlg, id), facts)) << "control " << id;
+    EXPECT_TRUE(Access().GetAccessibleFacts(Item(dlg, id), facts)) << "control " << id;
     return facts;
   }
 };
@@ -294,10 +297,10 @@ TEST_F(WindowSystemContract, MessageBoxReturnsItsAnswerWhileTimersKeepArriving) 
         EXPECT_FALSE(m_env->AnswerMessageBox(question, IDNO));  // no box open yet
         EXPECT_EQ(Windows().SetTimer(dlg, kTick, 20), kTick);
         answered =
-            Windows().MessageBox(dlg, "연결을 끊을까요? 断开连接?", question, MB_YESNO | MB_ICONQUESTION);
+            Boxes().MessageBox(dlg, "연결을 끊을까요? 断开连接?", question, MB_YESNO | MB_ICONQUESTION);
         ticksInQuestion = sink.timers.size();
         EXPECT_TRUE(Windows().IsWindowEnabled(dlg));
-        acknowledged = Windows().MessageBox(dlg, "연결되었습니다 已连接", notice, MB_OK | MB_ICONINFORMATION);
+        acknowledged = Boxes().MessageBox(dlg, "연결되었습니다 已连接", notice, MB_OK | MB_ICONINFORMATION);
         Windows().KillTimer(dlg, kTick);
       }});
   sink.onTimer = [&](HWND dlg, UINT_PTR) {
@@ -328,23 +331,23 @@ TEST_F(WindowSystemContract, TrayIconIsAddedModifiedAndDeletedOnce) {
     record.uCallbackMessage = WM_USER + 100;
     record.hIcon = Windows().LoadIcon(kAppIcon);
     std::snprintf(record.szTip, sizeof(record.szTip), "Velk VPN 벨크");
-    EXPECT_TRUE(Windows().NotifyIcon(NIM_ADD, record));
-    EXPECT_FALSE(Windows().NotifyIcon(NIM_ADD, record));
+    EXPECT_TRUE(Tray().NotifyIcon(NIM_ADD, record));
+    EXPECT_FALSE(Tray().NotifyIcon(NIM_ADD, record));
 
     record.uFlags = NIF_TIP | NIF_INFO;
     record.uTimeout = 1000;
     record.dwInfoFlags = NIIF_USER;
     std::snprintf(record.szInfoTitle, sizeof(record.szInfoTitle), "Velk VPN");
     std::snprintf(record.szInfo, sizeof(record.szInfo), "VPN 연결되었습니다 已连接");
-    EXPECT_TRUE(Windows().NotifyIcon(NIM_MODIFY, record));
+    EXPECT_TRUE(Tray().NotifyIcon(NIM_MODIFY, record));
 
-    EXPECT_TRUE(Windows().NotifyIcon(NIM_DELETE, record));
-    EXPECT_FALSE(Windows().NotifyIcon(NIM_DELETE, record));
-    EXPECT_FALSE(Windows().NotifyIcon(NIM_MODIFY, record));
+    EXPECT_TRUE(Tray().NotifyIcon(NIM_DELETE, record));
+    EXPECT_FALSE(Tray().NotifyIcon(NIM_DELETE, record));
+    EXPECT_FALSE(Tray().NotifyIcon(NIM_MODIFY, record));
 
     // Another id of the same window is another icon.
     record.uID = 144;
-    EXPECT_FALSE(Windows().NotifyIcon(NIM_MODIFY, record));
+    EXPECT_FALSE(Tray().NotifyIcon(NIM_MODIFY, record));
   }});
 }
 
@@ -374,8 +377,8 @@ TEST_F(WindowSystemContract, NamesRolesAndStatesReachTheReader) {
   };
   Run({[&](HWND dlg) {
     for (const Expected& e : expected)
-      if (e.annotated) Windows().SetAccessibleName(Item(dlg, e.id), e.name);
-    Windows().SetAccessibleRole(Item(dlg, kProductLink), plat::kRoleLink);
+      if (e.annotated) Access().SetAccessibleName(Item(dlg, e.id), e.name);
+    Access().SetAccessibleRole(Item(dlg, kProductLink), plat::kRoleLink);
     Windows().SetCheck(Item(dlg, kCheck), 1);
 
     for (const Expected& e : expected) {

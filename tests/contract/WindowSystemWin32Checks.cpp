@@ -11,10 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/BoxesAndMenusWin32.h"
+#include "platform/win32/BrowserPortWin32.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/WinApi.h"
 #include "platform/win32/WinText.h"
-#include "platform/win32/WindowSystemWin32.h"
+#include "platform/win32/WindowingWin32.h"
 #include "resources/DialogTemplates.h"
 #include "resources/resource.h"
 #include "tests/contract/ScriptedSink.h"
@@ -80,7 +82,10 @@ class WindowSystemWin32 : public ::testing::Test {
     return color;
   }
 
-  win32::WindowSystemWin32 m_windows{::GetModuleHandleW(nullptr)};
+  win32::BrowserHosts m_browserHosts;
+  win32::WindowingWin32 m_windows{::GetModuleHandleW(nullptr), m_browserHosts};
+  win32::BoxesAndMenusWin32 m_boxes;
+  win32::BrowserPortWin32 m_browser{m_browserHosts};
 };
 
 TEST_F(WindowSystemWin32, TemplateStylesBecomeWindowStyles) {
@@ -160,8 +165,8 @@ TEST_F(WindowSystemWin32, IconsAndSystemMenu) {
     m_windows.SetIcon(dlg, icon, true);
     EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(dlg, WM_GETICON, ICON_BIG, 0)), icon);
 
-    m_windows.AppendSystemMenu(dlg, MF_SEPARATOR, 0, "");
-    m_windows.AppendSystemMenu(dlg, MF_STRING, 16, "Dorvanta 关于");
+    m_boxes.AppendSystemMenu(dlg, MF_SEPARATOR, 0, "");
+    m_boxes.AppendSystemMenu(dlg, MF_STRING, 16, "Dorvanta 关于");
     wchar_t item[32] = {};
     EXPECT_GT(::GetMenuStringW(::GetSystemMenu(dlg, FALSE), 16, item, 32, MF_BYCOMMAND), 0);
     EXPECT_STREQ(item, L"Dorvanta 关于");
@@ -175,11 +180,11 @@ TEST_F(WindowSystemWin32, BrowserIsHostedAfterTheFirstPaintWithTheNavigationAske
   Run({[&](HWND dlg) {
          HWND banner = Item(dlg, 1003);
          ASSERT_NE(banner, nullptr);
-         m_windows.Navigate(banner, "http://dir.velk.example:8000/webadmin/logo1.php");
-         m_windows.SetBrowserVisible(banner, true);
+         m_browser.Navigate(banner, "http://dir.velk.example:8000/webadmin/logo1.php");
+         m_browser.SetBrowserVisible(banner, true);
          // Not painted yet: the placeholder is still empty.
          EXPECT_EQ(::GetWindow(banner, GW_CHILD), nullptr);
-         EXPECT_EQ(m_windows.GetBrowserDocument(banner), nullptr);
+         EXPECT_EQ(m_browser.GetBrowserDocument(banner), nullptr);
          ::UpdateWindow(dlg);
        },
        [&](HWND dlg) {
@@ -188,16 +193,16 @@ TEST_F(WindowSystemWin32, BrowserIsHostedAfterTheFirstPaintWithTheNavigationAske
          bool hosted = ::GetWindow(banner, GW_CHILD) != nullptr;
          RecordProperty("browser_hosted", hosted ? "yes" : "no");
          std::printf("browser control hosted: %s\n", hosted ? "yes" : "no");
-         auto document = m_windows.GetBrowserDocument(banner);
+         auto document = m_browser.GetBrowserDocument(banner);
          std::printf("document: %s\n", document ? "present" : "none");
          if (document) document->SetBodyScroll("no");
-         m_windows.Navigate(banner, "http://dir.velk.example:8000/webadmin/logo2.php");
+         m_browser.Navigate(banner, "http://dir.velk.example:8000/webadmin/logo2.php");
          EXPECT_TRUE(::IsWindow(banner));
          // A control that is no browser takes none of it.
          HWND user = Item(dlg, 1008);
-         m_windows.Navigate(user, "http://dir.velk.example/");
-         m_windows.SetBrowserVisible(user, true);
-         EXPECT_EQ(m_windows.GetBrowserDocument(user), nullptr);
+         m_browser.Navigate(user, "http://dir.velk.example/");
+         m_browser.SetBrowserVisible(user, true);
+         EXPECT_EQ(m_browser.GetBrowserDocument(user), nullptr);
          EXPECT_EQ(m_windows.GetWindowText(user), "");
          EXPECT_EQ(::GetWindow(user, GW_CHILD), nullptr);
        },
@@ -209,9 +214,9 @@ TEST_F(WindowSystemWin32, BrowserIsHostedAfterTheFirstPaintWithTheNavigationAske
 
 TEST_F(WindowSystemWin32, CursorShapeIsTheSystemCursor) {
   Run({[&](HWND) {
-    m_windows.SetCursorShape(32649);
+    m_boxes.SetCursorShape(32649);
     EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)));
-    m_windows.SetCursorShape(32512);
+    m_boxes.SetCursorShape(32512);
     EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));
   }});
 }

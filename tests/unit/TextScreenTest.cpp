@@ -4,10 +4,10 @@
 #include <sstream>
 
 #include "console/DialerProgram.h"
+#include "console/TextScreen.h"
 #include "platform/WinConstants.h"
 #include "resources/Endpoints.h"
 #include "sim/Driver.h"
-#include "sim/TextScreen.h"
 
 namespace {
 

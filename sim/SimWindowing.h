@@ -1,24 +1,21 @@
-// The window-system port of a simulated process, over the headless desktop.
+// The windows-and-controls port of a simulated process, over the headless
+// desktop.
 #pragma once
 
-#include "platform/WindowSystem.h"
+#include "platform/Windowing.h"
 
 namespace sim {
 
 class Machine;
 struct Process;
-struct SimWnd;
 
-class SimWindowSystem final : public plat::IWindowSystem {
+class SimWindowing final : public plat::IWindowing {
  public:
-  SimWindowSystem(Machine& machine, Process& process) : m_machine(machine), m_process(process) {}
+  SimWindowing(Machine& machine, Process& process) : m_machine(machine), m_process(process) {}
 
   INT_PTR DialogBox(const plat::DialogTemplate& tmpl, HWND parent, plat::IWindowSink& sink) override;
   void EndDialog(HWND dlg, INT_PTR result) override;
   HWND GetDlgItem(HWND dlg, int id) override;
-  void SetAccessibleName(HWND control, std::string_view name) override;
-  void SetAccessibleRole(HWND control, long role) override;
-  bool GetAccessibleFacts(HWND control, plat::AccessibleFacts& facts) override;
   void SetFocus(HWND dlg, HWND control) override;
   HWND GetFocus() override;
   std::string GetWindowText(HWND hwnd) override;
@@ -58,19 +55,6 @@ class SimWindowSystem final : public plat::IWindowSystem {
   bool KillTimer(HWND hwnd, UINT_PTR id) override;
   // The headless desktop paints nothing; the peek counts as a retrieval.
   void DispatchPaintMessages() override;
-  int MessageBox(HWND owner, std::string_view text, std::string_view caption, UINT type) override;
-  void AppendSystemMenu(HWND hwnd, UINT flags, UINT id, std::string_view text) override;
-  plat::Point GetCursorPos() override;
-  void SetCursorShape(int systemCursorId) override;
-  void TrackPopupMenu(const plat::MenuTemplate& menu, UINT flags, plat::Point at, HWND owner) override;
-  bool NotifyIcon(DWORD operation, const plat::NotifyIconRecord& record) override;
-  UINT RegisterWindowMessage(std::string_view name) override;
-  bool AllowMessageFromShell(HWND hwnd, UINT msg) override;
-  void Navigate(HWND browser, std::string_view url) override;
-  void SetBrowserVisible(HWND browser, bool visible) override;
-  std::unique_ptr<plat::IBrowserDocument> GetBrowserDocument(HWND browser) override;
-  void ConfineBrowser(HWND browser, std::vector<std::string> hosts) override;
-  std::optional<std::string> NextRefusedNavigation(HWND browser) override;
 
  private:
   Machine& m_machine;

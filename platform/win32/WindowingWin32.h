@@ -1,10 +1,9 @@
-// The window system on real HWNDs (W functions; texts UTF-8 in the port).
+// Windows and controls on real HWNDs (W functions; texts UTF-8 in the port).
 #pragma once
 
 #include <vector>
 
-#include "platform/WindowSystem.h"
-#include "platform/win32/AccessibilityWin32.h"
+#include "platform/Windowing.h"
 #include "platform/win32/BrowserHostWin32.h"
 #include "platform/win32/ButtonImages.h"
 #include "platform/win32/FocusMark.h"
@@ -13,17 +12,15 @@
 
 namespace win32 {
 
-class WindowSystemWin32 final : public plat::IWindowSystem {
+class WindowingWin32 final : public plat::IWindowing {
  public:
-  explicit WindowSystemWin32(HMODULE module) : m_module(module) {}
+  // The dialogs' browser placeholders get their controls from browsers.
+  WindowingWin32(HMODULE module, BrowserHosts& browsers) : m_module(module), m_browsers(browsers) {}
 
   INT_PTR DialogBox(const plat::DialogTemplate& tmpl, HWND parent, plat::IWindowSink& sink) override;
   void EndDialog(HWND dlg, INT_PTR result) override;
 
   HWND GetDlgItem(HWND dlg, int id) override;
-  void SetAccessibleName(HWND control, std::string_view name) override;
-  void SetAccessibleRole(HWND control, long role) override;
-  bool GetAccessibleFacts(HWND control, plat::AccessibleFacts& facts) override;
   void SetFocus(HWND dlg, HWND control) override;
   HWND GetFocus() override;
   std::string GetWindowText(HWND hwnd) override;
@@ -67,27 +64,10 @@ class WindowSystemWin32 final : public plat::IWindowSystem {
   UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs) override;
   bool KillTimer(HWND hwnd, UINT_PTR id) override;
 
-  int MessageBox(HWND owner, std::string_view text, std::string_view caption, UINT type) override;
-
-  void AppendSystemMenu(HWND hwnd, UINT flags, UINT id, std::string_view text) override;
-  plat::Point GetCursorPos() override;
-  void SetCursorShape(int systemCursorId) override;
-  void TrackPopupMenu(const plat::MenuTemplate& menu, UINT flags, plat::Point at, HWND owner) override;
-
-  bool NotifyIcon(DWORD operation, const plat::NotifyIconRecord& record) override;
-  UINT RegisterWindowMessage(std::string_view name) override;
-  bool AllowMessageFromShell(HWND hwnd, UINT msg) override;
-
-  void Navigate(HWND browser, std::string_view url) override;
-  void SetBrowserVisible(HWND browser, bool visible) override;
-  std::unique_ptr<plat::IBrowserDocument> GetBrowserDocument(HWND browser) override;
-  void ConfineBrowser(HWND browser, std::vector<std::string> hosts) override;
-  std::optional<std::string> NextRefusedNavigation(HWND browser) override;
-
  private:
   struct DialogContext {
     plat::IWindowSink* sink;
-    WindowSystemWin32* windows;
+    WindowingWin32* windows;
     PixelLayout* layout;          // null for dialogs laid out by their font
     std::vector<int> browserIds;  // placeholders that get the browser control
     int backgroundId;             // a skinned dialog's background picture, or 0
@@ -100,8 +80,7 @@ class WindowSystemWin32 final : public plat::IWindowSystem {
   HMODULE m_module;
   ButtonImages m_buttonImages;
   FocusMarks m_focusMarks;
-  AccessibilityWin32 m_accessibility;
-  BrowserHosts m_browsers;
+  BrowserHosts& m_browsers;
 };
 
 }  // namespace win32

@@ -1,4 +1,4 @@
-#include "sim/TextScreen.h"
+#include "console/TextScreen.h"
 
 #include <algorithm>
 

@@ -1,21 +1,14 @@
-#include "sim/SimWindowSystem.h"
+#include "sim/SimWindowing.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/WinConstants.h"
-#include "sim/Machine.h"
+#include "sim/WindowLookup.h"
 
 namespace sim {
 
 namespace {
-
-// Runs action on the window under the machine lock; fallback when it is gone.
-template <typename Result, typename Action>
-Result With(Machine& machine, HWND hwnd, Result fallback, Action&& action) {
-  auto lock = machine.Lock();
-  SimWnd* wnd = machine.Screen().Find(hwnd);
-  return wnd ? action(*wnd) : fallback;
-}
 
 bool IsList(const SimWnd& wnd) {
   using plat::ControlKind;
@@ -23,41 +16,13 @@ bool IsList(const SimWnd& wnd) {
          wnd.kind == ControlKind::ListBox;
 }
 
-bool IsBrowser(const SimWnd& wnd) {
-  return wnd.kind == plat::ControlKind::Browser;
-}
-
-// The top document of a browser as the program holds it; it stands for the
-// page it was taken from, not for the pages after it.
-class SimBrowserDocument final : public plat::IBrowserDocument {
- public:
-  SimBrowserDocument(Machine& machine, HWND browser, int generation)
-      : m_machine(machine), m_browser(browser), m_generation(generation) {}
-
-  bool SetBodyScroll(std::string_view value) override {
-    return With(m_machine, m_browser, false, [&](SimWnd& w) {
-      SimBrowser& state = w.browser;
-      if (state.generation != m_generation || state.documents.empty()) return false;
-      SimDocument& top = state.documents.front();
-      if (!top.hasBody) return false;
-      top.scroll = value;
-      return true;
-    });
-  }
-
- private:
-  Machine& m_machine;
-  HWND m_browser;
-  int m_generation;
-};
-
 bool IsCombo(const SimWnd& wnd) {
   return wnd.kind == plat::ControlKind::ComboDropDown || wnd.kind == plat::ControlKind::ComboDropList;
 }
 
 }  // namespace
 
-INT_PTR SimWindowSystem::DialogBox(const plat::DialogTemplate& tmpl, HWND parent, plat::IWindowSink& sink) {
+INT_PTR SimWindowing::DialogBox(const plat::DialogTemplate& tmpl, HWND parent, plat::IWindowSink& sink) {
   auto lock = m_machine.Lock();
   Desktop& desktop = m_machine.Screen();
   HWND hwnd = desktop.CreateDialogWindow(tmpl, parent, m_process, &sink);
@@ -90,35 +55,14 @@ INT_PTR SimWindowSystem::DialogBox(const plat::DialogTemplate& tmpl, HWND parent
   return wnd && wnd->endResult ? *wnd->endResult : -1;
 }
 
-void SimWindowSystem::SetAccessibleName(HWND control, std::string_view name) {
-  With(m_machine, control, 0, [&](SimWnd& w) {
-    w.accessibleName = name;
-    return 0;
-  });
-}
-
-void SimWindowSystem::SetAccessibleRole(HWND control, long role) {
-  With(m_machine, control, 0, [&](SimWnd& w) {
-    w.accessibleRole = role;
-    return 0;
-  });
-}
-
-bool SimWindowSystem::GetAccessibleFacts(HWND control, plat::AccessibleFacts& facts) {
-  return With(m_machine, control, false, [&](SimWnd& w) {
-    facts = m_machine.Screen().Accessible(w);
-    return true;
-  });
-}
-
-void SimWindowSystem::SetFocus(HWND dlg, HWND control) {
+void SimWindowing::SetFocus(HWND dlg, HWND control) {
   With(m_machine, dlg, 0, [&](SimWnd& w) {
     m_machine.Screen().SetFocus(w, control);
     return 0;
   });
 }
 
-HWND SimWindowSystem::GetFocus() {
+HWND SimWindowing::GetFocus() {
   // The process's active window is the top of its modal chain.
   auto lock = m_machine.Lock();
   SimWnd* active = nullptr;
@@ -127,7 +71,7 @@ HWND SimWindowSystem::GetFocus() {
   return active ? active->focus : nullptr;
 }
 
-void SimWindowSystem::EndDialog(HWND dlg, INT_PTR result) {
+void SimWindowing::EndDialog(HWND dlg, INT_PTR result) {
   auto lock = m_machine.Lock();
   if (SimWnd* wnd = m_machine.Screen().Find(dlg)) {
     wnd->endResult = result;
@@ -136,17 +80,17 @@ void SimWindowSystem::EndDialog(HWND dlg, INT_PTR result) {
   m_machine.Sched().Notify();
 }
 
-HWND SimWindowSystem::GetDlgItem(HWND dlg, int id) {
+HWND SimWindowing::GetDlgItem(HWND dlg, int id) {
   auto lock = m_machine.Lock();
   SimWnd* control = m_machine.Screen().FindControl(dlg, id);
   return control ? control->hwnd : nullptr;
 }
 
-std::string SimWindowSystem::GetWindowText(HWND hwnd) {
+std::string SimWindowing::GetWindowText(HWND hwnd) {
   return With(m_machine, hwnd, std::string(), [](SimWnd& w) { return w.text; });
 }
 
-void SimWindowSystem::SetWindowText(HWND hwnd, std::string_view text) {
+void SimWindowing::SetWindowText(HWND hwnd, std::string_view text) {
   With(m_machine, hwnd, 0, [&](SimWnd& w) {
     if (w.text == text) return 0;
     w.text = text;
@@ -155,7 +99,7 @@ void SimWindowSystem::SetWindowText(HWND hwnd, std::string_view text) {
   });
 }
 
-bool SimWindowSystem::ShowWindow(HWND hwnd, int cmd) {
+bool SimWindowing::ShowWindow(HWND hwnd, int cmd) {
   return With(m_machine, hwnd, false, [&](SimWnd& w) {
     bool was = w.visible;
     m_machine.Screen().ApplyShow(w, cmd);
@@ -163,7 +107,7 @@ bool SimWindowSystem::ShowWindow(HWND hwnd, int cmd) {
   });
 }
 
-bool SimWindowSystem::IsWindowVisible(HWND hwnd) {
+bool SimWindowing::IsWindowVisible(HWND hwnd) {
   auto lock = m_machine.Lock();
   Desktop& desktop = m_machine.Screen();
   SimWnd* wnd = desktop.Find(hwnd);
@@ -173,11 +117,11 @@ bool SimWindowSystem::IsWindowVisible(HWND hwnd) {
   return dialog == nullptr || dialog->visible;
 }
 
-bool SimWindowSystem::IsIconic(HWND hwnd) {
+bool SimWindowing::IsIconic(HWND hwnd) {
   return With(m_machine, hwnd, false, [](SimWnd& w) { return w.iconic; });
 }
 
-void SimWindowSystem::EnableWindow(HWND hwnd, bool enable) {
+void SimWindowing::EnableWindow(HWND hwnd, bool enable) {
   With(m_machine, hwnd, 0, [&](SimWnd& w) {
     w.enabled = enable;
     m_machine.Screen().DropFocusIfUnreachable(w);
@@ -185,21 +129,21 @@ void SimWindowSystem::EnableWindow(HWND hwnd, bool enable) {
   });
 }
 
-bool SimWindowSystem::IsWindowEnabled(HWND hwnd) {
+bool SimWindowing::IsWindowEnabled(HWND hwnd) {
   return With(m_machine, hwnd, false, [](SimWnd& w) { return w.enabled; });
 }
 
-plat::Rect SimWindowSystem::GetWindowRect(HWND hwnd) {
+plat::Rect SimWindowing::GetWindowRect(HWND hwnd) {
   return With(m_machine, hwnd, plat::Rect{}, [](SimWnd& w) { return w.rect; });
 }
 
-plat::Rect SimWindowSystem::GetClientRect(HWND hwnd) {
+plat::Rect SimWindowing::GetClientRect(HWND hwnd) {
   return With(m_machine, hwnd, plat::Rect{}, [](SimWnd& w) {
     return plat::Rect{0, 0, w.rect.Width(), w.rect.Height()};
   });
 }
 
-void SimWindowSystem::SetWindowSize(HWND hwnd, int cx, int cy) {
+void SimWindowing::SetWindowSize(HWND hwnd, int cx, int cy) {
   With(m_machine, hwnd, 0, [&](SimWnd& w) {
     w.rect.right = w.rect.left + cx;
     w.rect.bottom = w.rect.top + cy;
@@ -207,40 +151,40 @@ void SimWindowSystem::SetWindowSize(HWND hwnd, int cx, int cy) {
   });
 }
 
-HWND SimWindowSystem::FindWindow(std::string_view title) {
+HWND SimWindowing::FindWindow(std::string_view title) {
   auto lock = m_machine.Lock();
   for (SimWnd* wnd : m_machine.Screen().TopLevelWindows())
     if (wnd->text == title) return wnd->hwnd;
   return nullptr;
 }
 
-bool SimWindowSystem::SetForegroundWindow(HWND hwnd) {
+bool SimWindowing::SetForegroundWindow(HWND hwnd) {
   return With(m_machine, hwnd, false, [&](SimWnd& w) {
     m_machine.Screen().SetForeground(w.hwnd);
     return true;
   });
 }
 
-void SimWindowSystem::SetIcon(HWND hwnd, HICON icon, bool big) {
+void SimWindowing::SetIcon(HWND hwnd, HICON icon, bool big) {
   With(m_machine, hwnd, 0, [&](SimWnd& w) {
     (big ? w.bigIcon : w.smallIcon) = icon;
     return 0;
   });
 }
 
-HICON SimWindowSystem::LoadIcon(int resourceId) {
+HICON SimWindowing::LoadIcon(int resourceId) {
   // Icons are known by their resource number on the simulated desktop.
   return reinterpret_cast<HICON>(static_cast<std::uintptr_t>(resourceId));
 }
 
-void SimWindowSystem::SetDefaultId(HWND dlg, int id) {
+void SimWindowing::SetDefaultId(HWND dlg, int id) {
   With(m_machine, dlg, 0, [&](SimWnd& w) {
     w.defId = id;
     return 0;
   });
 }
 
-void SimWindowSystem::PaintIcon(HWND hwnd, int x, int y, HICON icon) {
+void SimWindowing::PaintIcon(HWND hwnd, int x, int y, HICON icon) {
   With(m_machine, hwnd, 0, [&](SimWnd& w) {
     w.paintedIcon = icon;
     w.paintedIconAt = {x, y};
@@ -248,18 +192,18 @@ void SimWindowSystem::PaintIcon(HWND hwnd, int x, int y, HICON icon) {
   });
 }
 
-int SimWindowSystem::GetCheck(HWND button) {
+int SimWindowing::GetCheck(HWND button) {
   return With(m_machine, button, 0, [](SimWnd& w) { return w.check; });
 }
 
-void SimWindowSystem::SetCheck(HWND button, int state) {
+void SimWindowing::SetCheck(HWND button, int state) {
   With(m_machine, button, 0, [&](SimWnd& w) {
     w.check = state;
     return 0;
   });
 }
 
-void SimWindowSystem::SetButtonBitmaps(HWND button, int normal, int selected, int focused, int disabled) {
+void SimWindowing::SetButtonBitmaps(HWND button, int normal, int selected, int focused, int disabled) {
   With(m_machine, button, 0, [&](SimWnd& w) {
     w.bitmaps[0] = normal;
     w.bitmaps[1] = selected;
@@ -269,7 +213,7 @@ void SimWindowSystem::SetButtonBitmaps(HWND button, int normal, int selected, in
   });
 }
 
-void SimWindowSystem::SizeToBitmap(HWND button) {
+void SimWindowing::SizeToBitmap(HWND button) {
   With(m_machine, button, 0, [&](SimWnd& w) {
     int cx = 0, cy = 0;
     if (m_process.program.BitmapSize(w.bitmaps[0], cx, cy)) {
@@ -280,7 +224,7 @@ void SimWindowSystem::SizeToBitmap(HWND button) {
   });
 }
 
-int SimWindowSystem::AddString(HWND list, std::string_view text) {
+int SimWindowing::AddString(HWND list, std::string_view text) {
   return With(m_machine, list, -1, [&](SimWnd& w) {
     if (!IsList(w)) return -1;
     w.items.emplace_back(text);
@@ -288,7 +232,7 @@ int SimWindowSystem::AddString(HWND list, std::string_view text) {
   });
 }
 
-int SimWindowSystem::DeleteString(HWND list, int index) {
+int SimWindowing::DeleteString(HWND list, int index) {
   return With(m_machine, list, -1, [&](SimWnd& w) {
     if (index < 0 || index >= static_cast<int>(w.items.size())) return -1;
     w.items.erase(w.items.begin() + index);
@@ -298,7 +242,7 @@ int SimWindowSystem::DeleteString(HWND list, int index) {
   });
 }
 
-void SimWindowSystem::ResetContent(HWND list) {
+void SimWindowing::ResetContent(HWND list) {
   With(m_machine, list, 0, [&](SimWnd& w) {
     w.items.clear();
     w.curSel = -1;
@@ -308,12 +252,12 @@ void SimWindowSystem::ResetContent(HWND list) {
   });
 }
 
-int SimWindowSystem::GetCount(HWND list) {
+int SimWindowing::GetCount(HWND list) {
   return With(m_machine, list, -1, [](SimWnd& w) { return static_cast<int>(w.items.size()); });
 }
 
 // Rows are 16 pixels high; the list stops scrolling when its last row is at the bottom.
-int SimWindowSystem::SetTopIndex(HWND list, int index) {
+int SimWindowing::SetTopIndex(HWND list, int index) {
   return With(m_machine, list, LB_ERR, [&](SimWnd& w) {
     int count = static_cast<int>(w.items.size());
     if (w.kind != plat::ControlKind::ListBox || index < 0 || index >= count) return LB_ERR;
@@ -323,11 +267,11 @@ int SimWindowSystem::SetTopIndex(HWND list, int index) {
   });
 }
 
-int SimWindowSystem::GetCurSel(HWND list) {
+int SimWindowing::GetCurSel(HWND list) {
   return With(m_machine, list, -1, [](SimWnd& w) { return w.curSel; });
 }
 
-int SimWindowSystem::SetCurSel(HWND list, int index) {
+int SimWindowing::SetCurSel(HWND list, int index) {
   return With(m_machine, list, -1, [&](SimWnd& w) {
     if (index < 0 || index >= static_cast<int>(w.items.size())) {
       w.curSel = -1;
@@ -340,7 +284,7 @@ int SimWindowSystem::SetCurSel(HWND list, int index) {
   });
 }
 
-int SimWindowSystem::GetItemText(HWND list, int index, std::string& text) {
+int SimWindowing::GetItemText(HWND list, int index, std::string& text) {
   text.clear();
   return With(m_machine, list, -1, [&](SimWnd& w) {
     if (index < 0 || index >= static_cast<int>(w.items.size())) return -1;
@@ -349,7 +293,7 @@ int SimWindowSystem::GetItemText(HWND list, int index, std::string& text) {
   });
 }
 
-void SimWindowSystem::SetProgressRange(HWND bar, int low, int high) {
+void SimWindowing::SetProgressRange(HWND bar, int low, int high) {
   With(m_machine, bar, 0, [&](SimWnd& w) {
     w.progressLow = low;
     w.progressHigh = high;
@@ -357,7 +301,7 @@ void SimWindowSystem::SetProgressRange(HWND bar, int low, int high) {
   });
 }
 
-int SimWindowSystem::SetProgressPos(HWND bar, int pos) {
+int SimWindowing::SetProgressPos(HWND bar, int pos) {
   return With(m_machine, bar, 0, [&](SimWnd& w) {
     int previous = std::exchange(w.progressPos, pos);
     m_machine.Screen().NoteProgress(w, m_machine.Sched().Now());
@@ -365,12 +309,12 @@ int SimWindowSystem::SetProgressPos(HWND bar, int pos) {
   });
 }
 
-bool SimWindowSystem::PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+bool SimWindowing::PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto lock = m_machine.Lock();
   return m_machine.Screen().Post(hwnd, msg, wParam, lParam);
 }
 
-LRESULT SimWindowSystem::SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT SimWindowing::SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto lock = m_machine.Lock();
   Desktop& desktop = m_machine.Screen();
   SimWnd* wnd = desktop.Find(hwnd);
@@ -382,111 +326,19 @@ LRESULT SimWindowSystem::SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
   return 0;
 }
 
-UINT_PTR SimWindowSystem::SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs) {
+UINT_PTR SimWindowing::SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs) {
   auto lock = m_machine.Lock();
   return m_machine.Screen().SetTimer(hwnd, id, elapseMs);
 }
 
-bool SimWindowSystem::KillTimer(HWND hwnd, UINT_PTR id) {
+bool SimWindowing::KillTimer(HWND hwnd, UINT_PTR id) {
   auto lock = m_machine.Lock();
   return m_machine.Screen().KillTimer(hwnd, id);
 }
 
-int SimWindowSystem::MessageBox(HWND owner, std::string_view text, std::string_view caption, UINT type) {
-  auto lock = m_machine.Lock();
-  return m_machine.Screen().RunMessageBox(lock, m_process.pid, owner, std::string(text), std::string(caption),
-                                          type);
-}
-
-void SimWindowSystem::AppendSystemMenu(HWND hwnd, UINT flags, UINT id, std::string_view text) {
-  With(m_machine, hwnd, 0, [&](SimWnd& w) {
-    w.systemMenu.emplace_back((flags & MF_SEPARATOR) ? 0 : id, std::string(text));
-    return 0;
-  });
-}
-
-plat::Point SimWindowSystem::GetCursorPos() {
-  auto lock = m_machine.Lock();
-  return m_machine.Screen().cursor;
-}
-
-void SimWindowSystem::TrackPopupMenu(const plat::MenuTemplate& menu, UINT, plat::Point at, HWND owner) {
-  auto lock = m_machine.Lock();
-  m_machine.Screen().RunPopupMenu(lock, m_process.pid, menu, at, owner);
-}
-
-bool SimWindowSystem::NotifyIcon(DWORD operation, const plat::NotifyIconRecord& record) {
-  auto lock = m_machine.Lock();
-  // After ExitProcess no code of the process runs: the unwind's calls do nothing.
-  if (m_process.exitCode) return false;
-  return m_machine.Screen().NotifyIcon(m_process.pid, operation, record);
-}
-
-UINT SimWindowSystem::RegisterWindowMessage(std::string_view name) {
-  auto lock = m_machine.Lock();
-  return m_machine.Screen().RegisterMessage(name);
-}
-
-bool SimWindowSystem::AllowMessageFromShell(HWND hwnd, UINT msg) {
-  return With(m_machine, hwnd, false, [&](SimWnd& w) {
-    w.allowedFromShell.push_back(msg);
-    return true;
-  });
-}
-
-void SimWindowSystem::SetCursorShape(int systemCursorId) {
-  auto lock = m_machine.Lock();
-  m_machine.Screen().cursorShape = systemCursorId;
-}
-
-void SimWindowSystem::Navigate(HWND browser, std::string_view url) {
-  bool isBrowser = With(m_machine, browser, false, [&](SimWnd& w) {
-    if (!IsBrowser(w)) return false;
-    w.navigations.emplace_back(url);
-    return true;
-  });
-  if (!isBrowser) return;
-  // The page loads over the network without the machine lock.
-  std::vector<SimDocument> documents = LoadPage(m_machine.Web(), std::string(url));
-  With(m_machine, browser, 0, [&](SimWnd& w) {
-    m_machine.Screen().ShowPage(w, std::move(documents));
-    return 0;
-  });
-}
-
-void SimWindowSystem::SetBrowserVisible(HWND browser, bool visible) {
-  With(m_machine, browser, 0, [&](SimWnd& w) {
-    w.browser.visible = visible;
-    return 0;
-  });
-}
-
-std::unique_ptr<plat::IBrowserDocument> SimWindowSystem::GetBrowserDocument(HWND browser) {
-  int generation = With(m_machine, browser, -1, [](SimWnd& w) {
-    return IsBrowser(w) && !w.browser.documents.empty() ? w.browser.generation : -1;
-  });
-  if (generation < 0) return nullptr;
-  return std::make_unique<SimBrowserDocument>(m_machine, browser, generation);
-}
-
-void SimWindowSystem::DispatchPaintMessages() {
+void SimWindowing::DispatchPaintMessages() {
   auto lock = m_machine.Lock();
   m_machine.Screen().NotePeek();
-}
-
-void SimWindowSystem::ConfineBrowser(HWND browser, std::vector<std::string> hosts) {
-  With(m_machine, browser, 0, [&](SimWnd& w) {
-    if (IsBrowser(w)) w.browser.confinedTo = std::move(hosts);
-    return 0;
-  });
-}
-
-std::optional<std::string> SimWindowSystem::NextRefusedNavigation(HWND browser) {
-  return With(m_machine, browser, std::optional<std::string>(), [](SimWnd& w) -> std::optional<std::string> {
-    SimBrowser& state = w.browser;
-    if (!IsBrowser(w) || state.refusedTaken >= state.refused.size()) return std::nullopt;
-    return state.refused[state.refusedTaken++];
-  });
 }
 
 }  // namespace sim
