@@ -18,6 +18,15 @@ target_link_libraries(Dorvanta PRIVATE dorvanta_dialer dorvanta_win32)
 # No link time in the image's header: the same sources give the same bytes.
 target_link_options(Dorvanta PRIVATE -static -static-libgcc -static-libstdc++ -municode -Wl,--no-insert-timestamp
   $<$<CONFIG:Release,MinSizeRel>:-s>)
+# Sections nothing refers to are dropped; the load configuration is referred
+# to by no code (the loader finds it through the image's directory), so it is
+# kept by name (i686 symbols carry a leading underscore).
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(DORVANTA_LOAD_CONFIG_SYMBOL __load_config_used)
+else()
+  set(DORVANTA_LOAD_CONFIG_SYMBOL _load_config_used)
+endif()
+target_link_options(Dorvanta PRIVATE -Wl,--gc-sections -Wl,--require-defined=${DORVANTA_LOAD_CONFIG_SYMBOL})
 # GNU ld fills no load configuration directory: it is pointed at the
 # program's own (app/WinMain.cpp), which keeps its imports to the system directory.
 add_custom_command(TARGET Dorvanta POST_BUILD
