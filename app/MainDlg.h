@@ -18,7 +18,7 @@
 #include "framework/CDialog.h"
 #include "framework/Controls.h"
 #include "log/DialLog.h"
-#include "probe/FastestServerChoice.h"
+#include "probe/ProbeRun.h"
 #include "relay/RelayCommand.h"
 #include "resources/Messages.h"
 #include "resources/resource.h"
@@ -94,6 +94,7 @@ class CMainDlg : public CDialog,
   LRESULT OnPingResult(WPARAM wParam, LPARAM lParam);
   LRESULT OnPingDone(WPARAM wParam, LPARAM lParam);
   void OnProbeTick();
+  void StartFastestRun();
 
   // Skin chrome and links.
   LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
@@ -160,25 +161,17 @@ class CMainDlg : public CDialog,
   CLineLook m_connectLook{*this, &CMainDlg::ShowConnectLook};
   CLineLook m_relayLook{*this, &CMainDlg::ShowRelayLook};
 
-  // The probing's view: an object of its own, since its UpdateData and
-  // GetSafeHwnd would clash with the window's own.
+  // The probe run's view: an adapter onto the window's controls, kept
+  // apart from the window's other views.
   class CProbeView final : public IProbeView {
    public:
     explicit CProbeView(CMainDlg& dlg) : m_dlg(dlg) {}
-    void UpdateData(BOOL bSaveAndValidate) override;
-    HWND GetSafeHwnd() override;
-    bool IsAutoSelectTicked() override;
-    void ClearAutoSelect() override;
-    CString GroupText() override;
-    CString LineText() override;
-    int GetLineCount() override;
-    void SelectLine(int nIndex) override;
-    void EnableControl(int nId, bool bEnable) override;
-    void ShowControl(int nId, bool bShow) override;
-    void SetProgressRange(int nLow, int nHigh) override;
-    void SetProgressPos(int nPos) override;
-    void SetBusyPos(int nPos) override;
-    void SetProbeTimer(bool bRun) override;
+    void ShowProbing(bool bProbing) override;
+    void ShowBusy(int nPos) override;
+    void ShowProgress(int nPercent) override;
+    void ShowResult(const CString&) override {}  // the window lists no rows
+    void ShowServer(int nServer, const CString& strAddress, const CProbeSamples& samples) override;
+    void ShowFastest(int nServer) override;
 
    private:
     CMainDlg& m_dlg;
@@ -194,8 +187,8 @@ class CMainDlg : public CDialog,
   std::unique_ptr<CSettings> m_settings;
   std::unique_ptr<CServerList> m_serverList;
   std::unique_ptr<CServerDirectory> m_directory;
-  // The latency probing: m_prober, m_aRtt and the run's averages live here.
-  std::unique_ptr<CFastestServerChoice> m_fastest;
+  // The fastest-server run: its worker, samples and choice.
+  std::unique_ptr<CProbeRun> m_probeRun;
   std::unique_ptr<CUpdater> m_updater;
   std::unique_ptr<CDialEngine> m_dialEngine;
   std::unique_ptr<CDialSession> m_mainLine;

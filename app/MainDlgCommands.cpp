@@ -1,6 +1,8 @@
 // The main window's commands, each handed to its subsystem.
 #include "app/MainDlg.h"
 #include "directory/ServerDlg.h"
+#include "directory/ServerLines.h"
+#include "probe/SpeedTestDlg.h"
 #include "resources/Texts.h"
 
 void CMainDlg::OnConnect() {
@@ -55,21 +57,31 @@ void CMainDlg::OnUpdate() {
 }
 
 void CMainDlg::OnSpeed() {
-  m_fastest->OnSpeed(m_probeView);
+  UpdateData(TRUE);
+  CSpeedTestDlg dlg(*m_ports.sockets, *m_ports.system, *m_ports.windows, m_dialLog.Log());
+  dlg.m_strAddress = AddressOfEntry(m_comboLine.GetWindowText());
+  dlg.DoModal();
 }
 
 void CMainDlg::OnAutoSelect() {
-  m_fastest->OnAutoSelect(m_probeView);
+  UpdateData(TRUE);
+  if (m_bAutoSelect && !m_probeRun->IsRunning()) StartFastestRun();
+  UpdateData(FALSE);
 }
 
 LRESULT CMainDlg::OnPingResult(WPARAM wParam, LPARAM lParam) {
-  return m_fastest->OnPingResult(wParam, lParam);
+  m_probeRun->OnResult(wParam, lParam);
+  return 0;
 }
 
 LRESULT CMainDlg::OnPingDone(WPARAM, LPARAM) {
-  return m_fastest->OnPingDone(m_probeView);
+  if (!m_probeRun->IsRunning()) return 0;
+  UpdateData(TRUE);
+  m_probeRun->OnDone();
+  UpdateData(FALSE);
+  return 0;
 }
 
 void CMainDlg::OnProbeTick() {
-  m_fastest->OnProbeTick(m_probeView);
+  m_probeRun->OnTick();
 }

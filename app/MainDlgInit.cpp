@@ -57,8 +57,8 @@ void CMainDlg::BuildSubsystems() {
   m_serverList = std::make_unique<CServerList>(*m_ports.download, system, *m_ports.files, log,
                                                CString(PrepareServerListFile(system, *m_ports.files)));
   m_directory = std::make_unique<CServerDirectory>(*m_ports.files, m_strSysDir);
-  m_fastest =
-      std::make_unique<CFastestServerChoice>(*m_ports.sockets, system, *m_ports.windows, *m_directory, log);
+  m_probeRun =
+      std::make_unique<CProbeRun>(*m_ports.sockets, system, *m_ports.windows, m_probeView, kProbeTickTimer);
   m_updater = std::make_unique<CUpdater>(system, *m_ports.shell, log);
   m_dialEngine = std::make_unique<CDialEngine>(*m_ports.ras, system);
   m_mainLine = std::make_unique<CDialSession>(kMainLine, *m_dialEngine, *m_ports.files, m_dialLog.SharedLog(),

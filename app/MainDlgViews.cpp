@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr UINT kProbeTickMs = 100;
-
 constexpr int kLockedControls[] = {IDC_LINE,     IDC_GROUP, IDC_USER, IDC_PASSWORD,
                                    IDC_REMEMBER, IDC_SPEED, IDC_RELAY};
 
@@ -116,65 +114,4 @@ void CMainDlg::ShowRestartProgress(int nPos) {
 
 void CMainDlg::HideRestartProgress() {
   m_progress.ShowWindow(SW_HIDE);
-}
-
-// The probing's view.
-
-void CMainDlg::CProbeView::UpdateData(BOOL bSaveAndValidate) {
-  m_dlg.UpdateData(bSaveAndValidate);
-}
-
-HWND CMainDlg::CProbeView::GetSafeHwnd() {
-  return m_dlg.GetSafeHwnd();
-}
-
-bool CMainDlg::CProbeView::IsAutoSelectTicked() {
-  return m_dlg.m_bAutoSelect != 0;
-}
-
-void CMainDlg::CProbeView::ClearAutoSelect() {
-  m_dlg.m_bAutoSelect = 0;
-}
-
-CString CMainDlg::CProbeView::GroupText() {
-  return m_dlg.m_comboGroup.GetWindowText(kDirectoryValueBuffer - 1);
-}
-
-CString CMainDlg::CProbeView::LineText() {
-  return m_dlg.m_comboLine.GetWindowText();
-}
-
-int CMainDlg::CProbeView::GetLineCount() {
-  return m_dlg.m_comboLine.GetCount();
-}
-
-void CMainDlg::CProbeView::SelectLine(int nIndex) {
-  m_dlg.m_comboLine.SetCurSel(nIndex);
-}
-
-void CMainDlg::CProbeView::EnableControl(int nId, bool bEnable) {
-  CWnd::Windows().EnableWindow(m_dlg.GetDlgItem(nId), bEnable);
-}
-
-void CMainDlg::CProbeView::ShowControl(int nId, bool bShow) {
-  CWnd::Windows().ShowWindow(m_dlg.GetDlgItem(nId), bShow ? SW_SHOW : SW_HIDE);
-}
-
-void CMainDlg::CProbeView::SetProgressRange(int nLow, int nHigh) {
-  m_dlg.m_progress.SetRange(nLow, nHigh);
-}
-
-void CMainDlg::CProbeView::SetProgressPos(int nPos) {
-  m_dlg.m_progress.SetPos(nPos);
-}
-
-void CMainDlg::CProbeView::SetBusyPos(int nPos) {
-  CWnd::Windows().SetProgressPos(m_dlg.GetDlgItem(IDC_PROBE_BUSY), nPos);
-}
-
-void CMainDlg::CProbeView::SetProbeTimer(bool bRun) {
-  if (bRun)
-    m_dlg.SetTimer(kProbeTickTimer, kProbeTickMs);
-  else
-    m_dlg.KillTimer(kProbeTickTimer);
 }

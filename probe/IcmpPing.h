@@ -23,8 +23,6 @@ class CIcmpPing {
 
   static constexpr DWORD kStopCheckMs = 100;
 
-  HWND m_hWnd = nullptr;
-
  private:
   enum class Receipt { Ours, NotOurs, NoData };
 
@@ -41,6 +39,7 @@ class CIcmpPing {
   plat::ISystem& m_system;
   plat::IWindowing& m_windows;
   CPingTexts& m_texts;
+  HWND m_hWnd = nullptr;
   const plat::KernelHandle* m_pStop = nullptr;
   CEchoRequest::Stamp m_stamp{};
   DWORD m_dwSendTick = 0;

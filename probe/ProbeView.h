@@ -1,26 +1,25 @@
-// What the fastest-server choice needs of the main window.
+// What a window shows of a probe run; the main window and the speed-test
+// window each implement it.
 #pragma once
 
 #include "framework/CString.h"
-#include "platform/WinTypes.h"
+#include "probe/FastestChoice.h"
 
 class IProbeView {
  public:
   virtual ~IProbeView() = default;
 
-  virtual void UpdateData(BOOL bSaveAndValidate) = 0;
-  virtual HWND GetSafeHwnd() = 0;
-  // The auto-select box's data-exchange value, and clearing it.
-  virtual bool IsAutoSelectTicked() = 0;
-  virtual void ClearAutoSelect() = 0;
-  virtual CString GroupText() = 0;  // at most 255 characters
-  virtual CString LineText() = 0;
-  virtual int GetLineCount() = 0;
-  virtual void SelectLine(int nIndex) = 0;
-  virtual void EnableControl(int nId, bool bEnable) = 0;
-  virtual void ShowControl(int nId, bool bShow) = 0;
-  virtual void SetProgressRange(int nLow, int nHigh) = 0;
-  virtual void SetProgressPos(int nPos) = 0;
-  virtual void SetBusyPos(int nPos) = 0;
-  virtual void SetProbeTimer(bool bRun) = 0;  // the indicator's tick, 100 ms
+  // The running look on or off: while a run lasts the busy indicator shows
+  // and what the window keeps from the user is locked or hidden.
+  virtual void ShowProbing(bool bProbing) = 0;
+  // The busy indicator's mark, moved on each tick of a probe.
+  virtual void ShowBusy(int nPos) = 0;
+  // The part of the run's servers probed so far, 0 to 100.
+  virtual void ShowProgress(int nPercent) = 0;
+  // One row's result: a result of the probe as the prober reported it.
+  virtual void ShowResult(const CString& strText) = 0;
+  // Server nServer (1 on), at strAddress, has been probed.
+  virtual void ShowServer(int nServer, const CString& strAddress, const CProbeSamples& samples) = 0;
+  // The end of a run: its fastest server, 0 for none.
+  virtual void ShowFastest(int nServer) = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "probe/BusyIndicator.h"
 #include "probe/PingMessages.h"
 #include "resources/Texts.h"
 #include "resources/resource.h"
@@ -10,7 +11,6 @@ namespace {
 
 constexpr UINT kPingCount = 4;
 constexpr UINT kPingStartMs = 500;
-constexpr UINT kPingTickMs = 100;
 constexpr long kLongestShownRtt = 400;
 
 }  // namespace
@@ -25,7 +25,7 @@ CString SpeedTestRow(const CString& strText) {
 
 CSpeedTestDlg::CSpeedTestDlg(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowing& windows,
                              ILog& log, CWnd* pParent)
-    : CDialog(IDD_SPEEDTEST, pParent), m_worker(sockets, system, windows), m_log(log) {}
+    : CDialog(IDD_SPEEDTEST, pParent), m_log(log), m_run(sockets, system, windows, *this, kPingTickTimer) {}
 
 CSpeedTestDlg::~CSpeedTestDlg() = default;
 
@@ -58,13 +58,7 @@ BOOL CSpeedTestDlg::OnInitDialog() {
 
 void CSpeedTestDlg::OnPing() {
   UpdateData(TRUE);
-  m_worker.Start(kPingCount, m_strAddress, GetSafeHwnd());
-  m_nSamples = m_nLost = 0;
-  m_nRttSum = 0;
-  m_busy.Reset();
-  m_bProbing = true;
-  ShowBusy();
-  SetTimer(kPingTickTimer, kPingTickMs);
+  m_run.Start({m_strAddress}, kPingCount, GetSafeHwnd());
   UpdateData(FALSE);
 }
 
@@ -73,39 +67,35 @@ void CSpeedTestDlg::OnTimer(UINT_PTR nIDEvent) {
     KillTimer(kPingStartTimer);
     OnPing();
   }
-  if (m_bProbing) {
-    m_busy.Step();
-    ShowBusy();
-  }
+  m_run.OnTick();
   Default();
 }
 
 LRESULT CSpeedTestDlg::OnPingResult(WPARAM wParam, LPARAM lParam) {
-  CString strText = m_worker.TakeText(lParam);
-  if (wParam == kPingTimeout) ++m_nLost;
-  if (wParam == kPingReply) {
-    ++m_nSamples;
-    m_nRttSum += std::strtol(strText, nullptr, 10);
-  }
-  m_listResults.AddString(SpeedTestRow(strText));
-  int nCount = m_listResults.GetCount();
-  m_listResults.SetTopIndex(nCount - 1);
+  m_run.OnResult(wParam, lParam);
+  return 0;
+}
+
+LRESULT CSpeedTestDlg::OnPingDone(WPARAM, LPARAM) {
+  m_run.OnDone();
   return 0;
 }
 
 // The mark stops and the bar empties until the next Ping.
-LRESULT CSpeedTestDlg::OnPingDone(WPARAM, LPARAM) {
-  CString strAverage = "no average";
-  if (m_nSamples > 0) strAverage.Format("average %ld ms", m_nRttSum / m_nSamples);
-  m_log.Printf("probe: speed test of %s: %d sample%s, %d lost, %s", m_strAddress.GetString(), m_nSamples,
-               m_nSamples == 1 ? "" : "s", m_nLost, strAverage.GetString());
-  m_bProbing = false;
-  m_busy.Reset();
-  ShowBusy();
-  KillTimer(kPingTickTimer);
-  return 0;
+void CSpeedTestDlg::ShowProbing(bool bProbing) {
+  if (!bProbing) m_progressBusy.SetPos(CBusyIndicator::kLow);
 }
 
-void CSpeedTestDlg::ShowBusy() {
-  m_progressBusy.SetPos(m_busy.Pos());
+void CSpeedTestDlg::ShowBusy(int nPos) {
+  m_progressBusy.SetPos(nPos);
+}
+
+void CSpeedTestDlg::ShowResult(const CString& strText) {
+  m_listResults.AddString(SpeedTestRow(strText));
+  int nCount = m_listResults.GetCount();
+  m_listResults.SetTopIndex(nCount - 1);
+}
+
+void CSpeedTestDlg::ShowServer(int, const CString& strAddress, const CProbeSamples& samples) {
+  m_log.Printf("probe: speed test of %s: %s", strAddress.GetString(), SamplesSummary(samples).GetString());
 }

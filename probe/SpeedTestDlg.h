@@ -1,17 +1,17 @@
-// The speed-test window (template 104): pings one address on its own worker
-// and lists each result as a row.
+// The speed-test window (template 104): a run over one address on its own
+// worker, each result listed as a row.
 #pragma once
 
 #include "framework/CDialog.h"
 #include "framework/Controls.h"
 #include "log/Log.h"
-#include "probe/BusyIndicator.h"
-#include "probe/PingThread.h"
+#include "probe/ProbeRun.h"
+#include "probe/ProbeView.h"
 
 // The row listed for a result text.
 CString SpeedTestRow(const CString& strText);
 
-class CSpeedTestDlg : public CDialog {
+class CSpeedTestDlg : public CDialog, private IProbeView {
  public:
   CSpeedTestDlg(plat::ISockets& sockets, plat::ISystem& system, plat::IWindowing& windows, ILog& log,
                 CWnd* pParent = nullptr);
@@ -30,16 +30,15 @@ class CSpeedTestDlg : public CDialog {
   DECLARE_MESSAGE_MAP()
 
  private:
-  void ShowBusy();
+  void ShowProbing(bool bProbing) override;
+  void ShowBusy(int nPos) override;
+  void ShowProgress(int) override {}  // one server, no progress bar
+  void ShowResult(const CString& strText) override;
+  void ShowServer(int nServer, const CString& strAddress, const CProbeSamples& samples) override;
+  void ShowFastest(int) override {}  // nothing to choose among one
 
-  CPingThread m_worker;
   CListBox m_listResults;
   CProgressCtrl m_progressBusy;
-  CBusyIndicator m_busy;
-  bool m_bProbing = false;
-  // The run's results, for the log.
   ILog& m_log;
-  int m_nSamples = 0;
-  int m_nLost = 0;
-  long m_nRttSum = 0;
+  CProbeRun m_run;
 };

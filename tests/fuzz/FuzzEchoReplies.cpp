@@ -5,7 +5,8 @@
 #include <cstring>
 
 #include "probe/EchoRequest.h"
-#include "probe/FastestServerChoice.h"
+#include "probe/FastestChoice.h"
+#include "probe/PingMessages.h"
 #include "tests/fuzz/FuzzTarget.h"
 
 namespace {
