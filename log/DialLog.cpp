@@ -4,10 +4,10 @@
 
 CDialLog::CDialLog(plat::ISystem& system, plat::IFiles& files, plat::IShell& shell,
                    const std::string& strFolder)
-    : m_system(system), m_shell(shell), m_queue(std::make_shared<CLogQueue>(system, files, strFolder)) {
-  // Without a place for the log there is nothing to write. The thread holds
-  // the queue: a writer still busy when its owner goes keeps what it writes.
-  if (!Path().empty()) m_hWriter = system.CreateThread([queue = m_queue] { queue->Run(); });
+    : m_shell(shell), m_queue(std::make_shared<CLogQueue>(system, files, strFolder)) {
+  // Without a place for the log there is nothing to write. A drain holds
+  // the queue: one still busy when its owner goes keeps what it writes.
+  if (!Path().empty()) m_queue->StartWriting();
 }
 
 CDialLog::~CDialLog() {
@@ -23,7 +23,7 @@ void CDialLog::Finish(const CString& strLastLine) {
   m_bFinished = true;
   if (!strLastLine.IsEmpty()) m_queue->Write(strLastLine);
   m_queue->Stop();
-  if (m_hWriter) m_system.WaitForSingleObject(m_hWriter, kMaxWaitMs);
+  if (!Path().empty()) m_queue->WaitWritten(kMaxWaitMs);
 }
 
 // Written out first, so that the editor shows the latest lines.

@@ -1,7 +1,7 @@
 // The dial log: what the program did, a line each, for the user to send to
 // support. Its owner writes the start and the end; the subsystems get its
-// narrow interface (ILog). The lines go to the disk on a thread of the log's
-// own: no caller ever waits for the disk, except Flush and Finish, which
+// narrow interface (ILog). The lines go to the disk on the system's pooled
+// threads: no caller ever waits for the disk, except Flush and Finish, which
 // wait kMaxWaitMs at most.
 #pragma once
 
@@ -37,9 +37,7 @@ class CDialLog {
   void OpenForUser();
 
  private:
-  plat::ISystem& m_system;
   plat::IShell& m_shell;
   std::shared_ptr<CLogQueue> m_queue;
-  plat::KernelHandle m_hWriter;
   bool m_bFinished = false;
 };

@@ -6,13 +6,11 @@
 #include "platform/WinConstants.h"
 
 CLogQueue::CLogQueue(plat::ISystem& system, plat::IFiles& files, const std::string& strFolder)
-    : m_system(system),
-      m_store(files, strFolder),
-      m_hWake(system.CreateEvent(false, false)),
-      m_hProgress(system.CreateEvent(false, false)) {}
+    : m_system(system), m_store(files, strFolder), m_hProgress(system.CreateEvent(false, false)) {}
 
 void CLogQueue::Write(const CString& strLine) {
   std::string stamp = LogStamp(m_system.GetLocalTime(), m_system.GetTickCount());
+  bool bQueueDrain = false;
   {
     std::lock_guard guard(m_lock);
     if (m_bStopped) return;
@@ -24,8 +22,28 @@ void CLogQueue::Write(const CString& strLine) {
     m_nQueuedBytes += line.size();
     m_queue.push_back(std::move(line));
     ++m_nTaken;
+    bQueueDrain = m_bWriting && !m_bDraining;
+    m_bDraining = m_bDraining || bQueueDrain;
   }
-  if (m_hWake) m_system.SetEvent(m_hWake);
+  if (bQueueDrain) QueueDrain();
+}
+
+void CLogQueue::StartWriting() {
+  {
+    std::lock_guard guard(m_lock);
+    if (m_bWriting) return;
+    m_bWriting = true;
+    if (m_queue.empty() || m_bDraining) return;
+    m_bDraining = true;
+  }
+  QueueDrain();
+}
+
+// A drain that cannot be queued leaves the lines for the next one.
+void CLogQueue::QueueDrain() {
+  if (m_system.QueueWork([self = shared_from_this()] { self->Drain(); })) return;
+  std::lock_guard guard(m_lock);
+  m_bDraining = false;
 }
 
 void CLogQueue::Conceal(const CString& strSecret) {
@@ -63,21 +81,22 @@ void CLogQueue::NoteUnwritten(size_t nLines) {
   m_nFailedWrites += nLines;
 }
 
-void CLogQueue::Run() {
-  if (!m_hWake) return;
+void CLogQueue::Drain() {
   for (;;) {
-    m_system.WaitForSingleObject(m_hWake, INFINITE);
-    for (Batch batch = TakeBatch(); !batch.lines.empty(); batch = TakeBatch()) {
-      size_t nWritten = m_store.Append(batch.lines);
-      if (nWritten < batch.lines.size()) NoteUnwritten(batch.lines.size() - nWritten);
-      {
-        std::lock_guard guard(m_lock);
-        m_nHandled = batch.nLast;
-      }
-      if (m_hProgress) m_system.SetEvent(m_hProgress);
+    Batch batch = TakeBatch();
+    if (batch.lines.empty()) {
+      std::lock_guard guard(m_lock);
+      if (!m_queue.empty()) continue;
+      m_bDraining = false;
+      return;
     }
-    std::lock_guard guard(m_lock);
-    if (m_bStopped && m_queue.empty()) return;
+    size_t nWritten = m_store.Append(batch.lines);
+    if (nWritten < batch.lines.size()) NoteUnwritten(batch.lines.size() - nWritten);
+    {
+      std::lock_guard guard(m_lock);
+      m_nHandled = batch.nLast;
+    }
+    if (m_hProgress) m_system.SetEvent(m_hProgress);
   }
 }
 
@@ -100,9 +119,6 @@ bool CLogQueue::WaitWritten(DWORD dwWaitMs) {
 }
 
 void CLogQueue::Stop() {
-  {
-    std::lock_guard guard(m_lock);
-    m_bStopped = true;
-  }
-  if (m_hWake) m_system.SetEvent(m_hWake);
+  std::lock_guard guard(m_lock);
+  m_bStopped = true;
 }

@@ -1,10 +1,12 @@
 // The lines of the dial log on their way to the disk: taken from any thread
-// into a bounded queue, written by the log's own thread. Shared by the log's
-// owner, its writer thread and whoever may call it late (the remote-access
+// into a bounded queue, written by a task on the system's pooled threads,
+// one task at a time, queued when lines come and none runs. Shared by the
+// log's owner, that task and whoever may call it late (the remote-access
 // notifier), so that none of them outlives it.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -14,7 +16,7 @@
 #include "platform/Files.h"
 #include "platform/System.h"
 
-class CLogQueue final : public ILog {
+class CLogQueue final : public ILog, public std::enable_shared_from_this<CLogQueue> {
  public:
   // Lines waiting beyond this are dropped and counted.
   static constexpr size_t kMaxQueuedBytes = 64 * 1024;
@@ -29,8 +31,11 @@ class CLogQueue final : public ILog {
   void Conceal(const CString& strSecret) override;
 
   const std::string& Path() const { return m_store.Path(); }
-  // The writer thread: writes what comes until Stop, then what is left.
-  void Run();
+  // From now on, lines taken are written by a pooled task (the queue is
+  // owned by a shared pointer).
+  void StartWriting();
+  // Writes what is queued until nothing is left.
+  void Drain();
   // Waits up to dwWaitMs until every line taken before the call has been
   // written or given up; false when the time ran out.
   bool WaitWritten(DWORD dwWaitMs);
@@ -45,10 +50,10 @@ class CLogQueue final : public ILog {
 
   Batch TakeBatch();
   void NoteUnwritten(size_t nLines);
+  void QueueDrain();
 
   plat::ISystem& m_system;
-  CLogStore m_store;  // the writer thread's alone
-  plat::KernelHandle m_hWake;
+  CLogStore m_store;  // the drain's alone
   plat::KernelHandle m_hProgress;
 
   std::mutex m_lock;
@@ -60,4 +65,6 @@ class CLogQueue final : public ILog {
   size_t m_nFailedWrites = 0;
   std::vector<std::string> m_secrets;
   bool m_bStopped = false;
+  bool m_bWriting = false;   // StartWriting was called
+  bool m_bDraining = false;  // a drain is queued or runs
 };

@@ -82,6 +82,9 @@ class ISystem {
 
   // Threads and events. A thread handle is signalled when the thread ends.
   virtual KernelHandle CreateThread(std::function<void()> body) = 0;
+  // Runs the body on one of the threads the system keeps for the process's
+  // short tasks; false when it could not be queued.
+  virtual bool QueueWork(std::function<void()> body) = 0;
   virtual KernelHandle CreateEvent(bool manualReset, bool initialState) = 0;
   virtual void SetEvent(const KernelHandle& event) = 0;
   virtual void ResetEvent(const KernelHandle& event) = 0;

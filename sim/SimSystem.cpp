@@ -61,6 +61,39 @@ plat::KernelHandle SimSystem::CreateThread(std::function<void()> body) {
       this, m_machine.StartThread(m_process.pid, &m_process.ports, std::move(body), "worker"));
 }
 
+// One worker runs the tasks in their order, as a pool under no load would.
+// Its handles go with the process.
+bool SimSystem::QueueWork(std::function<void()> body) {
+  auto lock = m_machine.Lock();
+  m_work.push_back(std::move(body));
+  if (m_poolWake == nullptr) {
+    m_poolWake = m_machine.CreateHandle(m_process.pid, std::make_shared<KernelObject>(KernelObject{
+                                                           KernelObject::Kind::Event, {}, false, false}));
+    m_machine.StartThread(
+        m_process.pid, &m_process.ports, [this] { RunPool(); }, "pool");
+  }
+  if (auto wake = m_machine.Object(m_poolWake)) wake->signaled = true;
+  m_machine.Sched().Notify();
+  return true;
+}
+
+void SimSystem::RunPool() {
+  const plat::KernelHandle wake(nullptr, m_poolWake);  // not owned
+  // The wait fails once the process has ended and its handles are gone.
+  while (WaitForSingleObject(wake, INFINITE) == WAIT_OBJECT_0) {
+    for (;;) {
+      std::function<void()> body;
+      {
+        auto lock = m_machine.Lock();
+        if (m_work.empty()) break;
+        body = std::move(m_work.front());
+        m_work.pop_front();
+      }
+      body();
+    }
+  }
+}
+
 plat::KernelHandle SimSystem::CreateEvent(bool manualReset, bool initialState) {
   auto lock = m_machine.Lock();
   auto object =

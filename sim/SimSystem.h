@@ -1,6 +1,9 @@
 // The system port of a simulated process.
 #pragma once
 
+#include <deque>
+#include <functional>
+
 #include "platform/System.h"
 
 namespace sim {
@@ -24,6 +27,7 @@ class SimSystem final : public plat::ISystem {
   plat::KernelHandle OpenMutex(std::string_view name) override;
   plat::KernelHandle CreateMutex(std::string_view name, bool initialOwner) override;
   plat::KernelHandle CreateThread(std::function<void()> body) override;
+  bool QueueWork(std::function<void()> body) override;
   plat::KernelHandle CreateEvent(bool manualReset, bool initialState) override;
   void SetEvent(const plat::KernelHandle& event) override;
   void ResetEvent(const plat::KernelHandle& event) override;
@@ -38,8 +42,13 @@ class SimSystem final : public plat::ISystem {
   void CloseHandle(void* handle) override;
 
  private:
+  void RunPool();
+
   Machine& m_machine;
   Process& m_process;
+  // The process's pool: one worker, started with the first task.
+  std::deque<std::function<void()>> m_work;
+  void* m_poolWake = nullptr;
 };
 
 }  // namespace sim

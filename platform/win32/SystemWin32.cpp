@@ -130,6 +130,15 @@ plat::KernelHandle SystemWin32::CreateThread(std::function<void()> body) {
   return {this, thread};
 }
 
+// The process's thread pool, which Windows (and the system's own DLLs) run
+// anyway: no thread of our own to keep.
+bool SystemWin32::QueueWork(std::function<void()> body) {
+  auto start = std::make_unique<ThreadStart>(ThreadStart{&plat::Current(), std::move(body)});
+  if (!::QueueUserWorkItem(&ThreadMain, start.get(), WT_EXECUTEDEFAULT)) return false;
+  start.release();  // the worker owns it now
+  return true;
+}
+
 plat::KernelHandle SystemWin32::CreateEvent(bool manualReset, bool initialState) {
   return {this, ::CreateEventW(nullptr, manualReset ? TRUE : FALSE, initialState ? TRUE : FALSE, nullptr)};
 }

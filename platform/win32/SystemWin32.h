@@ -22,6 +22,7 @@ class SystemWin32 final : public plat::ISystem {
   plat::KernelHandle CreateMutex(std::string_view name, bool initialOwner) override;
 
   plat::KernelHandle CreateThread(std::function<void()> body) override;
+  bool QueueWork(std::function<void()> body) override;
   plat::KernelHandle CreateEvent(bool manualReset, bool initialState) override;
   void SetEvent(const plat::KernelHandle& event) override;
   void ResetEvent(const plat::KernelHandle& event) override;

@@ -36,7 +36,7 @@ TEST_F(LogQueueTest, LinesPastTheBoundAreCountedAndTheWaitEndsAtItsBound) {
 
   queue.Stop();
   queue.Write("taken no more");
-  queue.Run();
+  queue.Drain();
   EXPECT_TRUE(queue.WaitWritten(0));
   std::string log = Log();
   std::string note =
