@@ -103,16 +103,25 @@ bool CrackUrl(const std::wstring& url, UrlParts& parts) {
   return true;
 }
 
-// Every wait of WinHTTP on the request ends by the deadline; redirects stay
-// within http and https (WinHTTP follows no other scheme, nor https to
-// http), ten at most.
+// Every wait of WinHTTP on the request ends by the deadline (the name lookup
+// by the caller's); redirects stay within http and https (WinHTTP follows no
+// other scheme, nor https to http), ten at most.
 bool Configure(Transfer& transfer, HINTERNET request) {
   int remaining = static_cast<int>(Remaining(transfer));
   if (remaining == 0) return Failed(transfer, plat::DownloadFailure::kDeadline);
-  if (!::WinHttpSetTimeouts(request, remaining, remaining, remaining, remaining)) return FailedCall(transfer);
+  // No timer for the name lookup: Wine would run the lookup on a second
+  // pooled thread to time it.
+  if (!::WinHttpSetTimeouts(request, 0, remaining, remaining, remaining)) return FailedCall(transfer);
   DWORD redirects = plat::kMaxDownloadRedirects;
-  return ::WinHttpSetOption(request, WINHTTP_OPTION_MAX_HTTP_AUTOMATIC_REDIRECTS, &redirects,
-                            sizeof(redirects)) != FALSE ||
+  if (!::WinHttpSetOption(request, WINHTTP_OPTION_MAX_HTTP_AUTOMATIC_REDIRECTS, &redirects,
+                          sizeof(redirects)))
+    return FailedCall(transfer);
+  // Each transfer has a session of its own, closed after it, so a connection
+  // kept open could never be used again; Wine would keep it, with a
+  // collector task on a pool thread, for half a minute.
+  DWORD noKeepAlive = WINHTTP_DISABLE_KEEP_ALIVE;
+  return ::WinHttpSetOption(request, WINHTTP_OPTION_DISABLE_FEATURE, &noKeepAlive, sizeof(noKeepAlive)) !=
+             FALSE ||
          FailedCall(transfer);
 }
 
@@ -162,7 +171,7 @@ bool Fetch(Transfer& transfer) {
   return ReadBody(transfer, request.Get());
 }
 
-DWORD WINAPI FetchThread(void* param) {
+DWORD WINAPI FetchTask(void* param) {
   std::unique_ptr<std::shared_ptr<Transfer>> owned(static_cast<std::shared_ptr<Transfer>*>(param));
   Transfer& transfer = **owned;
   transfer.complete = Fetch(transfer);
@@ -200,8 +209,11 @@ bool RunTransfer(const std::shared_ptr<Transfer>& transfer, std::string_view loc
   transfer->done.Reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
   if (!transfer->done) return Failed(*transfer, plat::DownloadFailure::kNoAnswer, ::GetLastError());
   auto param = std::make_unique<std::shared_ptr<Transfer>>(transfer);
-  UniqueHandle thread(::CreateThread(nullptr, 0, FetchThread, param.get(), 0, nullptr));
-  if (!thread) return Failed(*transfer, plat::DownloadFailure::kNoAnswer, ::GetLastError());
+  // A pooled worker stays for later tasks (the log's, the browser's), where
+  // a thread of its own would be made and ended (and Wine keeps the stack
+  // of the last thread that ended).
+  if (!::QueueUserWorkItem(FetchTask, param.get(), WT_EXECUTELONGFUNCTION))
+    return Failed(*transfer, plat::DownloadFailure::kNoAnswer, ::GetLastError());
   param.release();  // the worker owns its reference now
   if (!WaitPainting(*transfer)) {
     transfer->abandoned = true;
